@@ -1,0 +1,20 @@
+#pragma once
+// The subcommands of `zel`. Each Add...() registers its subcommands on the app; a subcommand
+// reports failure by printing its message to stderr and throwing CommandFailed.
+#include <CLI/CLI.hpp>
+#include <stdexcept>
+#include <string>
+
+namespace zel::cli {
+
+// Thrown by a subcommand after it has printed its message; carries the exit code.
+struct CommandFailed : std::runtime_error {
+    explicit CommandFailed(int code, const std::string& what = "failed")
+        : std::runtime_error(what), exitCode(code) {}
+    int exitCode;
+};
+
+// Prints "zel: <message>" to stderr and throws CommandFailed(code).
+[[noreturn]] void Fail(const std::string& message, int code = 1);
+
+}  // namespace zel::cli

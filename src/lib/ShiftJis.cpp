@@ -1,0 +1,106 @@
+#include "lib/ShiftJis.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace zel {
+
+namespace {
+
+// One conversion with iconv; `lossy` replaces undecodable bytes by U+FFFD (UTF-8 output only).
+std::optional<std::string> Convert(const char* to, const char* from, std::string_view input, bool lossy) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    std::string output;
+    output.resize(input.size() * 4 + 16);
+    char* in = const_cast<char*>(input.data());
+    std::size_t inLeft = input.size();
+    char* out = output.data();
+    std::size_t outLeft = output.size();
+    bool ok = true;
+    while (inLeft > 0) {
+        const std::size_t r = iconv(cd, &in, &inLeft, &out, &outLeft);
+        if (r != static_cast<std::size_t>(-1)) break;
+        if (errno == E2BIG) {
+            const std::size_t used = output.size() - outLeft;
+            output.resize(output.size() * 2);
+            out = output.data() + used;
+            outLeft = output.size() - used;
+            continue;
+        }
+        // EILSEQ or EINVAL: a byte sequence that has no counterpart.
+        if (!lossy) {
+            ok = false;
+            break;
+        }
+        static constexpr char kReplacement[] = "\xEF\xBF\xBD";
+        if (outLeft < 3) {
+            const std::size_t used = output.size() - outLeft;
+            output.resize(output.size() * 2);
+            out = output.data() + used;
+            outLeft = output.size() - used;
+        }
+        for (char c : std::string_view(kReplacement, 3)) *out++ = c;
+        outLeft -= 3;
+        ++in;
+        --inLeft;
+    }
+    // A stateless encoding pair: no shift sequence to flush.
+    iconv_close(cd);
+    if (!ok) return std::nullopt;
+    output.resize(output.size() - outLeft);
+    return output;
+}
+
+}  // namespace
+
+std::optional<std::string> Utf8ToSjis(std::string_view utf8) {
+    if (utf8.empty()) return std::string();
+    return Convert("CP932", "UTF-8", utf8, false);
+}
+
+std::optional<std::string> SjisToUtf8(std::string_view sjis) {
+    if (sjis.empty()) return std::string();
+    return Convert("UTF-8", "CP932", sjis, false);
+}
+
+std::string SjisToUtf8Lossy(std::string_view sjis) {
+    if (sjis.empty()) return {};
+    auto result = Convert("UTF-8", "CP932", sjis, true);
+    return result ? *result : std::string();
+}
+
+namespace {
+// Length in bytes of the UTF-8 sequence starting with `lead` (1 for a stray byte).
+std::size_t Utf8SequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if ((lead >> 5) == 0x6) return 2;
+    if ((lead >> 4) == 0xE) return 3;
+    if ((lead >> 3) == 0x1E) return 4;
+    return 1;
+}
+}  // namespace
+
+int DisplayWidth(std::string_view utf8) {
+    if (auto sjis = Utf8ToSjis(utf8)) return static_cast<int>(sjis->size());
+    // Count character by character so one stray character does not spoil the whole width.
+    int width = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t len = std::min(Utf8SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+        auto one = Utf8ToSjis(utf8.substr(i, len));
+        width += one ? static_cast<int>(one->size()) : 2;
+        i += len;
+    }
+    return width;
+}
+
+std::string PadRightToWidth(std::string_view utf8, int width) {
+    std::string result(utf8);
+    const int current = DisplayWidth(utf8);
+    if (current < width) result.append(static_cast<std::size_t>(width - current), ' ');
+    return result;
+}
+
+}  // namespace zel
