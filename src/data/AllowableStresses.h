@@ -8,6 +8,8 @@ struct AllowableStresses {
     float fa = 0.0f;   // concrete, bond (in file order ft, fa, fs, wft)
     float fs = 0.0f;   // concrete, shear
     float wft = 0.0f;  // stirrups, tension
+
+    bool operator==(const AllowableStresses&) const = default;
 };
 
 }  // namespace zel

@@ -48,7 +48,8 @@ bool CheckZelSignature(const std::string& path);
 ZelLoadResult LoadZelFile(const std::string& path, Project& project);
 
 // Stamps the current version header into the project and writes it atomically (temporary file
-// beside the target, flushed to disk, renamed over it).
+// beside the target, flushed to disk, renamed over it). On failure the old file and the
+// project are untouched and the error must be shown.
 ZelSaveResult SaveZelFile(const std::string& path, Project& project);
 
 // "このファイルは、[ KAVO-Zel /ＲＣ梁断面算定 ] のデータではありません。" + CR CR +

@@ -1,0 +1,68 @@
+#include "data/GradeTable.h"
+
+#include <cmath>
+
+#include "data/AtomicFile.h"
+#include "lib/Numbers.h"
+#include "lib/Paths.h"
+#include "lib/ShiftJis.h"
+
+namespace zel {
+
+namespace {
+
+std::string_view TrimBlanks(std::string_view s) {
+    const auto first = s.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) return {};
+    const auto last = s.find_last_not_of(" \t\r");
+    return s.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+GradeTableReadResult ParseGradeTable(std::string_view sjisText, std::string_view fileName) {
+    GradeTableReadResult result;
+    const std::string name(fileName);
+    int count = 0;
+    int lineNo = 0;
+    std::size_t pos = 0;
+    while (pos < sjisText.size() && count < kGradeCount) {
+        auto end = sjisText.find('\n', pos);
+        if (end == std::string_view::npos) end = sjisText.size();
+        const std::string_view line = TrimBlanks(sjisText.substr(pos, end - pos));
+        pos = end + 1;
+        ++lineNo;
+        if (line.empty() || line.front() == '*') continue;
+        const auto comma = line.find(',');
+        const double value =
+            comma == std::string_view::npos ? 0.0 : LeadingValue(TrimBlanks(line.substr(comma + 1)));
+        // A zero F value would only surface later as a division by zero in the calculation.
+        if (!(value > 0.0) || !std::isfinite(value)) {
+            result.error = name + ": line " + std::to_string(lineNo) + " \"" +
+                           SjisToUtf8Lossy(line) + "\" is not \"name,value\" with a positive value";
+            return result;
+        }
+        result.table.values[static_cast<std::size_t>(count++)] =
+            static_cast<float>(value / 1000.0);
+    }
+    if (count < kGradeCount) {
+        result.error = name + ": " + std::to_string(count) + " grade entries, " +
+                       std::to_string(kGradeCount) + " needed (SD295, SD345, SR235, SR295)";
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+GradeTableReadResult ReadGradeTable(const std::string& path) {
+    std::string bytes;
+    std::string error;
+    if (!ReadWholeFile(path, bytes, 1 << 20, &error)) {
+        GradeTableReadResult result;
+        result.error = error;
+        return result;
+    }
+    return ParseGradeTable(bytes, path);
+}
+
+}  // namespace zel

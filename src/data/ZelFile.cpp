@@ -1,0 +1,276 @@
+#include "data/ZelFile.h"
+
+#include <memory>
+#include <utility>
+
+#include "data/AtomicFile.h"
+#include "data/BinaryIO.h"
+#include "lib/Paths.h"
+#include "lib/ShiftJis.h"
+#include "lib/Version.h"
+
+namespace zel {
+
+namespace {
+
+// Texts in the file: 2 header + 1 settings + 50 × 3 beams + 20 summary + 100 × 42 results + 1.
+constexpr std::size_t kTextCount = 2 + 1 + kMaxBeams * 3 + 20 + kResultSlots * 42 + 1;
+// No valid file is longer than this; the reader never needs more.
+constexpr std::size_t kMaxZelFileSize = kEmptyZelFileSize + kTextCount * kMaxTextBytes;
+
+// Reads fields in file order into a project. Texts are decoded to UTF-8; the Shift-JIS bytes
+// of a text that would not come back the same are kept in carriedTexts.
+class ZelReader {
+public:
+    ZelReader(std::string_view bytes, std::map<int, CarriedText>& carried)
+        : in_(bytes), carried_(carried) {}
+
+    template <typename T>
+    void num(T& value) {
+        in_.read(value);
+    }
+    void text(std::string& value) {
+        const int ordinal = ordinal_++;
+        std::string sjis;
+        if (!in_.readTextBytes(sjis)) return;
+        if (sjis.empty()) {
+            value.clear();
+            return;
+        }
+        if (auto utf8 = SjisToUtf8(sjis)) {
+            auto back = Utf8ToSjis(*utf8);
+            if (back && *back == sjis) {
+                value = std::move(*utf8);
+                return;
+            }
+        }
+        value = SjisToUtf8Lossy(sjis);
+        carried_[ordinal] = CarriedText{value, sjis};
+    }
+    template <std::size_t N>
+    void texts(std::array<std::string, N>& values) {
+        for (auto& v : values) text(v);
+    }
+    bool exhausted() const { return in_.exhausted(); }
+
+private:
+    ByteReader in_;
+    std::map<int, CarriedText>& carried_;
+    int ordinal_ = 0;
+};
+
+class ZelWriter {
+public:
+    explicit ZelWriter(const std::map<int, CarriedText>& carried) : carried_(carried) {
+        out_.bytes().reserve(kEmptyZelFileSize + 4096);
+    }
+
+    template <typename T>
+    void num(const T& value) {
+        out_.write(value);
+    }
+    void text(const std::string& value) {
+        const int ordinal = ordinal_++;
+        if (auto it = carried_.find(ordinal); it != carried_.end() && it->second.utf8 == value) {
+            out_.writeTextBytes(it->second.sjis);
+            return;
+        }
+        bool altered = false;
+        out_.writeTextBytes(EncodeFileText(value, &altered));
+        if (altered) ++altered_;
+    }
+    template <std::size_t N>
+    void texts(const std::array<std::string, N>& values) {
+        for (const auto& v : values) text(v);
+    }
+    std::string& bytes() { return out_.bytes(); }
+    int alteredTexts() const { return altered_; }
+
+private:
+    ByteWriter out_;
+    const std::map<int, CarriedText>& carried_;
+    int ordinal_ = 0;
+    int altered_ = 0;
+};
+
+// The record layouts, shared by reading and writing (`R` is a Project or const Project).
+
+template <typename IO, typename H>
+void Header(IO& io, H& h) {
+    io.text(h.versionText);
+    io.text(h.signature);
+}
+
+template <typename IO, typename S>
+void Settings(IO& io, S& s) {
+    io.num(s.beamCount);
+    io.num(s.unitCode);
+    io.text(s.sheetTitle);
+    io.num(s.pageNumberMode);
+    io.num(s.firstPageNumber);
+}
+
+template <typename IO, typename B>
+void Beam(IO& io, B& b) {
+    io.text(b.memberName);
+    // Block A, 48 bytes.
+    io.num(b.sectionWidth);
+    io.num(b.sectionDepth);
+    io.num(b.sectionCover);
+    io.num(b.spanLength);
+    io.num(b.minRebarRule);
+    io.num(b.sectionCount);
+    io.num(b.mainBarGrade);
+    io.num(b.stirrupGrade);
+    io.text(b.mainBarSize);
+    io.text(b.stirrupSize);
+    // Block B, 14 bytes.
+    io.num(b.assemblyMethod);
+    io.num(b.maxStirrupPitch);
+    io.num(b.compressionBarRatio);
+    io.num(b.maxBarLayers);
+    io.num(b.maxStirrupLegs);
+    io.num(b.spanType);
+    // Block C, 12 bytes.
+    io.num(b.concreteFc);
+    io.num(b.mainGradeValue);
+    io.num(b.stirrupGradeValue);
+    // Block D, 16 bytes.
+    io.num(b.allowableStresses.ft);
+    io.num(b.allowableStresses.fa);
+    io.num(b.allowableStresses.fs);
+    io.num(b.allowableStresses.wft);
+    // Block E, 66 bytes.
+    io.num(b.reserved);
+    io.num(b.selfWeight);
+    io.num(b.skipBeam);
+    io.num(b.shortTerm);
+    io.num(b.ignoreSelfWeight);
+    io.num(b.supportType);
+    io.num(b.momentPositionMode);
+    // Block F, 46 bytes.
+    io.num(b.momentPosition);
+    io.num(b.loadCount);
+    io.num(b.loadType);
+    // Block G, 492 bytes.
+    io.num(b.loadValue);
+    for (auto& lengths : b.loadLengths) io.num(lengths);
+    io.num(b.loadHeight);
+    io.num(b.userCoefficients);
+}
+
+template <typename IO, typename S>
+void Summary(IO& io, S& s) {
+    io.num(s.resultCount);
+    io.num(s.unusedBlock);
+    io.texts(s.unusedTexts);
+}
+
+template <typename IO, typename R>
+void Result(IO& io, R& r) {
+    io.num(r.sectionCount);  // 4-byte block
+    io.text(r.memberName);
+    io.texts(r.sectionLabels);
+    io.num(r.sectionWidth);  // 132-byte block
+    io.num(r.sectionDepth);
+    io.num(r.sectionCover);
+    io.num(r.unusedBlock132);
+    io.texts(r.barNames);
+    io.num(r.barCounts);  // 60-byte block
+    io.num(r.stirrupLegs);
+    io.texts(r.stirrupNames);
+    io.num(r.stirrupPitch);  // 24-byte block
+    io.num(r.unusedBlock24);
+    io.texts(r.unusedTexts3);
+    io.num(r.unusedBlock188);
+    io.texts(r.unusedTexts20);
+}
+
+template <typename IO, typename F>
+void Font(IO& io, F& f) {
+    io.num(f.fontChoice);
+    io.text(f.fontName);
+}
+
+template <typename IO, typename P>
+void Body(IO& io, P& p) {
+    Settings(io, p.settings);
+    for (auto& beam : p.beams) Beam(io, beam);
+    Summary(io, p.resultSummary);
+    for (auto& result : p.results) Result(io, result);
+    Font(io, p.font);
+}
+
+}  // namespace
+
+ZelLoadResult DecodeZel(std::string_view bytes, Project& project) {
+    ZelLoadResult result;
+    auto fresh = std::make_unique<Project>(MakeEmptyProject());
+    // Reset state: numbers 0, texts empty, also for the header and the settings.
+    fresh->header = ProjectHeader{"", ""};
+    ZelReader reader(bytes, fresh->carriedTexts);
+    Header(reader, fresh->header);
+    if (reader.exhausted() || fresh->header.signature != kZelSignature) {
+        result.status = ZelLoadStatus::NotZelFile;
+        result.message = "not a data file of this program (signature is not \"KAVO-Zel\")";
+        return result;
+    }
+    Body(reader, *fresh);
+    if (reader.exhausted()) {
+        result.truncated = true;
+        result.message = "the file ends early; the records it does not reach were left empty";
+    }
+    project = std::move(*fresh);
+    return result;
+}
+
+std::string EncodeZel(const Project& project, int* unencodableTexts) {
+    ZelWriter writer(project.carriedTexts);
+    Header(writer, project.header);
+    Body(writer, project);
+    if (unencodableTexts) *unencodableTexts = writer.alteredTexts();
+    return std::move(writer.bytes());
+}
+
+bool CheckZelSignature(const std::string& path) {
+    std::string bytes;
+    // The header is two texts: at most 2 × (2 + 65535) bytes.
+    if (!ReadWholeFile(path, bytes, 2 * (2 + kMaxTextBytes))) return false;
+    ProjectHeader header{"", ""};
+    std::map<int, CarriedText> ignored;
+    ZelReader reader(bytes, ignored);
+    Header(reader, header);
+    return !reader.exhausted() && header.signature == kZelSignature;
+}
+
+ZelLoadResult LoadZelFile(const std::string& path, Project& project) {
+    ZelLoadResult result;
+    std::string bytes;
+    std::string error;
+    if (!ReadWholeFile(path, bytes, kMaxZelFileSize, &error)) {
+        result.status = ZelLoadStatus::CannotOpen;
+        result.message = error;
+        return result;
+    }
+    result = DecodeZel(bytes, project);
+    if (result.status == ZelLoadStatus::NotZelFile) result.message = NotZelFileMessage(path);
+    return result;
+}
+
+ZelSaveResult SaveZelFile(const std::string& path, Project& project) {
+    const ProjectHeader previous = project.header;
+    project.header = ProjectHeader{};
+    ZelSaveResult result;
+    const std::string bytes = EncodeZel(project, &result.unencodableTexts);
+    result.error = WriteFileAtomically(path, bytes);
+    result.ok = result.error.empty();
+    if (!result.ok) project.header = previous;  // a failed save changes nothing
+    return result;
+}
+
+std::string NotZelFileMessage(const std::string& path) {
+    return std::string("このファイルは、[ ") + kProgramTitle + " ] のデータではありません。" +
+           "\r\r" + "File Name: " + FileNameOf(path);
+}
+
+}  // namespace zel
