@@ -1,0 +1,55 @@
+#include "editor/CheckInput.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "editor/LoadLine.h"
+#include "lib/Numbers.h"
+
+namespace zel {
+
+int CheckInput(const InputCheckTexts& texts) {
+    const double span = LeadingValue(texts.span);
+    if (!(span > 0)) return kInputBadSpan;
+    const int columns = std::clamp(texts.sectionCount, 1, 3);
+    for (int c = 0; c < columns; ++c) {
+        if (!(LeadingValue(texts.breadth[c]) > 0) || !(LeadingValue(texts.depth[c]) > 0) ||
+            !(LeadingValue(texts.cover[c]) > 0)) {
+            return kInputBadSection;
+        }
+    }
+    auto field = [&](int index) { return LeadingValue(texts.loadFields[index]); };
+    const int type = texts.loadType;
+    int code = kInputOk;
+    double reach = 0;
+    if (type == 1) {
+        if (field(0) == 0) return kInputNoLoad;
+    } else {
+        if (field(0) == 0) code = kInputNoLoad;
+        const int lengths = LengthCountOf(type);
+        double loaded = 0;  // the lengths that carry load: all but L1
+        for (int i = 2; i <= lengths; ++i) loaded += field(i);
+        if (!(loaded > 0)) code += 2;
+        if (code == kInputOk && !(field(lengths + 1) > 0)) code = kInputNoHeight;
+        reach = field(1) + loaded;
+    }
+    if (ReachesBeyond(span, reach)) code = kInputLoadBeyondSpan;
+    return code;
+}
+
+std::string InputErrorMessage(int code) {
+    switch (code) {
+        case kInputNoLoad: return "荷重データを入力してください。";
+        case kInputNoLength: return "長さデータを入力してください。";
+        case kInputNoLoadNorLength: return "荷重、及び長さデータを入力(訂正)してください。";
+        case kInputLoadBeyondSpan:
+            return "スパン長と荷重長さデータに矛盾があります。\r\r  ( スパン長 < 荷重長さの合計 )"
+                   "\r\rまず、荷重長さデータを修正してください。";
+        case kInputNoHeight: return "荷重高さデータを入力してください。";
+        case kInputBadSpan: return "スパン長が入力されていないか、数値に誤りがあります。";
+        case kInputBadSection: return "断面サイズの数値が不正か、または入力されていません。";
+        default: return {};
+    }
+}
+
+}  // namespace zel
