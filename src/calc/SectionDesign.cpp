@@ -1,0 +1,176 @@
+#include "calc/SectionDesign.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "lib/Rounding.h"
+
+namespace zel {
+
+namespace {
+
+float Single(double value) { return static_cast<float>(value); }
+
+constexpr int kMaxBars = 100;
+// The layer loop ends long before this with at most 100 bars and one bar per layer.
+constexpr int kMaxLayers = kMaxBars + 1;
+constexpr int kMaxWidthSteps = 999;
+
+}  // namespace
+
+int EffectiveLegs(float B, int maxStirrupLegs) { return B < 18.0f ? 1 : maxStirrupLegs; }
+
+int BarsPerLayer(float B, float cover, float mainOuterMm, float stirrupOuterMm, int dm, int ds,
+                 int assemblyMethod) {
+    if (assemblyMethod == 4) return 1;
+    if (assemblyMethod < 0 || assemblyMethod > 3) return 0;
+    const double outer = mainOuterMm, so = stirrupOuterMm, c = cover;
+    const float S = Single(std::max(RoundHalfEven(outer + 31.25 + 0.5) / 10.0,
+                                    (1.5 * dm + outer) / 10.0));
+    const float Ss = Single((1.5 * ds + so) / 10.0);
+    const float Hk = Single((1.79 * so + 8.69 * ds + 0.5 * outer + 10.0) / 10.0);
+    const float I = Single(std::max((2.12 * ds + 2.41 * so + 1.21 * outer) / 10.0,
+                                    static_cast<double>(S) + Ss));
+    const float Mp = Single((1.71 * so + 6.81 * ds + 0.5 + outer / 2.0) / 10.0);
+
+    // Width needed for n bars, from the width for n - 1.
+    const auto width = [&](int n, float previous) -> float {
+        switch (assemblyMethod) {
+            case 0:
+                if (n == 1) return S;
+                if (n == 2) return Single(Mp + 1.0 + Ss + 2.0 * c);
+                if (n == 3) return Single(2.0 * I + 1.0 + 2.0 * c);
+                if (n == 4) return Single(2.0 * I + S + 2.0 * c);
+                break;
+            case 1:
+                if (n == 1) return S;
+                if (n == 2) return Single(static_cast<double>(Hk) + Ss + 2.0 * c);
+                if (n == 3) return Single(2.0 * Hk + 2.0 * c);
+                break;
+            case 2:
+                if (n == 1) return S;
+                if (n == 2) return Single(static_cast<double>(I) + Ss + 2.0 * c + 1.0);
+                if (n == 3) return Single(static_cast<double>(S) + Ss + I + 2.0 * c);
+                break;
+            case 3:
+                if (n == 2) return Single(static_cast<double>(Hk) + Ss + 2.0 * c);
+                break;
+        }
+        return Single(static_cast<double>(previous) + S);
+    };
+
+    float W = 0.0f;
+    for (int n = assemblyMethod == 3 ? 2 : 1; n <= kMaxWidthSteps; ++n) {
+        W = width(n, W);
+        if (W > B) return n - 1;
+    }
+    return 0;
+}
+
+int TensionBarCount(float at, float a1) {
+    const double estimate = RoundHalfEven(static_cast<double>(at) / a1 - 0.5) + 1.0;
+    if (!(estimate < 100000.0)) return 100000;  // also NaN
+    int n = static_cast<int>(std::max(estimate, -100000.0));
+    if (std::fabs(static_cast<double>(a1) * (n - 1) - at) < 1e-6) n = n - 1;
+    return n;
+}
+
+std::string DesignSection(const SectionInput& in, SectionResult& out) {
+    out = SectionResult{};
+    const double outer = in.mainOuterMm, so = in.stirrupOuterMm;
+    const int legs = EffectiveLegs(in.B, in.maxStirrupLegs);
+    const float p = Single(std::max((outer + 31.25 + 0.5) / 10.0, (1.5 * in.dm + outer) / 10.0));
+    out.barsPerLayer = BarsPerLayer(in.B, in.cover, in.mainOuterMm, in.stirrupOuterMm, in.dm,
+                                    in.ds, in.assemblyMethod);
+    if (in.B >= 18.0f && out.barsPerLayer == 1) out.barsPerLayer = 2;
+    out.layers = 0;
+
+    int n = 0;
+    while (out.layers < kMaxLayers) {
+        const int k = out.layers;
+        out.layers = k + 1;
+        const float dt =
+            Single(in.cover + (outer / 2.0 + so) / 10.0 + static_cast<double>(p) * k / 2.0);
+        const double d = static_cast<double>(in.D) - dt;
+        if (!(d > 0.0)) {
+            // The first layer has no depth: the section itself is impossible. A further layer
+            // without depth means the bars do not fit the section: a design failure.
+            if (k == 0) return "梁せいDが主筋位置dt以下です";
+            out.layers = k;
+            out.placementFailed = 1;
+            break;
+        }
+        out.dt = dt;
+        out.j = Single(7.0 / 8.0 * d);
+        float at = Single(static_cast<double>(in.M) * 100.0 / (static_cast<double>(in.ft) * out.j));
+        const float ptPercent = Single(at / (d * in.B) * 100.0);
+        if (in.minRebarRule == 0 && ptPercent < 0.4f) {
+            at = Single(d * in.B * 0.4 / 100.0);
+        } else if (in.minRebarRule == 1) {
+            at = Single(at * 4.0 / 3.0);
+        }
+        out.atRequired = at;
+        n = TensionBarCount(at, in.a1);
+        if (n <= 1 && legs >= 2) n = legs;
+        if (n >= kMaxBars) {
+            n = kMaxBars;
+            break;
+        }
+        // Bond: add bars until their perimeter carries the shear (never beyond the cap).
+        out.psiRequired = Single(static_cast<double>(in.Q) / (static_cast<double>(in.fa) * out.j));
+        for (;;) {
+            out.pt = Single(static_cast<double>(n) * in.a1 / (d * in.B));
+            if (!(static_cast<double>(n) * in.psi1 < out.psiRequired) || n >= kMaxBars) break;
+            ++n;
+        }
+        // Without a bar per layer no number of layers helps; the placement check fails it.
+        if (out.barsPerLayer <= 0) break;
+        if (n - static_cast<long long>(k) * out.barsPerLayer <= out.barsPerLayer) break;
+    }
+    out.tensionBars = n;
+
+    float pw = 0.002f;
+    const float tau = Single(static_cast<double>(in.Q) / (static_cast<double>(in.B) * out.j));
+    if (tau > in.fs) {
+        pw = Single((static_cast<double>(tau) - in.fs) / (0.5 * in.wft) + 0.002);
+        if (pw > 0.012) pw = 0.012f;
+    }
+
+    const float h = Single(std::min(static_cast<double>(in.maxStirrupPitch), in.D * 10.0 / 2.0));
+    int x = 0;
+    out.stirrupLegs = 0;
+    for (int m = legs < 2 ? 1 : 2; m <= legs; ++m) {
+        x = RoundToInt(m * static_cast<double>(in.aw) / (static_cast<double>(in.B) * pw) * 10.0);
+        x = x / 25 * 25;
+        out.stirrupLegs = m;
+        if (x > h) {
+            x = RoundToInt(h);
+            break;
+        }
+    }
+    out.stirrupPitch = x;
+    out.pw = x <= 0 ? 0.0f
+                    : Single((1000.0 / x) * out.stirrupLegs * in.aw / (static_cast<double>(in.B) * 100.0));
+    return {};
+}
+
+void AssignFaces(int section, float signedM, float r, int legs, SectionResult& result) {
+    const bool tensionAtBottom = section == 3 ? signedM < 0.0f : signedM > 0.0f;
+    const int n = result.tensionBars;
+    int other = n;
+    if (n > 1) other = RoundToInt((n + 0.5) * static_cast<double>(r));
+    if (other == 1 && legs >= 2) other = 2;
+    const std::int16_t tension = RoundToInt16(n);
+    const std::int16_t compression = RoundToInt16(other);
+    result.bottomBars = tensionAtBottom ? tension : compression;
+    result.topBars = tensionAtBottom ? compression : tension;
+    if (result.stirrupPitch >= 10000) result.stirrupPitch = 9999;
+}
+
+std::int16_t PlacementFailed(const SectionResult& result, int maxBarLayers) {
+    if (result.placementFailed != 0 || result.barsPerLayer <= 0) return 1;
+    const long long capacity = static_cast<long long>(maxBarLayers) * result.barsPerLayer;
+    return (result.topBars > capacity || result.bottomBars > capacity) ? 1 : 0;
+}
+
+}  // namespace zel
