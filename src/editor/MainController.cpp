@@ -1,0 +1,540 @@
+#include "editor/MainController.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "calc/CalculateBeam.h"
+#include "data/DefaultsFile.h"
+#include "data/ZelFile.h"
+#include "editor/ConfirmDialog.h"
+#include "lib/Numbers.h"
+#include "lib/Paths.h"
+#include "lib/Version.h"
+
+namespace zel {
+
+namespace {
+
+constexpr const char* kCr = "\r";
+constexpr const char* kCrCr = "\r\r";
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return std::string();
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string No(int position) { return FormatNumber(position, "#0"); }
+
+// Keeps the wait cursor on for the lifetime of a command, whichever way it ends.
+class WaitCursor {
+public:
+    explicit WaitCursor(MainWindowUi& ui) : ui_(ui) { ui_.SetWaitCursor(true); }
+    ~WaitCursor() { ui_.SetWaitCursor(false); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    MainWindowUi& ui_;
+};
+
+// Sets a flag for a scope and puts the former value back.
+class FlagScope {
+public:
+    FlagScope(bool& flag, bool value) : flag_(flag), old_(flag) { flag_ = value; }
+    ~FlagScope() { flag_ = old_; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+    bool old_;
+};
+
+}  // namespace
+
+MainController::MainController(MainWindowUi& ui) : ui_(ui), area_(ui) {}
+
+std::string MainController::SettingsPath() const {
+    return JoinPath(programFolder_, kSettingsFileName);
+}
+
+std::string MainController::DefaultsPath() const {
+    return JoinPath(programFolder_, kDefaultsFileName);
+}
+
+bool MainController::IsNewData() const { return Trimmed(settings_.currentFile) == kNewDataName; }
+
+std::string MainController::Caption() const {
+    return std::string(kProgramTitle) + "   " +
+           (IsNewData() ? std::string(kNewDataName) : FileNameOf(settings_.currentFile));
+}
+
+// ----- Start-up -----
+
+void MainController::StartUp(const std::string& programFolder) {
+    // The program never changes the process's current folder: every support file is looked
+    // up by its full path in the program folder.
+    programFolder_ = programFolder;
+
+    settings_ = SettingsFile{};
+    ReadSettingsFile(SettingsPath(), settings_);
+    // The last file is remembered but not reopened.
+    settings_.currentFile = kNewDataName;
+
+    defaults_ = BuiltInDefaults();
+    if (ReadDefaultsFile(DefaultsPath(), defaults_) == DefaultsReadStatus::Missing) {
+        // Created at once so that the next start finds it; rewritten in full at exit.
+        WriteDefaultsFile(DefaultsPath(), defaults_);
+    }
+
+    project_ = MakeEmptyProject();
+    position_ = 1;
+
+    const GradeTableReadResult grades = ReadGradeTable(JoinPath(programFolder_,
+                                                                kGradeTableFileName));
+    grades_ = grades.table;
+    if (!grades.ok) ui_.ShowMessage(grades.error, kButtonsOk, kMessageTitle);
+
+    {
+        FlagScope filling(area_.fillingForm, true);
+        area_.ApplyDefaults(defaults_, project_.settings, project_.font);
+    }
+    area_.memberModified = false;
+    area_.fileModified = false;
+    SetUnitFactor(units_, area_.InputIsSI());
+    RefreshView();
+}
+
+// ----- View -----
+
+void MainController::RefillBeamList() {
+    view_.beamList.clear();
+    for (int slot = 1; slot <= project_.beamCount(); ++slot)
+        view_.beamList.push_back(project_.beam(slot).memberName);
+}
+
+void MainController::RefreshView() {
+    const int count = project_.beamCount();
+    if (static_cast<int>(view_.beamList.size()) != count) RefillBeamList();
+    view_.caption = Caption();
+    view_.positionLabel = count > 0 ? No(position_) + "/" + No(count) : std::string();
+    view_.selectedLine = count > 0 ? position_ - 1 : -1;
+    view_.beamCommandsEnabled = count > 0;
+    view_.history = settings_.history;
+    view_.historySeparatorVisible = !settings_.history.empty();
+    ui_.MainWindowChanged(view_);
+    view_.focusBeamList = false;
+}
+
+void MainController::ShowSlot(int slot) {
+    FlagScope filling(area_.fillingForm, true);
+    area_.ShowBeam(project_.beam(slot));
+}
+
+void MainController::Commit(int slot) {
+    BeamRecord& record = project_.beam(slot);
+    area_.GatherInto(record, grades_, project_.beamCount());
+    area_.LoadListToRecord(record);
+    project_.settings.unitCode = static_cast<std::int16_t>(area_.UnitCode());
+    area_.memberModified = false;
+}
+
+int MainController::ValidateInputArea() {
+    const int code = area_.CheckInput();
+    if (code >= kInputBlockingFrom) area_.ShowInputError(code);
+    return code;
+}
+
+// ----- Beam list -----
+
+bool MainController::AddBeam() {
+    const int count = project_.beamCount();
+    if (count >= kMaxBeams) {
+        ui_.ShowMessage("これ以上、梁を追加できません。(最大 " + No(kMaxBeams) + " 本)",
+                        kButtonsOk, kMessageTitle);
+        return false;
+    }
+    // The project counts as changed only once the beam is really added, so that a refused
+    // add leaves the flags as they were.
+    if (ValidateInputArea() >= kInputBlockingFrom) return false;
+    if (Trimmed(area_.Text(Field::MemberName)).empty() &&
+        ui_.ShowMessage(std::string("部材名が入力されていません。") + kCrCr +
+                            "このまま追加してもよろしいですか？",
+                        kButtonsYesNo, kMessageTitle) != kAnswerYes)
+        return false;
+
+    const int slot = count + 1;
+    project_.settings.beamCount = static_cast<std::int16_t>(slot);
+    Commit(slot);
+    // The new beam becomes the current one and is shown, so that the input area and the
+    // selected line always describe the same slot.
+    area_.ClearInputArea();
+    position_ = slot;
+    view_.beamList.push_back(project_.beam(slot).memberName);
+    ShowSlot(slot);
+    area_.memberModified = false;
+    area_.fileModified = true;
+    view_.focusBeamList = true;
+    RefreshView();
+    return true;
+}
+
+bool MainController::DeleteBeam() {
+    const int count = project_.beamCount();
+    if (count < 1 || position_ < 1 || position_ > count) return false;
+    if (ui_.ShowMessage("[ " + project_.beam(position_).memberName + " ] (Data No." +
+                            No(position_) + ") を削除します。",
+                        kButtonsOkCancel, kMessageTitle) != kAnswerOk)
+        return false;
+
+    // The edits of the beam go with it: no second question about them.
+    area_.ClearInputArea();
+    area_.fileModified = true;
+    area_.memberModified = false;
+
+    project_.deleteSlot(position_);
+    RefillBeamList();
+    const int remaining = project_.beamCount();
+    if (remaining < position_) position_ = remaining;
+    if (remaining == 0) {
+        position_ = 1;
+    } else {
+        ShowSlot(position_);
+    }
+    RefreshView();
+    return true;
+}
+
+bool MainController::ClearInputArea() {
+    if (area_.memberModified) {
+        const std::string name =
+            position_ >= 1 && position_ <= kMaxBeams ? project_.beam(position_).memberName : "";
+        const std::string text = "[ " + name + " ] (Data No." + No(position_) +
+                                 ") は、変更されています。" + kCrCr +
+                                 "入力を中止して、入力エリアをクリアーします。" + kCrCr +
+                                 "(部材データ、荷重データ等この梁の変更内容は、無効になります。)";
+        if (ui_.ShowMessage(text, kButtonsOkCancel, kMessageTitle) != kAnswerOk) return false;
+    }
+    area_.ClearInputArea();
+    RefreshView();
+    return true;
+}
+
+bool MainController::MoveBy(int delta) {
+    const int count = project_.beamCount();
+    const int target = position_ + delta;
+    if (count < 2 || position_ < 1 || position_ > count || target < 1 || target > count)
+        return false;
+    project_.swapSlots(position_, target);
+    std::swap(view_.beamList[position_ - 1], view_.beamList[target - 1]);
+    position_ = target;
+    // The order is part of the file: a move must not be lost without a question.
+    area_.fileModified = true;
+    RefreshView();
+    return true;
+}
+
+bool MainController::MoveUp() { return MoveBy(-1); }
+bool MainController::MoveDown() { return MoveBy(+1); }
+
+bool MainController::SelectBeam(int line) {
+    const int count = project_.beamCount();
+    if (line < 0 || line >= count || line + 1 == position_) return false;
+
+    if (ValidateInputArea() >= kInputBlockingFrom) {
+        RefreshView();  // the selection goes back to the current line
+        return false;
+    }
+    bool commit = true;
+    if (area_.memberModified && !area_.suppressChangeMessages) {
+        const std::string text = "[ " + project_.beam(position_).memberName + " ] (Data No." +
+                                 No(position_) + ") は、変更されています。" + kCrCr +
+                                 "変更を有効にしますか？";
+        const int answer = ui_.ShowMessage(text, kButtonsYesNo, kMessageTitle);
+        area_.memberModified = false;
+        if (answer == kAnswerYes)
+            view_.beamList[position_ - 1] = Trimmed(area_.Text(Field::MemberName));
+        else
+            commit = false;  // the edits are dropped
+    }
+    if (commit) Commit(position_);
+    position_ = line + 1;
+    ShowSlot(position_);
+    RefreshView();
+    return true;
+}
+
+// ----- Member commands -----
+
+bool MainController::RunMemberCommand(MemberCommand command) {
+    SetUnitFactor(units_, area_.InputIsSI());
+    const int count = project_.beamCount();
+    if (position_ >= 1 && position_ <= count)
+        project_.beam(position_).skipBeam = area_.CalculationFlag(0) ? 1 : 0;
+
+    if (const auto beyond = area_.FindLoadBeyondSpan()) {
+        const std::string& line = area_.LoadLines().at(static_cast<std::size_t>(*beyond - 1));
+        ui_.ShowMessage(std::string("スパン長と荷重長さに矛盾があります。") + kCrCr +
+                            "データを修正してください。" + kCrCr + "荷重データ No." +
+                            No(*beyond) + "  [ " + line + " ]",
+                        kButtonsOk, kMessageTitle);
+        return false;
+    }
+    if (ValidateInputArea() >= kInputBlockingFrom) return false;
+
+    const std::string storedName =
+        position_ >= 1 && position_ <= kMaxBeams ? project_.beam(position_).memberName : "";
+    bool added = false;
+    if (command == MemberCommand::CalcSheet && !area_.suppressChangeMessages &&
+        area_.memberModified) {
+        ui_.Beep();
+        const int answer = ui_.ShowConfirm(ConfirmTextFor(storedName, position_));
+        if (answer == kConfirmChange) {
+            area_.memberModified = false;
+        } else if (answer == kConfirmAdd) {
+            area_.memberModified = false;
+            if (!AddBeam()) {
+                // Nothing was added: the edit is still pending and nothing is calculated.
+                area_.memberModified = true;
+                return false;
+            }
+            added = true;
+        } else {
+            return false;
+        }
+    }
+    if (command == MemberCommand::ChangeMember && !area_.suppressChangeMessages &&
+        area_.memberModified) {
+        if (ui_.ShowMessage("[ " + storedName + " ] (Data No." + No(position_) +
+                                ") を変更します。",
+                            kButtonsOkCancel, kMessageTitle) != kAnswerOk)
+            return false;
+        area_.memberModified = false;
+    }
+
+    if (!added) Commit(position_);
+
+    if (command == MemberCommand::Check) {
+        ui_.OpenCheckView(position_);
+        RefreshView();
+        return true;
+    }
+    if (command == MemberCommand::CalcSheet) {
+        if (project_.beamCount() == 0) {
+            ui_.Beep();
+            RefreshView();
+            return true;
+        }
+        ui_.CloseCheckView();
+        ui_.OpenPreview();
+    }
+    if (area_.fileModified) RefillBeamList();
+    RefreshView();
+    return true;
+}
+
+// ----- File commands -----
+
+FileDialogRequest MainController::DialogRequest(const char* title) const {
+    FileDialogRequest request;
+    request.title = title;
+    request.folder = settings_.dataFolder.empty() ? programFolder_ : settings_.dataFolder;
+    request.fileName = FileNameOf(settings_.currentFile);
+    request.defaultExtension = "Zel";
+    request.filter = kZelFileFilter;
+    return request;
+}
+
+void MainController::WriteSettings() {
+    // The history is a convenience: a settings file that cannot be written is not worth a
+    // message in the middle of a file command.
+    WriteSettingsFile(SettingsPath(), settings_);
+}
+
+bool MainController::NewProject() {
+    if (area_.fileModified &&
+        ui_.ShowMessage(std::string("現在、入力中のデータは、変更されています。") + kCrCr + "(" +
+                            settings_.currentFile + ")" + kCrCr +
+                            "このまま、新規データを作成しますか？",
+                        kButtonsYesNo, kMessageTitle) != kAnswerYes)
+        return false;
+
+    settings_.currentFile = kNewDataName;
+    // A fresh table: beams of the previous project must not travel into the new file.
+    project_ = MakeEmptyProject();
+    position_ = 1;
+    view_.beamList.clear();
+    {
+        FlagScope filling(area_.fillingForm, true);
+        area_.ApplyDefaults(defaults_, project_.settings, project_.font);
+    }
+    area_.memberModified = false;
+    area_.fileModified = false;
+    area_.MutableView().focusRequest = Field::MemberName;
+    RefreshView();
+    return true;
+}
+
+bool MainController::AskFileModifiedBeforeOpen() {
+    if (!area_.fileModified) return true;
+    return ui_.ShowMessage(std::string("データは変更されています。") + kCrCr + "(" +
+                               Trimmed(settings_.currentFile) + ")" + kCrCr +
+                               "このまま保存せず、読込みますか？",
+                           kButtonsYesNo, kMessageTitle) == kAnswerYes;
+}
+
+bool MainController::LoadProjectFile(const std::string& path) {
+    Project loaded = project_;
+    const ZelLoadResult result = LoadZelFile(path, loaded);
+    if (result.status == ZelLoadStatus::NotZelFile) {
+        ui_.ShowMessage(NotZelFileMessage(path), kButtonsOk, kMessageTitle);
+        return false;
+    }
+    if (!result.ok()) {
+        ui_.ShowMessage(result.message.empty() ? path + " が見つかりません。" : result.message,
+                        kButtonsOk, kMessageTitleWide);
+        return false;
+    }
+
+    WaitCursor wait(ui_);
+    settings_.currentFile = path;
+    AddToHistory(settings_.history, path);
+    project_ = std::move(loaded);
+    settings_.dataFolder = FolderOf(path);
+    WriteSettings();
+
+    position_ = 1;
+    RefillBeamList();
+    {
+        FlagScope loading(area_.loadingFile, true);
+        FlagScope filling(area_.fillingForm, true);
+        area_.SelectInputUnits(project_.settings.inputIsSI() ? 1 : 0);
+        area_.SelectOutputUnits(project_.settings.outputIsSI() ? 1 : 0);
+        if (project_.beamCount() > 0)
+            area_.ShowBeam(project_.beam(1));
+        else
+            area_.ClearInputArea();
+    }
+    area_.memberModified = false;
+    area_.fileModified = false;
+    RefreshView();
+    if (result.truncated && !result.message.empty())
+        ui_.ShowMessage(result.message, kButtonsOk, kMessageTitle);
+    return true;
+}
+
+bool MainController::Open() {
+    if (!AskFileModifiedBeforeOpen()) return false;
+    const std::optional<std::string> path = ui_.AskOpenFile(DialogRequest(kOpenDialogTitle));
+    if (!path || path->empty()) return false;
+    return LoadProjectFile(*path);
+}
+
+bool MainController::OpenHistory(int index) {
+    if (index < 0 || index >= static_cast<int>(settings_.history.size())) return false;
+    if (!AskFileModifiedBeforeOpen()) return false;
+    const std::string path = Trimmed(settings_.history[static_cast<std::size_t>(index)]);
+    if (!FileExists(path)) {
+        // The file was moved or deleted since: say so and forget the entry.
+        ui_.ShowMessage(path + " が見つかりません。", kButtonsOk, kMessageTitleWide);
+        settings_.history.erase(settings_.history.begin() + index);
+        WriteSettings();
+        RefreshView();
+        return false;
+    }
+    return LoadProjectFile(path);
+}
+
+bool MainController::WriteProject(const std::string& path) {
+    WaitCursor wait(ui_);
+    Commit(position_);
+    ShowSlot(position_);
+    CalculateAll(project_);
+    const ZelSaveResult saved = SaveZelFile(path, project_);
+    if (!saved.ok) {
+        area_.fileModified = true;
+        ui_.ShowMessage(std::string("データを保存できませんでした。") + kCrCr + "( " + path +
+                            " )" + kCrCr + saved.error,
+                        kButtonsOk, kMessageTitle);
+        RefreshView();
+        return false;
+    }
+    settings_.currentFile = path;
+    settings_.dataFolder = FolderOf(path);
+    AddToHistory(settings_.history, path);
+    WriteSettings();
+    area_.memberModified = false;
+    area_.fileModified = false;
+    RefillBeamList();
+    RefreshView();
+    return true;
+}
+
+bool MainController::Save() {
+    if (IsNewData()) return SaveAs();
+    if (project_.beamCount() == 0) {
+        ui_.Beep();
+        return false;
+    }
+    const std::string path = Trimmed(settings_.currentFile);
+    if (ui_.ShowMessage(std::string("入力データを上書き保存します｡") + kCrCr + "( " + path +
+                            " )" + kCrCr + "よろしいですか？",
+                        kButtonsYesNo, kMessageTitle) != kAnswerYes)
+        return false;
+    // An input area that cannot be committed is not written over the stored beam.
+    if (ValidateInputArea() >= kInputBlockingFrom) return false;
+    return WriteProject(path);
+}
+
+bool MainController::SaveAs() {
+    if (project_.beamCount() == 0) {
+        ui_.Beep();
+        return false;
+    }
+    const std::optional<std::string> chosen = ui_.AskSaveFile(DialogRequest(kSaveDialogTitle));
+    if (!chosen || Trimmed(*chosen).empty()) return false;
+    const std::string path = Trimmed(*chosen);
+    if (FileExists(path) &&
+        ui_.ShowMessage(path + kCrCr + "はすでに存在します。" + kCrCr +
+                            "上書きしてもよろしいですか？",
+                        kButtonsYesNo, kMessageTitle) != kAnswerYes)
+        return false;
+    if (ValidateInputArea() >= kInputBlockingFrom) return false;
+    return WriteProject(path);
+}
+
+bool MainController::RequestExit() {
+    const std::string text =
+        area_.fileModified
+            ? std::string("データは変更されています。") + kCrCr + "(" + settings_.currentFile +
+                  ")" + kCrCr + "このまま保存せず、終了しますか？"
+            : std::string("『 ") + kProgramTitle + " 』 を終了します";
+    if (ui_.ShowMessage(text, kButtonsYesNo, kMessageTitleWide) != kAnswerYes) return false;
+    const std::string error = WriteDefaultsFile(DefaultsPath(), defaults_);
+    if (!error.empty())
+        ui_.ShowMessage(std::string("デフォルト値を保存できませんでした。") + kCrCr + error,
+                        kButtonsOk, kMessageTitle);
+    return true;
+}
+
+// ----- Settings dialogs -----
+
+PrintSettings MainController::CurrentPrintSettings() const {
+    return PrintSettingsOf(project_.settings, project_.font);
+}
+
+void MainController::ApplyPrintSettings(const PrintSettings& settings) {
+    if (settings == CurrentPrintSettings()) return;
+    StorePrintSettings(settings, project_.settings, project_.font);
+    // They are saved with the data file, so a change must not be lost silently at exit.
+    area_.fileModified = true;
+    RefreshView();
+}
+
+std::string MainController::ApplyDefaults(const DefaultsRecord& defaults) {
+    defaults_ = defaults;
+    return WriteDefaultsFile(DefaultsPath(), defaults_);
+}
+
+}  // namespace zel

@@ -1,0 +1,114 @@
+#pragma once
+// The commands of the main window without the window: beam list, member commands, file
+// commands and their questions. It owns the project, the input-area model, the settings file's
+// values and the defaults; it reaches the user only through MainWindowUi.
+#include <optional>
+#include <string>
+
+#include "calc/UnitFactor.h"
+#include "data/DefaultsRecord.h"
+#include "data/GradeTable.h"
+#include "data/Project.h"
+#include "data/SettingsFile.h"
+#include "editor/InputArea.h"
+#include "editor/MainWindowUi.h"
+#include "editor/PrintSettingsRules.h"
+
+namespace zel {
+
+enum class MemberCommand {
+    CalcSheet,     // "計算書" / "計算書(&G)"
+    ChangeMember,  // "変  更"
+    Check,         // "個 別ﾁｪｯｸ" / "部材個別ﾁｪｯｸ(&C)"
+};
+
+inline constexpr const char* kOpenDialogTitle = "『 KAVO-Zel ﾃﾞｰﾀ読込み 』";
+inline constexpr const char* kSaveDialogTitle = "『 KAVO-Zel ﾃﾞｰﾀ保存 』";
+inline constexpr const char* kZelFileFilter =
+    "KAVO-Zel ﾃﾞｰﾀﾌｧｲﾙ(*.Zel)|*.Zel|すべてのﾌｧｲﾙ(*.*)|*.*";
+
+class MainController {
+public:
+    explicit MainController(MainWindowUi& ui);
+
+    // Start-up: reads the settings, the defaults (created when missing) and the grade table
+    // from `programFolder`, and resets the input area to the defaults.
+    void StartUp(const std::string& programFolder);
+
+    // ----- Beam list -----
+    bool AddBeam();                 // "梁追加"; true when a beam was added
+    bool DeleteBeam();              // "梁削除"
+    bool ClearInputArea();          // "入力ｴﾘｱ ｸﾘｱｰ"; false when the question was refused
+    bool MoveUp();                  // "上げる[↑]"
+    bool MoveDown();                // "下げる[↓]"
+    bool SelectBeam(int line);      // a click on line `line` (0-based) of the beam list
+
+    // ----- Member commands -----
+    bool RunMemberCommand(MemberCommand command);  // true when the command went through
+
+    // ----- File commands -----
+    bool NewProject();                   // "新規作成(&N)"
+    bool Open();                         // "ﾃﾞｰﾀ読込み(&D)"
+    bool OpenHistory(int index);         // a history entry (0 = most recent)
+    bool Save();                         // "上書き保存(&S)"
+    bool SaveAs();                       // "名前を付けて保存(&A)"
+    // "終了(&X)", "終 了" or closing the window: true when the program may close (the defaults
+    // file has then been written).
+    bool RequestExit();
+
+    // ----- Settings dialogs -----
+    PrintSettings CurrentPrintSettings() const;
+    // Stores the print settings confirmed in their dialog; a real change marks the file.
+    void ApplyPrintSettings(const PrintSettings& settings);
+    // Stores defaults confirmed in their dialog and writes the defaults file. Returns the
+    // error of the write ("" on success); the defaults in memory are replaced either way.
+    std::string ApplyDefaults(const DefaultsRecord& defaults);
+
+    // ----- State -----
+    const Project& project() const { return project_; }
+    Project& mutableProject() { return project_; }
+    InputArea& inputArea() { return area_; }
+    const InputArea& inputArea() const { return area_; }
+    const MainWindowView& view() const { return view_; }
+    const SettingsFile& settings() const { return settings_; }
+    const DefaultsRecord& defaults() const { return defaults_; }
+    const GradeTable& gradeTable() const { return grades_; }
+    const CalcUnits& calcUnits() const { return units_; }
+    const std::string& programFolder() const { return programFolder_; }
+    const std::string& currentFile() const { return settings_.currentFile; }
+    int position() const { return position_; }
+    int beamCount() const { return project_.beamCount(); }
+    bool fileModified() const { return area_.fileModified; }
+    bool memberModified() const { return area_.memberModified; }
+
+    std::string SettingsPath() const;
+    std::string DefaultsPath() const;
+
+private:
+    bool IsNewData() const;
+    std::string Caption() const;
+    void RefreshView();
+    void RefillBeamList();
+    void ShowSlot(int slot);
+    void Commit(int slot);
+    int ValidateInputArea();  // CheckInput; a blocking code's message is shown
+    bool AskFileModifiedBeforeOpen();
+    bool LoadProjectFile(const std::string& path);
+    bool WriteProject(const std::string& path);
+    void WriteSettings();
+    bool MoveBy(int delta);
+    FileDialogRequest DialogRequest(const char* title) const;
+
+    MainWindowUi& ui_;
+    InputArea area_;
+    Project project_;
+    SettingsFile settings_;
+    DefaultsRecord defaults_;
+    GradeTable grades_;
+    CalcUnits units_;
+    std::string programFolder_;
+    int position_ = 1;
+    MainWindowView view_;
+};
+
+}  // namespace zel

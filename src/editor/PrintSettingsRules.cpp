@@ -1,0 +1,91 @@
+#include "editor/PrintSettingsRules.h"
+
+#include <cmath>
+
+#include "data/ProjectSettings.h"
+#include "data/SheetFontSetting.h"
+#include "lib/Numbers.h"
+#include "lib/Rounding.h"
+
+namespace zel {
+
+namespace {
+
+// Blanks the dialog's field trims: half-width spaces only, as typed headings may start with a
+// deliberate full-width space.
+std::string TrimSpaces(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return std::string();
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+PrintSettings PrintSettingsOf(const ProjectSettings& settings, const SheetFontSetting& font) {
+    PrintSettings print;
+    print.HeadingText = settings.sheetTitle;
+    print.PageNumberMode = settings.pageNumberMode;
+    print.StartPageNumber = settings.firstPageNumber;
+    print.fontIndex = font.fontChoice;
+    print.PrintFontName = font.fontName;
+    return print;
+}
+
+void StorePrintSettings(const PrintSettings& print, ProjectSettings& settings,
+                        SheetFontSetting& font) {
+    settings.sheetTitle = print.HeadingText;
+    settings.pageNumberMode = print.PageNumberMode;
+    settings.firstPageNumber = print.StartPageNumber;
+    font.fontChoice = print.fontIndex;
+    font.fontName = print.PrintFontName;
+}
+
+PrintSettingsForm OpenPrintSettingsForm(const PrintSettings& current) {
+    PrintSettingsForm form;
+    form.heading = current.HeadingText;
+    form.startText = FormatNumber(current.StartPageNumber, "#0");
+    form.fontOption = current.fontIndex == 1 ? 1 : 0;
+    const int option = current.PageNumberMode - 1;
+    if (option == kPageNumbersOff || option == kPageNumbersOn)
+        ChoosePageNumberOption(form, option);
+    else
+        form.pageNumberOption = -1;  // a mode the dialog does not know selects nothing
+    return form;
+}
+
+void ChoosePageNumberOption(PrintSettingsForm& form, int option) {
+    if (option != kPageNumbersOff && option != kPageNumbersOn) return;
+    form.pageNumberOption = option;
+    const bool on = option == kPageNumbersOn;
+    form.startLabel.enabled = on;
+    form.startField.enabled = on;
+    form.startField.background = on ? ViewColour::White : ViewColour::LightGrey;
+}
+
+bool StartNumberFromText(const std::string& text, std::int16_t& number) {
+    const double rounded = RoundHalfEven(LeadingValue(text));
+    if (!std::isfinite(rounded) || rounded < -32768.0 || rounded > 32767.0) return false;
+    number = static_cast<std::int16_t>(rounded);
+    return true;
+}
+
+bool ConfirmPrintSettingsForm(const PrintSettingsForm& form, Prompter& prompter,
+                              PrintSettings& settings) {
+    std::int16_t start = 0;
+    if (!StartNumberFromText(form.startText, start)) {
+        prompter.ShowMessage(kStartPageOutOfRange, kButtonsOk, kMessageTitle);
+        return false;
+    }
+    if (prompter.ShowMessage(kPrintSettingsQuestion, kButtonsYesNo, kMessageTitle) != kAnswerYes)
+        return false;
+    // No option selected reads as index 0, as an option group without a selection does.
+    const int option = form.pageNumberOption < 0 ? 0 : form.pageNumberOption;
+    settings.PageNumberMode = static_cast<std::int16_t>(option + 1);
+    settings.HeadingText = TrimSpaces(form.heading);
+    settings.StartPageNumber = start;
+    settings.fontIndex = static_cast<std::int16_t>(form.fontOption == 1 ? 1 : 0);
+    settings.PrintFontName = FontNameForChoice(settings.fontIndex);
+    return true;
+}
+
+}  // namespace zel

@@ -1,0 +1,150 @@
+#pragma once
+// A main-window controller wired to a scripted user in a fresh program folder.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "ScriptedPrompter.h"
+#include "editor/MainController.h"
+#include "editor/MainWindowUi.h"
+
+namespace zel::test {
+
+// Answers every question of the main window from queues and logs what was asked.
+class ScriptedMainWindowUi : public MainWindowUi {
+public:
+    int ShowMessage(const std::string& text, int buttons, const std::string& title) override {
+        return messages.ShowMessage(text, buttons, title);
+    }
+    void Beep() override { messages.Beep(); }
+
+    // With no scripted answer the dialog is closed by the window manager: "ｷｬﾝｾﾙ".
+    int ShowConfirm(const std::string& confirmText) override {
+        confirmTexts.push_back(confirmText);
+        if (confirmAnswers.empty()) return 0;
+        const int answer = confirmAnswers.front();
+        confirmAnswers.pop_front();
+        return answer;
+    }
+    std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override {
+        openRequests.push_back(request);
+        return Next(openAnswers);
+    }
+    std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override {
+        saveRequests.push_back(request);
+        return Next(saveAnswers);
+    }
+    void SetWaitCursor(bool busy) override {
+        waitDepth += busy ? 1 : -1;
+        if (busy) ++waitCursorUses;
+    }
+    void OpenCheckView(int slot) override { checkViews.push_back(slot); }
+    void CloseCheckView() override { ++checkViewCloses; }
+    void OpenPreview() override { ++previews; }
+    void MainWindowChanged(const MainWindowView& view) override {
+        lastView = view;
+        ++viewChanges;
+    }
+
+    ScriptedPrompter messages;
+    std::deque<int> confirmAnswers;
+    std::vector<std::string> confirmTexts;
+    std::deque<std::optional<std::string>> openAnswers, saveAnswers;
+    std::vector<FileDialogRequest> openRequests, saveRequests;
+    int waitDepth = 0;
+    int waitCursorUses = 0;
+    std::vector<int> checkViews;
+    int checkViewCloses = 0;
+    int previews = 0;
+    MainWindowView lastView;
+    int viewChanges = 0;
+
+private:
+    static std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue) {
+        if (queue.empty()) return std::nullopt;
+        auto answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
+};
+
+inline std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+class ControllerTest : public ::testing::Test {
+protected:
+    ControllerTest() {
+        std::random_device rd;
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("zel_ctl_test_" + std::to_string(rd()) + std::to_string(rd()));
+        std::filesystem::create_directories(folder_ / "prog");
+        std::filesystem::create_directories(folder_ / "data");
+        std::filesystem::copy_file(std::filesystem::path(ZEL_SOURCE_DIR) / "resources" /
+                                       "鉄筋Ｆ値.TBL",
+                                   folder_ / "prog" / "鉄筋Ｆ値.TBL");
+    }
+    ~ControllerTest() override {
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
+    }
+
+    std::string ProgramFolder() const { return (folder_ / "prog").string(); }
+    std::string DataFile(const std::string& name) const { return (folder_ / "data" / name).string(); }
+
+    void Start() { ctl.StartUp(ProgramFolder()); }
+    InputArea& area() { return ctl.inputArea(); }
+
+    // Typing of the user (counted as edits).
+    void Type(Field field, const std::string& text) { area().TextChanged(field, text); }
+    void TypeBeam(const std::string& name, const std::string& span = "6",
+                  const std::string& b = "30", const std::string& d = "60",
+                  const std::string& cover = "5") {
+        Type(Field::MemberName, name);
+        Type(Field::Span, span);
+        Type(Field::Breadth1, b);
+        Type(Field::Depth1, d);
+        Type(Field::Cover1, cover);
+    }
+    // A uniform load typed on the type 4 page and added to the load list.
+    void AddUniform(const std::string& w, const std::string& l1, const std::string& l2,
+                    const std::string& h) {
+        area().SelectLoadType(3);
+        Type(Field::Load0, w);
+        Type(Field::Load1, l1);
+        Type(Field::Load2, l2);
+        Type(Field::Load3, h);
+        area().AddLoad();
+    }
+    // Adds beams named B1..Bn (span 6, one uniform load each).
+    void AddBeams(int n) {
+        for (int i = 1; i <= n; ++i) {
+            TypeBeam("B" + std::to_string(i));
+            ASSERT_TRUE(ctl.AddBeam()) << "beam " << i;
+        }
+    }
+    std::vector<std::string> Asked() const {
+        std::vector<std::string> texts;
+        for (const auto& a : ui.messages.asked) texts.push_back(a.text);
+        return texts;
+    }
+
+    std::filesystem::path folder_;
+    ScriptedMainWindowUi ui;
+    MainController ctl{ui};
+};
+
+}  // namespace zel::test
