@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace zel {
 
@@ -70,12 +71,22 @@ void VF_CMQGIR(std::int32_t& /*mode*/, float& span, float& start, float& loadedL
                float& resultantPosition) {
     const double L = span;
     if (!(L > 0.0) || !std::isfinite(L) || loadType < 1 || loadType > 6) return;
-    double xM = momentPosition;
-    xM = std::isnan(xM) ? L / 2.0 : std::clamp(xM, 0.0, L);
+    const double xM = std::isfinite(momentPosition)
+                          ? std::clamp(static_cast<double>(momentPosition), 0.0, L)
+                          : std::numeric_limits<double>::quiet_NaN();
     const double x1 = start;
 
     Effects e;
-    if (loadType == 1) {
+    const bool point = loadType == 1;
+    const bool finite = std::isfinite(xM) && std::isfinite(x1) && std::isfinite(magnitude) &&
+                        (point || (std::isfinite(height) && std::isfinite(loadedLength) &&
+                                   std::isfinite(risingLength) && std::isfinite(constantLength)));
+    if (!finite) {
+        // A load that cannot be placed must not vanish silently: the sums become NaN and the
+        // beam is reported as not calculable.
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        e = Effects{nan, nan, nan, nan, nan, nan, nan};
+    } else if (point) {
         const double P = magnitude;
         if (x1 >= 0.0 && x1 <= L) AddPointLoad(e, L, xM, x1, P);
     } else {

@@ -19,7 +19,8 @@ namespace zel {
 //   moment position xM, then the outputs: CL, CR, Mo (at xM), QL, QR, the resultant of the
 //   load on the span and the distance of its centroid from the left end.
 // The caller zeroes the outputs first. A span that is not positive and finite, a load type
-// outside 1..6 or a load wholly off the span leaves all outputs 0. xM is taken within the span.
+// outside 1..6 or a load wholly off the span leaves all outputs 0; a load with a value that is
+// not finite gives NaN outputs. xM is taken within the span.
 void VF_CMQGIR(std::int32_t& mode, float& span, float& start, float& loadedLength,
                float& risingLength, float& constantLength, float& magnitude, float& height,
                float& heightCopy, std::int32_t& loadType, float& beamValue, float& momentPosition,
