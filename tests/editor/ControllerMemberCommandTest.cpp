@@ -1,0 +1,212 @@
+// The member commands "計算書", "変  更" and "個 別ﾁｪｯｸ" with their shared checks and the
+// three-answer confirmation.
+#include "ControllerFixture.h"
+#include "editor/ConfirmDialog.h"
+
+namespace zel::test {
+namespace {
+
+TEST_F(ControllerTest, MemberCommandsRefuseALoadBeyondTheSpanAndInvalidInput) {
+    Start();
+    AddBeams(1);
+    AddUniform("1000", "2", "4", "1");
+    Type(Field::Span, "5");  // the load now reaches 6 m
+    ui.messages.Clear();
+    const Project before = ctl.project();
+    EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
+    ASSERT_EQ(ui.messages.asked.size(), 1u);
+    EXPECT_EQ(ui.messages.asked[0].text,
+              "スパン長と荷重長さに矛盾があります。\r\rデータを修正してください。\r\r"
+              "荷重データ No.1  [ " + area().LoadLines()[0] + " ]");
+    EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsOk);
+    EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
+    EXPECT_EQ(ui.previews, 0);
+    EXPECT_TRUE(ui.confirmTexts.empty());
+    EXPECT_EQ(ctl.project().beam(1).loadCount, 0);  // nothing committed
+
+    ui.messages.Clear();
+    Type(Field::Span, "6");
+    Type(Field::Breadth1, "0");
+    EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::ChangeMember));
+    ASSERT_EQ(ui.messages.asked.size(), 1u);
+    EXPECT_EQ(ui.messages.asked[0].text, "断面サイズの数値が不正か、または入力されていません。");
+    EXPECT_EQ(ctl.project(), before);
+}
+
+TEST_F(ControllerTest, CalcSheetConfirmationCancelLeavesEverything) {
+    Start();
+    AddBeams(2);
+    ASSERT_TRUE(ctl.SelectBeam(0));
+    Type(Field::Span, "7");
+    ui.messages.Clear();
+    const Project before = ctl.project();
+
+    ui.confirmAnswers.push_back(kConfirmCancel);
+    EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
+    ASSERT_EQ(ui.confirmTexts.size(), 1u);
+    EXPECT_EQ(ui.confirmTexts[0],
+              "[ B1 ] (Data No.1) は、変更されていますが [変更],[追加] 処理が行われていません。");
+    EXPECT_EQ(ui.messages.beeps, 1);
+    EXPECT_EQ(ui.previews, 0);
+    EXPECT_EQ(ctl.project(), before);
+    EXPECT_TRUE(ctl.memberModified());
+    EXPECT_EQ(area().Text(Field::Span), "7");
+    EXPECT_EQ(ui.lastView.beamList, (std::vector<std::string>{"B1", "B2"}));
+
+    // A dialog closed by the window manager counts as "ｷｬﾝｾﾙ" (no scripted answer).
+    EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
+    EXPECT_EQ(ui.confirmTexts.size(), 2u);
+    EXPECT_EQ(ctl.project(), before);
+    EXPECT_TRUE(ctl.memberModified());
+}
+
+TEST_F(ControllerTest, CalcSheetChangeAnswerCommitsAndOpensThePreview) {
+    Start();
+    AddBeams(2);
+    ASSERT_TRUE(ctl.SelectBeam(0));
+    Type(Field::Span, "7");
+    ui.confirmAnswers.push_back(kConfirmChange);
+    EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
+    EXPECT_FLOAT_EQ(ctl.project().beam(1).spanLength, 7.0f);
+    EXPECT_EQ(ctl.beamCount(), 2);
+    EXPECT_FALSE(ctl.memberModified());
+    EXPECT_EQ(ui.previews, 1);
+    EXPECT_EQ(ui.checkViewCloses, 1);
+    EXPECT_EQ(ui.lastView.selectedLine, 0);
+}
+
+TEST_F(ControllerTest, CalcSheetAddAnswerKeepsTheEditedRecordAndAddsABeam) {
+    Start();
+    AddBeams(2);
+    ASSERT_TRUE(ctl.SelectBeam(0));
+    const BeamRecord original = ctl.project().beam(1);
+    Type(Field::MemberName, "B1copy");
+    Type(Field::Span, "7");
+    ui.confirmAnswers.push_back(kConfirmAdd);
+    EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
+    EXPECT_EQ(ctl.beamCount(), 3);
+    EXPECT_EQ(ctl.project().beam(1), original);
+    EXPECT_EQ(ctl.project().beam(3).memberName, "B1copy");
+    EXPECT_FLOAT_EQ(ctl.project().beam(3).spanLength, 7.0f);
+    EXPECT_EQ(ui.lastView.beamList, (std::vector<std::string>{"B1", "B2", "B1copy"}));
+    EXPECT_EQ(ctl.position(), 3);
+    EXPECT_FALSE(ctl.memberModified());
+    EXPECT_TRUE(ctl.fileModified());
+    EXPECT_EQ(ui.previews, 1);
+}
+
+TEST_F(ControllerTest, CalcSheetAddAnswerThatCannotAddKeepsTheEditPending) {
+    Start();
+    AddBeams(50);
+    Type(Field::Span, "7");
+    ui.messages.Clear();
+    const Project before = ctl.project();
+    ui.confirmAnswers.push_back(kConfirmAdd);
+    EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
+    ASSERT_EQ(ui.messages.asked.size(), 1u);
+    EXPECT_EQ(ui.messages.asked[0].text, "これ以上、梁を追加できません。(最大 50 本)");
+    EXPECT_EQ(ctl.project(), before);
+    EXPECT_TRUE(ctl.memberModified());
+    EXPECT_EQ(ui.previews, 0);
+}
+
+TEST_F(ControllerTest, CalcSheetWithSuppressedMessagesCommitsWithoutTheDialog) {
+    Start();
+    AddBeams(1);
+    area().SetMessageOption(0, true);
+    Type(Field::Span, "7");
+    EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
+    EXPECT_TRUE(ui.confirmTexts.empty());
+    EXPECT_EQ(ui.messages.beeps, 0);
+    EXPECT_FLOAT_EQ(ctl.project().beam(1).spanLength, 7.0f);
+    EXPECT_EQ(ui.previews, 1);
+}
+
+TEST_F(ControllerTest, CalcSheetWithoutBeamsBeepsAndShowsNothing) {
+    Start();
+    TypeBeam("NEW");
+    ctl.inputArea().memberModified = false;
+    EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
+    EXPECT_EQ(ui.messages.beeps, 1);
+    EXPECT_EQ(ui.previews, 0);
+    EXPECT_EQ(ctl.beamCount(), 0);
+}
+
+TEST_F(ControllerTest, ChangeMemberAsksOkCancel) {
+    Start();
+    AddBeams(2);
+    ASSERT_TRUE(ctl.SelectBeam(0));
+    Type(Field::MemberName, "RENAMED");
+    ui.messages.Clear();
+    const Project before = ctl.project();
+
+    ui.messages.Answer(kAnswerCancel);
+    EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::ChangeMember));
+    ASSERT_EQ(ui.messages.asked.size(), 1u);
+    EXPECT_EQ(ui.messages.asked[0].text, "[ B1 ] (Data No.1) を変更します。");
+    EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsOkCancel);
+    EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
+    EXPECT_EQ(ctl.project(), before);
+    EXPECT_TRUE(ctl.memberModified());
+
+    ui.messages.Answer(kAnswerOk);
+    EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::ChangeMember));
+    EXPECT_EQ(ctl.project().beam(1).memberName, "RENAMED");
+    EXPECT_EQ(ui.lastView.beamList, (std::vector<std::string>{"RENAMED", "B2"}));
+    EXPECT_EQ(ui.lastView.selectedLine, 0);
+    EXPECT_FALSE(ctl.memberModified());
+    EXPECT_EQ(ui.previews, 0);
+    EXPECT_TRUE(ui.confirmTexts.empty());
+
+    // Unedited: no question.
+    ui.messages.Clear();
+    EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::ChangeMember));
+    EXPECT_TRUE(ui.messages.asked.empty());
+}
+
+TEST_F(ControllerTest, CheckCommitsWithoutAskingAndOpensTheCheckView) {
+    Start();
+    AddBeams(2);
+    Type(Field::Span, "7");
+    EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::Check));
+    EXPECT_TRUE(ui.messages.asked.empty());
+    EXPECT_TRUE(ui.confirmTexts.empty());
+    EXPECT_EQ(ui.checkViews, std::vector<int>{2});
+    EXPECT_FLOAT_EQ(ctl.project().beam(2).spanLength, 7.0f);
+    EXPECT_EQ(ui.previews, 0);
+}
+
+TEST_F(ControllerTest, SkipBeamIsWrittenThroughEvenWhenTheCommandStops) {
+    Start();
+    AddBeams(1);
+    area().SetCalculationFlag(0, true);
+    EXPECT_FALSE(ctl.memberModified());  // ticking "この梁は計算しない" is not an edit
+    Type(Field::Span, "");                // the command will stop at the check
+    EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::Check));
+    EXPECT_EQ(ctl.project().beam(1).skipBeam, 1);
+    EXPECT_FLOAT_EQ(ctl.project().beam(1).spanLength, 6.0f);
+    EXPECT_TRUE(ui.checkViews.empty());
+}
+
+TEST(ConfirmDialogTest, AnswersComeOnlyFromTheThreeButtons) {
+    EXPECT_EQ(ConfirmTextFor("G1", 12),
+              "[ G1 ] (Data No.12) は、変更されていますが [変更],[追加] 処理が行われていません。");
+    EXPECT_EQ(ConfirmAnswerOf(std::nullopt), kConfirmCancel);
+    EXPECT_EQ(ConfirmAnswerOf(1), kConfirmChange);
+    EXPECT_EQ(ConfirmAnswerOf(2), kConfirmAdd);
+    EXPECT_EQ(ConfirmAnswerOf(0), kConfirmCancel);
+    EXPECT_EQ(ConfirmAnswerOf(7), kConfirmCancel);
+
+    ConfirmDialog dialog("text");
+    EXPECT_EQ(dialog.ConfirmText(), "text");
+    EXPECT_FALSE(dialog.Press(5));
+    EXPECT_FALSE(dialog.IsClosed());
+    EXPECT_TRUE(dialog.Press(2));
+    EXPECT_TRUE(dialog.IsClosed());
+    EXPECT_FALSE(dialog.Press(1));  // closed: a late click changes nothing
+    EXPECT_EQ(dialog.ConfirmAnswer(), kConfirmAdd);
+    EXPECT_STREQ(kConfirmQuestion, "この部材データをどうしますか？");
+}
+
+}  // namespace
+}  // namespace zel::test
