@@ -1,0 +1,356 @@
+// The file commands: New, Open, the history, Save, Save As and Exit.
+#include <filesystem>
+
+#include "ControllerFixture.h"
+#include "data/DefaultsFile.h"
+#include "data/SettingsFile.h"
+#include "data/ZelFile.h"
+#include "lib/Paths.h"
+
+namespace zel::test {
+namespace {
+
+class FileCommandTest : public ControllerTest {
+protected:
+    // Saves the current project under `name` in the data folder through "名前を付けて保存".
+    void SaveAsData(const std::string& name) {
+        ui.saveAnswers.push_back(DataFile(name));
+        ASSERT_TRUE(ctl.SaveAs());
+    }
+    SettingsFile ReadSettings() {
+        SettingsFile s;
+        ReadSettingsFile(ctl.SettingsPath(), s);
+        return s;
+    }
+};
+
+TEST_F(FileCommandTest, NewAsksOnlyWhenChangedAndResetsTheProject) {
+    Start();
+    AddBeams(2);
+    ui.messages.Clear();
+    const Project before = ctl.project();
+
+    ui.messages.Answer(kAnswerNo);
+    EXPECT_FALSE(ctl.NewProject());
+    ASSERT_EQ(ui.messages.asked.size(), 1u);
+    EXPECT_EQ(ui.messages.asked[0].text,
+              "現在、入力中のデータは、変更されています。\r\r(新規データ)\r\r"
+              "このまま、新規データを作成しますか？");
+    EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsYesNo);
+    EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
+    EXPECT_EQ(ctl.project(), before);
+    EXPECT_TRUE(ctl.fileModified());
+
+    ctl.mutableProject().settings.sheetTitle = "changed";
+    ui.messages.Answer(kAnswerYes);
+    EXPECT_TRUE(ctl.NewProject());
+    EXPECT_EQ(ctl.beamCount(), 0);
+    EXPECT_EQ(ctl.project().beam(1).memberName, "");  // no beam travels into the new data
+    EXPECT_EQ(ctl.project().settings.sheetTitle, "梁断面算定結果");
+    EXPECT_TRUE(ui.lastView.beamList.empty());
+    EXPECT_EQ(ui.lastView.positionLabel, "");
+    EXPECT_FALSE(ui.lastView.beamCommandsEnabled);
+    EXPECT_FALSE(ctl.fileModified());
+    EXPECT_FALSE(ctl.memberModified());
+    EXPECT_EQ(area().Text(Field::MemberName), "");
+    EXPECT_EQ(area().View().focusRequest, std::optional<Field>(Field::MemberName));
+
+    ui.messages.Clear();
+    EXPECT_TRUE(ctl.NewProject());
+    EXPECT_TRUE(ui.messages.asked.empty());
+}
+
+TEST_F(FileCommandTest, SaveAsWritesTheFileHistorySettingsAndCaption) {
+    Start();
+    AddBeams(2);
+    ui.messages.Clear();
+
+    ui.saveAnswers.push_back(std::nullopt);  // cancel
+    EXPECT_FALSE(ctl.SaveAs());
+    ASSERT_EQ(ui.saveRequests.size(), 1u);
+    FileDialogRequest expected{"『 KAVO-Zel ﾃﾞｰﾀ保存 』", ProgramFolder(), "新規データ", "Zel",
+                               "KAVO-Zel ﾃﾞｰﾀﾌｧｲﾙ(*.Zel)|*.Zel|すべてのﾌｧｲﾙ(*.*)|*.*"};
+    EXPECT_EQ(ui.saveRequests[0], expected);
+    EXPECT_TRUE(ctl.fileModified());
+    EXPECT_FALSE(std::filesystem::exists(ctl.SettingsPath()));
+
+    SaveAsData("first.Zel");
+    EXPECT_TRUE(ui.messages.asked.empty());
+    EXPECT_TRUE(std::filesystem::exists(DataFile("first.Zel")));
+    EXPECT_EQ(ctl.currentFile(), DataFile("first.Zel"));
+    EXPECT_EQ(ui.lastView.caption, "KAVO-Zel /ＲＣ梁断面算定   first.Zel");
+    EXPECT_FALSE(ctl.fileModified());
+    EXPECT_FALSE(ctl.memberModified());
+    EXPECT_EQ(ui.waitDepth, 0);
+    EXPECT_GE(ui.waitCursorUses, 1);
+    const SettingsFile s = ReadSettings();
+    ASSERT_FALSE(s.history.empty());
+    EXPECT_EQ(s.history[0], DataFile("first.Zel"));
+    EXPECT_EQ(s.currentFile, DataFile("first.Zel"));
+    EXPECT_EQ(s.dataFolder, FolderOf(DataFile("first.Zel")));
+    EXPECT_EQ(ui.lastView.history, s.history);
+    EXPECT_TRUE(ui.lastView.historySeparatorVisible);
+
+    // The file holds the project as saved, results included.
+    Project reread;
+    ASSERT_TRUE(LoadZelFile(DataFile("first.Zel"), reread).ok());
+    EXPECT_EQ(reread.beamCount(), 2);
+    EXPECT_EQ(reread.beam(2).memberName, "B2");
+    EXPECT_EQ(reread.resultSummary.resultCount, 2);
+    EXPECT_EQ(reread.result(1).memberName, "B1");
+
+    // The next dialog starts in the data folder with the file's name.
+    ui.saveAnswers.push_back(DataFile("first.Zel"));
+    ui.messages.Answer(kAnswerNo);
+    const std::string bytes = ReadFileBytes(DataFile("first.Zel"));
+    Type(Field::Span, "7");
+    EXPECT_FALSE(ctl.SaveAs());
+    EXPECT_EQ(ui.saveRequests.back().folder, FolderOf(DataFile("first.Zel")));
+    EXPECT_EQ(ui.saveRequests.back().fileName, "first.Zel");
+    ASSERT_EQ(ui.messages.asked.size(), 1u);
+    EXPECT_EQ(ui.messages.asked[0].text,
+              DataFile("first.Zel") + "\r\rはすでに存在します。\r\r上書きしてもよろしいですか？");
+    EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsYesNo);
+    EXPECT_EQ(ReadFileBytes(DataFile("first.Zel")), bytes);
+    EXPECT_TRUE(ctl.fileModified());
+    EXPECT_TRUE(ctl.memberModified());
+}
+
+TEST_F(FileCommandTest, SaveAsksAndOverwritesTheCurrentFile) {
+    Start();
+    AddBeams(1);
+    SaveAsData("s.Zel");
+    ui.messages.Clear();
+    Type(Field::Span, "7");
+    const std::string bytes = ReadFileBytes(DataFile("s.Zel"));
+
+    ui.messages.Answer(kAnswerNo);
+    EXPECT_FALSE(ctl.Save());
+    ASSERT_EQ(ui.messages.asked.size(), 1u);
+    EXPECT_EQ(ui.messages.asked[0].text,
+              "入力データを上書き保存します｡\r\r( " + DataFile("s.Zel") + " )\r\rよろしいですか？");
+    EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsYesNo);
+    EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
+    EXPECT_EQ(ReadFileBytes(DataFile("s.Zel")), bytes);
+    EXPECT_TRUE(ctl.fileModified());
+    EXPECT_TRUE(ctl.memberModified());
+    EXPECT_FLOAT_EQ(ctl.project().beam(1).spanLength, 6.0f);
+
+    ui.messages.Answer(kAnswerYes);
+    EXPECT_TRUE(ctl.Save());
+    EXPECT_FALSE(ctl.fileModified());
+    EXPECT_FALSE(ctl.memberModified());
+    Project reread;
+    ASSERT_TRUE(LoadZelFile(DataFile("s.Zel"), reread).ok());
+    EXPECT_FLOAT_EQ(reread.beam(1).spanLength, 7.0f);
+    EXPECT_TRUE(ui.saveRequests.size() == 1u);  // no dialog for an overwrite
+}
+
+TEST_F(FileCommandTest, SaveOfNewDataIsSaveAsAndNothingToSaveBeeps) {
+    Start();
+    EXPECT_FALSE(ctl.Save());
+    EXPECT_EQ(ui.messages.beeps, 1);
+    EXPECT_TRUE(ui.saveRequests.empty());
+    AddBeams(1);
+    ui.saveAnswers.push_back(std::nullopt);
+    EXPECT_FALSE(ctl.Save());
+    EXPECT_EQ(ui.saveRequests.size(), 1u);
+    EXPECT_TRUE(ctl.fileModified());
+}
+
+TEST_F(FileCommandTest, FailedSaveIsReportedAndKeepsTheProjectChanged) {
+    Start();
+    AddBeams(1);
+    ui.messages.Clear();
+    const std::string target = DataFile("missing-folder/x.Zel");
+    ui.saveAnswers.push_back(target);
+    EXPECT_FALSE(ctl.SaveAs());
+    ASSERT_EQ(ui.messages.asked.size(), 1u);
+    EXPECT_EQ(ui.messages.asked[0].text.rfind(
+                  "データを保存できませんでした。\r\r( " + target + " )\r\r", 0),
+              0u);
+    EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsOk);
+    EXPECT_TRUE(ctl.fileModified());
+    EXPECT_EQ(ctl.currentFile(), "新規データ");
+    EXPECT_EQ(ui.lastView.caption, "KAVO-Zel /ＲＣ梁断面算定   新規データ");
+    EXPECT_FALSE(std::filesystem::exists(ctl.SettingsPath()));
+    EXPECT_EQ(ui.waitDepth, 0);
+
+    // Exit still asks the changed-data question.
+    ui.messages.Clear();
+    ui.messages.Answer(kAnswerNo);
+    EXPECT_FALSE(ctl.RequestExit());
+    EXPECT_EQ(ui.messages.asked[0].text,
+              "データは変更されています。\r\r(新規データ)\r\rこのまま保存せず、終了しますか？");
+}
+
+TEST_F(FileCommandTest, OpenChecksTheSignatureLoadsAndRecordsTheFile) {
+    Start();
+    AddBeams(3);
+    SaveAsData("three.Zel");
+    ui.messages.Answer(kAnswerYes);
+    ASSERT_TRUE(ctl.NewProject());
+    WriteFileBytes(DataFile("foreign.Zel"), std::string("\x03\x00" "205" "\x08\x00" "OTHER-Pg",
+                                                         15));
+    TypeBeam("pending");
+    ui.messages.Clear();
+
+    // The question first; No keeps everything.
+    ui.messages.Answer(kAnswerNo);
+    EXPECT_FALSE(ctl.Open());
+    ASSERT_EQ(ui.messages.asked.size(), 1u);
+    EXPECT_EQ(ui.messages.asked[0].text,
+              "データは変更されています。\r\r(新規データ)\r\rこのまま保存せず、読込みますか？");
+    EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsYesNo);
+    EXPECT_TRUE(ui.openRequests.empty());
+
+    // A foreign file is refused with the project unchanged.
+    ui.messages.Clear();
+    ui.messages.Answer(kAnswerYes);
+    ui.openAnswers.push_back(DataFile("foreign.Zel"));
+    const Project before = ctl.project();
+    const auto historyBefore = ctl.settings().history;
+    EXPECT_FALSE(ctl.Open());
+    ASSERT_EQ(ui.messages.asked.size(), 2u);
+    EXPECT_EQ(ui.messages.asked[1].text,
+              "このファイルは、[ KAVO-Zel /ＲＣ梁断面算定 ] のデータではありません。\r\r"
+              "File Name: foreign.Zel");
+    EXPECT_EQ(ui.messages.asked[1].title, "確認ﾒｯｾｰｼﾞ");
+    EXPECT_EQ(ctl.project(), before);
+    EXPECT_EQ(ctl.settings().history, historyBefore);
+    EXPECT_EQ(ctl.currentFile(), "新規データ");
+    EXPECT_EQ(area().Text(Field::MemberName), "pending");
+
+    // Cancel in the dialog stops silently.
+    ui.messages.Clear();
+    ui.messages.Answer(kAnswerYes);
+    EXPECT_FALSE(ctl.Open());
+    EXPECT_EQ(ui.messages.asked.size(), 1u);
+
+    // A real file: loaded, first in the history and in the settings file, caption set.
+    ui.messages.Clear();
+    ui.messages.Answer(kAnswerYes);
+    ui.openAnswers.push_back(DataFile("three.Zel"));
+    ASSERT_TRUE(ctl.Open());
+    const FileDialogRequest& request = ui.openRequests.back();
+    EXPECT_EQ(request.title, "『 KAVO-Zel ﾃﾞｰﾀ読込み 』");
+    EXPECT_EQ(request.folder, FolderOf(DataFile("three.Zel")));
+    EXPECT_EQ(request.fileName, "新規データ");
+    EXPECT_EQ(request.defaultExtension, "Zel");
+    EXPECT_EQ(request.filter, "KAVO-Zel ﾃﾞｰﾀﾌｧｲﾙ(*.Zel)|*.Zel|すべてのﾌｧｲﾙ(*.*)|*.*");
+    EXPECT_EQ(ui.lastView.caption, "KAVO-Zel /ＲＣ梁断面算定   three.Zel");
+    EXPECT_EQ(ui.lastView.beamList, (std::vector<std::string>{"B1", "B2", "B3"}));
+    EXPECT_EQ(ui.lastView.positionLabel, "1/3");
+    EXPECT_EQ(ui.lastView.selectedLine, 0);
+    EXPECT_TRUE(ui.lastView.beamCommandsEnabled);
+    EXPECT_EQ(area().Text(Field::MemberName), "B1");
+    EXPECT_FALSE(ctl.fileModified());
+    EXPECT_FALSE(ctl.memberModified());
+    EXPECT_EQ(ui.waitDepth, 0);
+    EXPECT_EQ(ReadSettings().history.at(0), DataFile("three.Zel"));
+    EXPECT_EQ(ui.messages.asked.size(), 1u);  // no unit warning while loading
+}
+
+TEST_F(FileCommandTest, OpenTakesTheFilesUnits) {
+    Start();
+    AddBeams(1);
+    area().SelectInputUnits(0);  // conventional input: a warning, then the switch
+    area().SelectOutputUnits(0);
+    SaveAsData("conv.Zel");
+    ui.messages.Answer(kAnswerYes);
+    ctl.NewProject();
+    EXPECT_TRUE(area().InputIsSI());
+    ui.messages.Clear();
+    ui.openAnswers.push_back(DataFile("conv.Zel"));
+    ASSERT_TRUE(ctl.Open());
+    EXPECT_TRUE(ui.messages.asked.empty());
+    EXPECT_FALSE(area().InputIsSI());
+    EXPECT_FALSE(area().OutputIsSI());
+    EXPECT_EQ(ctl.project().settings.unitCode, 0);
+}
+
+TEST_F(FileCommandTest, HistoryOpensMovesUpRefusesForeignAndForgetsMissingFiles) {
+    Start();
+    AddBeams(1);
+    SaveAsData("a.Zel");
+    SaveAsData("b.Zel");
+    SaveAsData("c.Zel");
+    EXPECT_EQ(ctl.settings().history,
+              (std::vector<std::string>{DataFile("c.Zel"), DataFile("b.Zel"), DataFile("a.Zel")}));
+
+    ASSERT_TRUE(ctl.OpenHistory(2));
+    EXPECT_EQ(ctl.currentFile(), DataFile("a.Zel"));
+    EXPECT_EQ(ui.lastView.caption, "KAVO-Zel /ＲＣ梁断面算定   a.Zel");
+    EXPECT_EQ(ReadSettings().history,
+              (std::vector<std::string>{DataFile("a.Zel"), DataFile("c.Zel"), DataFile("b.Zel")}));
+    EXPECT_TRUE(ui.openRequests.empty());
+
+    // A file that is gone: a message naming it, the entry removed.
+    std::filesystem::remove(DataFile("c.Zel"));
+    ui.messages.Clear();
+    const Project before = ctl.project();
+    EXPECT_FALSE(ctl.OpenHistory(1));
+    ASSERT_EQ(ui.messages.asked.size(), 1u);
+    EXPECT_EQ(ui.messages.asked[0].text, DataFile("c.Zel") + " が見つかりません。");
+    EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsOk);
+    EXPECT_EQ(ui.messages.asked[0].title, "確認メッセージ");
+    EXPECT_EQ(ctl.project(), before);
+    EXPECT_EQ(ctl.currentFile(), DataFile("a.Zel"));
+    const std::vector<std::string> left{DataFile("a.Zel"), DataFile("b.Zel")};
+    EXPECT_EQ(ctl.settings().history, left);
+    EXPECT_EQ(ReadSettings().history, left);
+    EXPECT_EQ(ui.lastView.history, left);
+
+    // A file that is no longer a data file: refused like Open, nothing changes.
+    WriteFileBytes(DataFile("b.Zel"), "garbage that is not a data file");
+    ui.messages.Clear();
+    EXPECT_FALSE(ctl.OpenHistory(1));
+    ASSERT_EQ(ui.messages.asked.size(), 1u);
+    EXPECT_EQ(ui.messages.asked[0].text,
+              "このファイルは、[ KAVO-Zel /ＲＣ梁断面算定 ] のデータではありません。\r\r"
+              "File Name: b.Zel");
+    EXPECT_EQ(ctl.project(), before);
+    EXPECT_EQ(ctl.settings().history, left);
+
+    EXPECT_FALSE(ctl.OpenHistory(5));
+}
+
+TEST_F(FileCommandTest, ExitAsksInTheWideTitleAndWritesTheDefaults) {
+    Start();
+    std::filesystem::remove(ctl.DefaultsPath());
+    ui.messages.Answer(kAnswerNo);
+    EXPECT_FALSE(ctl.RequestExit());
+    ASSERT_EQ(ui.messages.asked.size(), 1u);
+    EXPECT_EQ(ui.messages.asked[0].text, "『 KAVO-Zel /ＲＣ梁断面算定 』 を終了します");
+    EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsYesNo);
+    EXPECT_EQ(ui.messages.asked[0].title, "確認メッセージ");
+    EXPECT_FALSE(std::filesystem::exists(ctl.DefaultsPath()));
+
+    AddBeams(1);
+    ui.messages.Clear();
+    ui.messages.Answer(kAnswerYes);
+    EXPECT_TRUE(ctl.RequestExit());
+    EXPECT_EQ(ui.messages.asked[0].text,
+              "データは変更されています。\r\r(新規データ)\r\rこのまま保存せず、終了しますか？");
+    EXPECT_EQ(ui.messages.asked[0].title, "確認メッセージ");
+    DefaultsRecord written;
+    EXPECT_EQ(ReadDefaultsFile(ctl.DefaultsPath(), written), DefaultsReadStatus::Read);
+    EXPECT_EQ(written, ctl.defaults());
+    EXPECT_FALSE(std::filesystem::exists(ctl.SettingsPath()));  // closing does not write it
+}
+
+TEST_F(FileCommandTest, MoveBeforeNewAsksSoTheReorderingIsNotLost) {
+    Start();
+    AddBeams(2);
+    SaveAsData("m.Zel");
+    EXPECT_FALSE(ctl.fileModified());
+    ASSERT_TRUE(ctl.MoveUp());
+    ui.messages.Clear();
+    ui.messages.Answer(kAnswerNo);
+    EXPECT_FALSE(ctl.NewProject());
+    EXPECT_EQ(ui.messages.asked.size(), 1u);
+    EXPECT_EQ(ctl.project().beam(1).memberName, "B2");
+}
+
+}  // namespace
+}  // namespace zel::test
