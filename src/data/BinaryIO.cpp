@@ -77,7 +77,9 @@ std::size_t SequenceLength(unsigned char lead) {
 std::string EncodeFileText(std::string_view utf8, bool* altered) {
     bool changed = false;
     std::string out;
-    if (auto whole = Utf8ToSjis(utf8)) {
+    if (IsAscii(utf8)) {
+        out = utf8;
+    } else if (auto whole = Utf8ToSjis(utf8)) {
         out = std::move(*whole);
     } else {
         // Character by character so only the characters without a form are lost.

@@ -69,6 +69,14 @@ private:
 
 inline constexpr std::size_t kMaxTextBytes = 0xFFFF;
 
+// Plain ASCII is the same in UTF-8 and Shift-JIS, which spares a conversion for most texts.
+inline bool IsAscii(std::string_view text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
+
 // UTF-8 -> Shift-JIS for a file text. Characters without a Shift-JIS form become "?", and a
 // text longer than 65535 bytes is cut at a character boundary; `altered` reports either.
 std::string EncodeFileText(std::string_view utf8, bool* altered = nullptr);

@@ -1,6 +1,7 @@
 #include "data/ZelFile.h"
 
 #include <memory>
+#include <unordered_map>
 #include <utility>
 
 #include "data/AtomicFile.h"
@@ -33,19 +34,14 @@ public:
         const int ordinal = ordinal_++;
         std::string sjis;
         if (!in_.readTextBytes(sjis)) return;
-        if (sjis.empty()) {
-            value.clear();
+        if (IsAscii(sjis)) {
+            value = std::move(sjis);
             return;
         }
-        if (auto utf8 = SjisToUtf8(sjis)) {
-            auto back = Utf8ToSjis(*utf8);
-            if (back && *back == sjis) {
-                value = std::move(*utf8);
-                return;
-            }
-        }
-        value = SjisToUtf8Lossy(sjis);
-        carried_[ordinal] = CarriedText{value, sjis};
+        auto cached = decoded_.find(sjis);
+        if (cached == decoded_.end()) cached = decoded_.emplace(sjis, Decode(sjis)).first;
+        value = cached->second.utf8;
+        if (!cached->second.exact) carried_[ordinal] = CarriedText{value, sjis};
     }
     template <std::size_t N>
     void texts(std::array<std::string, N>& values) {
@@ -54,8 +50,22 @@ public:
     bool exhausted() const { return in_.exhausted(); }
 
 private:
+    struct Decoded {
+        std::string utf8;
+        bool exact = false;  // converting utf8 back gives the same bytes
+    };
+    static Decoded Decode(const std::string& sjis) {
+        if (auto utf8 = SjisToUtf8(sjis)) {
+            auto back = Utf8ToSjis(*utf8);
+            if (back && *back == sjis) return {std::move(*utf8), true};
+        }
+        return {SjisToUtf8Lossy(sjis), false};
+    }
+
     ByteReader in_;
     std::map<int, CarriedText>& carried_;
+    // Files repeat the same few texts (bar names, section labels) many times.
+    std::unordered_map<std::string, Decoded> decoded_;
     int ordinal_ = 0;
 };
 
@@ -75,9 +85,18 @@ public:
             out_.writeTextBytes(it->second.sjis);
             return;
         }
-        bool altered = false;
-        out_.writeTextBytes(EncodeFileText(value, &altered));
-        if (altered) ++altered_;
+        if (IsAscii(value)) {
+            out_.writeTextBytes(value);
+            return;
+        }
+        auto cached = encoded_.find(value);
+        if (cached == encoded_.end()) {
+            bool altered = false;
+            std::string sjis = EncodeFileText(value, &altered);
+            cached = encoded_.emplace(value, std::make_pair(std::move(sjis), altered)).first;
+        }
+        out_.writeTextBytes(cached->second.first);
+        if (cached->second.second) ++altered_;
     }
     template <std::size_t N>
     void texts(const std::array<std::string, N>& values) {
@@ -89,6 +108,7 @@ public:
 private:
     ByteWriter out_;
     const std::map<int, CarriedText>& carried_;
+    std::unordered_map<std::string, std::pair<std::string, bool>> encoded_;
     int ordinal_ = 0;
     int altered_ = 0;
 };
@@ -205,7 +225,7 @@ void Body(IO& io, P& p) {
 
 ZelLoadResult DecodeZel(std::string_view bytes, Project& project) {
     ZelLoadResult result;
-    auto fresh = std::make_unique<Project>(MakeEmptyProject());
+    auto fresh = std::make_unique<Project>();
     // Reset state: numbers 0, texts empty, also for the header and the settings.
     fresh->header = ProjectHeader{"", ""};
     ZelReader reader(bytes, fresh->carriedTexts);
