@@ -17,4 +17,8 @@ struct CommandFailed : std::runtime_error {
 // Prints "zel: <message>" to stderr and throws CommandFailed(code).
 [[noreturn]] void Fail(const std::string& message, int code = 1);
 
+void AddSheetCommands(CLI::App& app);  // sheet, check, list
+
+void AddCalcCommands(CLI::App& app);  // zel calc FILE.Zel [--json] [--save]
+
 }  // namespace zel::cli

@@ -20,6 +20,10 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     app.fallthrough(false);
 
+    zel::cli::AddCalcCommands(app);
+
+    zel::cli::AddSheetCommands(app);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -155,7 +155,11 @@ CalcResult CalculateBeam(Project& project, int slot) {
         in.assemblyMethod = beam.assemblyMethod;
         SectionResult& section = r.sections[s];
         error = DesignSection(in, section);
-        if (!error.empty()) break;
+        if (!error.empty()) {
+            static constexpr const char* kSectionNames[3] = {"左端", "中央", "右端"};
+            error = std::string(kSectionNames[s]) + ": " + error;
+            break;
+        }
         AssignFaces(s + 1, moments[s], beam.compressionBarRatio,
                     EffectiveLegs(in.B, beam.maxStirrupLegs), section);
     }
