@@ -1,0 +1,123 @@
+// The default-data dialog's rules and how the controller stores its result.
+#include <algorithm>
+#include <filesystem>
+
+#include "ControllerFixture.h"
+#include "ScriptedPrompter.h"
+#include "data/DefaultsFile.h"
+#include "editor/DefaultsDialogRules.h"
+
+namespace zel::test {
+namespace {
+
+TEST(DefaultsDialogRulesTest, OpeningShowsTheRecordWithFcInSiUnits) {
+    const DefaultsDialogForm form = OpenDefaultsForm(BuiltInDefaults());
+    EXPECT_EQ(form.fcText, "21");
+    EXPECT_EQ(form.mainSizeText, "D16");
+    EXPECT_EQ(form.stirrupSizeText, "D10");
+    EXPECT_EQ(form.ratioText, "0.5");
+    EXPECT_EQ(form.layersText, "2");
+    EXPECT_EQ(form.legsText, "2");
+    EXPECT_EQ(form.pitchText, "250");
+    EXPECT_EQ(form.inputUnitOption, 1);
+    EXPECT_EQ(form.outputUnitOption, 1);
+    EXPECT_EQ(form.headingText, "梁断面算定結果");
+    EXPECT_EQ(form.pageNumberOption, kPageNumbersOn);
+    EXPECT_EQ(form.startText, "1");
+    EXPECT_TRUE(form.startField.enabled);
+    EXPECT_EQ(form.fontOption, 0);
+    EXPECT_EQ(form.ruleOption, 0);
+    EXPECT_FALSE(form.mainSizes.empty());
+}
+
+TEST(DefaultsDialogRulesTest, GradeRefillsTheSizeListKeepingThePosition) {
+    DefaultsDialogForm form = OpenDefaultsForm(BuiltInDefaults());
+    const auto deformed = form.mainSizes;
+    const auto at = std::find(deformed.begin(), deformed.end(), "D16") - deformed.begin();
+    ChooseDefaultsGrade(form, true, 2);  // SR235: round bars
+    EXPECT_NE(form.mainSizes, deformed);
+    ASSERT_LT(static_cast<std::size_t>(at), form.mainSizes.size());
+    EXPECT_EQ(form.mainSizeText, form.mainSizes[static_cast<std::size_t>(at)]);
+    EXPECT_EQ(form.mainGrade, 2);
+    ChooseDefaultsGrade(form, true, 0);
+    EXPECT_EQ(form.mainSizeText, "D16");
+
+    ChooseDefaultsPageNumberOption(form, kPageNumbersOff);
+    EXPECT_FALSE(form.startField.enabled);
+    EXPECT_FALSE(form.startLabel.enabled);
+    EXPECT_EQ(form.startField.background, ViewColour::LightGrey);
+}
+
+TEST(DefaultsDialogRulesTest, ConfirmAsksAndCopiesEveryControl) {
+    ScriptedPrompter user;
+    DefaultsRecord d = BuiltInDefaults();
+    d.sectionOption = 2;  // fields without a control keep their values
+    d.spanType = 3;
+    d.shortTerm = 1;
+    DefaultsDialogForm form = OpenDefaultsForm(d);
+    form.fcText = "24";
+    form.layersText = "2.5";
+    form.legsText = "3.5";
+    form.pitchText = "abc";
+    form.ratioText = "0.75";
+    form.ruleOption = 1;
+    form.inputUnitOption = 0;
+    form.outputUnitOption = 1;
+    form.headingText = " 見出し ";
+    form.fontOption = 1;
+    form.startText = "";
+    form.assemblyMethod = 3;
+    ChooseDefaultsPageNumberOption(form, kPageNumbersOff);
+
+    user.Answer(kAnswerNo);
+    const DefaultsRecord before = d;
+    EXPECT_FALSE(ConfirmDefaultsForm(form, user, d));
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_EQ(user.asked[0].text, "デフォルト値を変更しますか？");
+    EXPECT_EQ(user.asked[0].buttons, kButtonsYesNo);
+    EXPECT_EQ(user.asked[0].title, "確認ﾒｯｾｰｼﾞ");
+    EXPECT_EQ(d, before);
+
+    user.Answer(kAnswerYes);
+    EXPECT_TRUE(ConfirmDefaultsForm(form, user, d));
+    EXPECT_FLOAT_EQ(d.concreteFc, 240.0f);
+    EXPECT_EQ(d.maxBarLayers, 2);     // halves to even
+    EXPECT_EQ(d.maxStirrupLegs, 4);
+    EXPECT_EQ(d.maxStirrupPitch, 0);  // not a number
+    EXPECT_FLOAT_EQ(d.compressionBarRatio, 0.75f);
+    EXPECT_EQ(d.minRebarRule, 1);
+    EXPECT_EQ(d.unitCode, 1);
+    EXPECT_EQ(d.sheetTitle, "見出し");
+    EXPECT_EQ(d.fontChoice, 1);
+    EXPECT_EQ(d.pageNumberMode, 1);
+    EXPECT_EQ(d.firstPageNumber, 0);
+    EXPECT_EQ(d.assemblyMethod, 3);
+    EXPECT_EQ(d.sectionOption, 2);
+    EXPECT_EQ(d.spanType, 3);
+    EXPECT_EQ(d.shortTerm, 1);
+}
+
+TEST_F(ControllerTest, NewDefaultsAreWrittenAndActAtTheNextNew) {
+    Start();
+    AddBeams(1);
+    DefaultsRecord d = ctl.defaults();
+    d.concreteFc = 240;
+    d.unitCode = 0;
+    d.sheetTitle = "新しい見出し";
+    EXPECT_EQ(ctl.ApplyDefaults(d), "");
+    DefaultsRecord read;
+    ASSERT_EQ(ReadDefaultsFile(ctl.DefaultsPath(), read), DefaultsReadStatus::Read);
+    EXPECT_EQ(read, d);
+    // The open project is not touched.
+    EXPECT_EQ(ctl.project().settings.sheetTitle, "梁断面算定結果");
+    EXPECT_EQ(ctl.beamCount(), 1);
+
+    ui.messages.Answer(kAnswerYes);
+    ASSERT_TRUE(ctl.NewProject());
+    EXPECT_EQ(ctl.project().settings.sheetTitle, "新しい見出し");
+    EXPECT_EQ(ctl.project().settings.unitCode, 0);
+    EXPECT_EQ(area().Text(Field::Fc), "240");
+}
+
+}  // namespace
+}  // namespace zel::test
