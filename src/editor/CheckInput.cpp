@@ -8,18 +8,33 @@
 
 namespace zel {
 
+namespace {
+
+// A value the record can hold: positive and finite in single precision ("1e39" is not).
+bool PositiveSingle(double value) {
+    return value > 0 && std::isfinite(static_cast<float>(value));
+}
+
+}  // namespace
+
 int CheckInput(const InputCheckTexts& texts) {
     const double span = LeadingValue(texts.span);
-    if (!(span > 0)) return kInputBadSpan;
+    if (!PositiveSingle(span)) return kInputBadSpan;
     const int columns = std::clamp(texts.sectionCount, 1, 3);
     for (int c = 0; c < columns; ++c) {
-        if (!(LeadingValue(texts.breadth[c]) > 0) || !(LeadingValue(texts.depth[c]) > 0) ||
-            !(LeadingValue(texts.cover[c]) > 0)) {
+        if (!PositiveSingle(LeadingValue(texts.breadth[c])) ||
+            !PositiveSingle(LeadingValue(texts.depth[c])) ||
+            !PositiveSingle(LeadingValue(texts.cover[c]))) {
             return kInputBadSection;
         }
     }
     auto field = [&](int index) { return LeadingValue(texts.loadFields[index]); };
     const int type = texts.loadType;
+    // A number too large for the record would reach the list and the calculation as infinity.
+    const int lastField = type == 1 ? 1 : LengthCountOf(type) + 1;
+    for (int i = 0; i <= lastField; ++i) {
+        if (!std::isfinite(static_cast<float>(field(i)))) return kInputNoLoadNorLength;
+    }
     int code = kInputOk;
     double reach = 0;
     if (type == 1) {

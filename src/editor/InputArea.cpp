@@ -302,7 +302,9 @@ void InputArea::ClearInputArea() {
     const bool wasFilling = fillingForm;
     fillingForm = true;
     for (int f = 0; f < kMemberFieldCount; ++f) SetText(static_cast<Field>(f), "");
-    ClearLoadFields();
+    // Every load page and the carry-over go too, so no text of the old beam comes back.
+    for (std::array<std::string, 6>& page : pageTexts_) page.fill(std::string());
+    carryOver_.fill(std::string());
     calcFlags_ = {false, false, false};
     SelectMomentPositionMode(0);
     loadLines_.clear();

@@ -70,6 +70,20 @@ TEST(CheckInputTest, LoadCodes) {
     EXPECT_EQ(CheckInput(SimpleBeam(3, {"", "7", "0", ""})), kInputLoadBeyondSpan);
 }
 
+TEST(CheckInputTest, NumbersBeyondSinglePrecisionAreRefused) {
+    InputCheckTexts t = SimpleBeam(4, {"500", "0", "6", "3"});
+    t.span = "1e39";
+    EXPECT_EQ(CheckInput(t), kInputBadSpan);
+    t.span = "6";
+    t.cover[0] = "9e99";
+    EXPECT_EQ(CheckInput(t), kInputBadSection);
+    EXPECT_EQ(CheckInput(SimpleBeam(1, {"9e99", "2"})), kInputNoLoadNorLength);
+    EXPECT_EQ(CheckInput(SimpleBeam(4, {"500", "0", "6", "-9e99"})), kInputNoLoadNorLength);
+    EXPECT_EQ(CheckInput(SimpleBeam(5, {"500", "0", "1", "1", "1", "1e50"})), kInputNoLoadNorLength);
+    // Large but representable values are judged as usual.
+    EXPECT_EQ(CheckInput(SimpleBeam(1, {"1e30", "2"})), kInputOk);
+}
+
 TEST(CheckInputTest, Messages) {
     EXPECT_EQ(InputErrorMessage(1), "荷重データを入力してください。");
     EXPECT_EQ(InputErrorMessage(2), "長さデータを入力してください。");

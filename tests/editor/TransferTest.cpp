@@ -305,6 +305,7 @@ TEST_F(InputAreaTest, ClearEmptiesTheArea) {
     Type(Field::MemberName, "G1");
     TypeUniform("500", "0", "6", "1");
     area.AddLoad();
+    Type(Field::Load0, "250");  // typed, not added
     area.SelectMomentPositionMode(1);
     Type(Field::MomentPosition, "2");
     area.SetCalculationFlag(1, true);
@@ -322,6 +323,9 @@ TEST_F(InputAreaTest, ClearEmptiesTheArea) {
     EXPECT_FALSE(area.CalculationFlag(1));
     EXPECT_FALSE(area.Diagram().has_value());
     EXPECT_FALSE(area.fillingForm);
+    for (const std::string& slot : area.CarryOverBuffer()) EXPECT_EQ(slot, "");
+    area.SelectLoadType(1);
+    EXPECT_EQ(area.Text(Field::Load0), "");
 }
 
 TEST_F(InputAreaTest, ApplyDefaultsResetsTheAreaAndTheProjectSettings) {
