@@ -21,4 +21,6 @@ void AddSheetCommands(CLI::App& app);  // sheet, check, list
 
 void AddCalcCommands(CLI::App& app);  // zel calc FILE.Zel [--json] [--save]
 
+void AddDataCommands(CLI::App& app);  // info FILE.Zel, export FILE.Zel, import FILE.json -o OUT.Zel
+
 }  // namespace zel::cli

@@ -24,6 +24,8 @@ int main(int argc, char** argv) {
 
     zel::cli::AddSheetCommands(app);
 
+    zel::cli::AddDataCommands(app);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

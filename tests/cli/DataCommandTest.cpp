@@ -1,0 +1,200 @@
+// `zel info`, `zel export`, `zel import`, run through the real program.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <random>
+#include <string>
+
+#include "../data/TempDir.h"
+#include "../data/ZelLayout.h"
+#include "data/ZelFile.h"
+
+namespace zel {
+namespace {
+
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
+
+struct ZelRun {
+    int exitCode = -1;
+    std::string out;  // stdout
+    std::string err;  // stderr
+};
+
+ZelRun Zel(const TempDir& dir, const std::string& arguments) {
+    const std::string errFile = dir.file("stderr.txt");
+    const std::string command =
+        std::string(ZEL_BIN_DIR) + "/zel " + arguments + " 2>'" + errFile + "'";
+    ZelRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    char buffer[65536];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = ReadBytes(errFile);
+    return run;
+}
+
+std::string Quote(const std::string& path) { return "'" + path + "'"; }
+
+TEST(DataCommandTest, ExportThenImportIsByteIdentical) {
+    TempDir dir;
+    std::mt19937 rng(77);
+    // Random numbers everywhere (NaNs in floats included), odd texts, full result slots.
+    std::vector<std::string> files = {test::RandomZel(rng), test::RandomZel(rng)};
+    {
+        Project p;
+        p.settings.beamCount = 1;
+        p.settings.sheetTitle = "梁断面算定結果";
+        p.beam(1).memberName = "大梁G1";
+        p.beam(1).loadLengths[19][3] = -0.0f;
+        p.beam(1).selfWeight = 0.396;
+        p.font.fontName = "ＭＳ 明朝";
+        files.push_back(EncodeZel(p));
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const std::string zel = dir.file("in" + std::to_string(i) + ".Zel");
+        const std::string json = dir.file("in" + std::to_string(i) + ".json");
+        const std::string back = dir.file("back" + std::to_string(i) + ".Zel");
+        WriteBytes(zel, files[i]);
+        const ZelRun exported = Zel(dir, "export " + Quote(zel));
+        ASSERT_EQ(exported.exitCode, 0) << exported.err;
+        WriteBytes(json, exported.out);
+        const auto j = nlohmann::json::parse(exported.out);
+        EXPECT_EQ(j["beams"].size(), 50u);
+        EXPECT_EQ(j["results"].size(), 100u);
+        EXPECT_TRUE(j["beams"][0].contains("userCoefficients"));
+
+        const ZelRun imported = Zel(dir, "import " + Quote(json) + " -o " + Quote(back));
+        ASSERT_EQ(imported.exitCode, 0) << imported.err;
+        EXPECT_TRUE(ReadBytes(back) == files[i]) << "file " << i;
+    }
+}
+
+TEST(DataCommandTest, InfoShowsUnitsTitleAndOneLinePerBeam) {
+    TempDir dir;
+    Project p;
+    p.settings.beamCount = 2;
+    p.settings.unitCode = 2;
+    p.settings.sheetTitle = "２階梁";
+    BeamRecord& a = p.beam(1);
+    a.memberName = "G1";
+    a.spanLength = 7.2f;
+    a.sectionCount = 2;
+    a.sectionWidth = {40, 35, 0};
+    a.sectionDepth = {75, 70, 0};
+    a.sectionCover = {5, 5, 0};
+    a.loadCount = 2;
+    a.loadType = {4, 1};
+    a.loadValue = {0.75f, 4.5f};
+    p.beam(2).memberName = "B1";
+    p.beam(2).skipBeam = 1;
+    p.beam(3).memberName = "not in use";
+    const std::string path = dir.file("p.Zel");
+    WriteBytes(path, EncodeZel(p));
+
+    const ZelRun run = Zel(dir, "info " + Quote(path));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("units: input SI (N, kN), output conventional (kg, t)"),
+              std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("title: ２階梁\n"), std::string::npos);
+    EXPECT_NE(run.out.find("beams: 2\n"), std::string::npos);
+    EXPECT_NE(run.out.find("1  G1  span 7.2 m  sections 40x75/5, 35x70/5  loads 2: 4 0.75; 1 4.5\n"),
+              std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("2  B1  span 0 m"), std::string::npos);
+    EXPECT_EQ(run.out.find("not in use"), std::string::npos);
+
+    // A short file is shown with a warning.
+    const std::string shortPath = dir.file("short.Zel");
+    WriteBytes(shortPath, EncodeZel(p).substr(0, 2000));
+    const ZelRun shortRun = Zel(dir, "info " + Quote(shortPath));
+    EXPECT_EQ(shortRun.exitCode, 0);
+    EXPECT_NE(shortRun.err.find("warning"), std::string::npos) << shortRun.err;
+    EXPECT_NE(shortRun.out.find("1  G1"), std::string::npos);
+}
+
+TEST(DataCommandTest, ImportBuildsAFileFromAShortScript) {
+    TempDir dir;
+    const std::string json = dir.file("p.json");
+    WriteBytes(json, R"({
+      "comment": "written by a script",
+      "settings": {"beamCount": 1, "unitCode": 3, "sheetTitle": "梁断面算定結果"},
+      "beams": [{"memberName": "大梁", "spanLength": 6, "sectionCount": 1,
+                 "sectionWidth": [30], "sectionDepth": [60], "sectionCover": [5],
+                 "reserved": [0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "0x00000000", "0x0000f87f"]}],
+      "font": {"fontChoice": 0, "fontName": "ＭＳ 明朝"}
+    })");
+    const std::string out = dir.file("p.Zel");
+    const ZelRun run = Zel(dir, "import " + Quote(json) + " -o " + Quote(out));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    Project p;
+    ASSERT_TRUE(LoadZelFile(out, p).ok());
+    EXPECT_EQ(p.beamCount(), 1);
+    EXPECT_EQ(p.beam(1).memberName, "大梁");
+    EXPECT_EQ(p.beam(1).spanLength, 6.0f);
+    EXPECT_EQ(p.beam(1).sectionWidth[1], 0.0f);
+    EXPECT_TRUE(std::isnan(p.beam(1).reservedDouble()));
+    EXPECT_EQ(p.font.fontName, "ＭＳ 明朝");
+    EXPECT_EQ(p.header.versionText, "205");
+    EXPECT_EQ(ReadBytes(out).size(), kEmptyZelFileSize + 14 + 4 + 9);
+}
+
+TEST(DataCommandTest, FailuresGiveAMessageAndANonZeroExit) {
+    TempDir dir;
+    const std::string missing = dir.file("missing.Zel");
+    for (const char* cmd : {"info ", "export "}) {
+        const ZelRun run = Zel(dir, cmd + Quote(missing));
+        EXPECT_NE(run.exitCode, 0) << cmd;
+        EXPECT_NE(run.err.find("missing.Zel"), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty());
+    }
+
+    const std::string foreign = dir.file("foreign.Zel");
+    WriteBytes(foreign, "not a data file at all");
+    const ZelRun refused = Zel(dir, "info " + Quote(foreign));
+    EXPECT_NE(refused.exitCode, 0);
+    EXPECT_NE(refused.err.find("のデータではありません"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("File Name: foreign.Zel"), std::string::npos) << refused.err;
+
+    const std::string out = dir.file("out.Zel");
+    auto importFails = [&](const std::string& text, const std::string& expected) {
+        const std::string json = dir.file("bad.json");
+        WriteBytes(json, text);
+        const ZelRun run = Zel(dir, "import " + Quote(json) + " -o " + Quote(out));
+        EXPECT_NE(run.exitCode, 0) << text;
+        EXPECT_NE(run.err.find(expected), std::string::npos) << text << " -> " << run.err;
+        EXPECT_FALSE(std::filesystem::exists(out)) << text;
+    };
+    importFails("{\"settings\": {", "bad JSON");
+    importFails("[1, 2]", "expected an object");
+    importFails(R"({"beams": [{"memberNmae": "x"}]})", "beams[0]: unknown field \"memberNmae\"");
+    importFails(R"({"beams": [{"loadCount": 40000}]})", "beams[0].loadCount: integer out of range");
+    importFails(R"({"beams": [{"loadCount": 1.5}]})", "expected an integer");
+    importFails(R"({"beams": [{"spanLength": 1e300}]})", "number out of range");
+    importFails(R"({"beams": [{"loadValue": [1, 2, "x"]}]})", "beams[0].loadValue[2]");
+    importFails(R"({"settings": {"beamCount": "3"}})", "settings.beamCount");
+    importFails(R"({"header": {"signature": "OTHER"}})", "header.signature");
+    importFails(R"({"font": {"fontName": "😀"}})", "Shift-JIS");
+    importFails(R"({"results": [{"unusedBlock24": "00"}]})", "24 hex digits");
+
+    const ZelRun noJson = Zel(dir, "import " + Quote(dir.file("none.json")) + " -o " + Quote(out));
+    EXPECT_NE(noJson.exitCode, 0);
+    EXPECT_NE(noJson.err.find("none.json"), std::string::npos);
+
+    // The target's folder does not exist: reported, nothing written.
+    const std::string json = dir.file("ok.json");
+    WriteBytes(json, "{}");
+    const ZelRun cannotWrite =
+        Zel(dir, "import " + Quote(json) + " -o " + Quote(dir.file("no/such/dir/x.Zel")));
+    EXPECT_NE(cannotWrite.exitCode, 0);
+    EXPECT_NE(cannotWrite.err.find("cannot write"), std::string::npos) << cannotWrite.err;
+}
+
+}  // namespace
+}  // namespace zel
