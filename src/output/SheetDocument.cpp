@@ -60,6 +60,11 @@ std::vector<std::string> CellLines(std::string_view text) {
     return lines;
 }
 
+// A line up to a fifth too wide for its cell is condensed; a wider one is broken at blanks, and
+// what still does not fit is condensed down to half its width at most.
+constexpr float kCondenseLimit = 0.8f;
+constexpr float kMinLineScale = 0.5f;
+
 constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
 
 // Length of the blank (ASCII or ideographic) at position i, 0 when there is none.
@@ -423,14 +428,29 @@ void SheetDocument::EndTable() {
             SheetFont font = font_;
             font.bold = cell.bold;
             std::vector<std::string> wrapped;
+            std::vector<float> scales;
+            auto scaleOf = [&](const std::string& text) {
+                const std::int32_t w = metrics_.TextWidth(font, text);
+                if (w <= width || w <= 0) return 1.0f;
+                return std::max(kMinLineScale, static_cast<float>(width) / static_cast<float>(w));
+            };
             for (const std::string& line : cell.lines) {
-                if (line.empty()) {
+                const std::int32_t w = metrics_.TextWidth(font, line);
+                if (line.empty() || w <= width ||
+                    static_cast<float>(width) >= kCondenseLimit * static_cast<float>(w)) {
                     wrapped.push_back(line);
-                } else {
-                    WrapLine(line, width, metrics_, font, wrapped);
+                    scales.push_back(scaleOf(line));
+                    continue;
+                }
+                std::vector<std::string> pieces;
+                WrapLine(line, width, metrics_, font, pieces);
+                for (std::string& piece : pieces) {
+                    scales.push_back(scaleOf(piece));
+                    wrapped.push_back(std::move(piece));
                 }
             }
             cell.lines = std::move(wrapped);
+            cell.lineScales = std::move(scales);
             lines = std::max(lines, cell.lines.size());
         }
         if (r == 0 && !table.hasHeader) {
@@ -439,7 +459,7 @@ void SheetDocument::EndTable() {
             table.rowHeights.push_back(table.lineHeight / 3);
         } else {
             table.rowHeights.push_back(static_cast<std::int32_t>(lines) * table.lineHeight +
-                                       table.verticalSpacing);
+                                       2 * table.verticalSpacing);
         }
     }
 

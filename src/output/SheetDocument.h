@@ -61,6 +61,9 @@ enum TableCellAlign : std::int16_t {
 
 struct SheetTableCell {
     std::vector<std::string> lines;  // after wrapping to the cell width
+    // Horizontal scale of each line: a line a little too wide for its cell is condensed to fit
+    // rather than broken (1 for lines that fit).
+    std::vector<float> lineScales;
     std::int16_t align = kAlignLeftMiddle;
     int span = 1;          // columns covered, this one included
     bool covered = false;  // part of a span started to the left
@@ -77,7 +80,7 @@ struct SheetTable {
     SheetFont font;
     std::int32_t lineHeight = 0;         // of the font, as measured while composing
     std::int16_t horizontalSpacing = 0;  // blank beside the text
-    std::int16_t verticalSpacing = 0;    // blank above and below the lines, together
+    std::int16_t verticalSpacing = 0;    // blank above and below the lines, each
     std::int16_t rowPen = 0, columnPen = 0, headerPen = 0;  // inner line widths
     std::int32_t framePen = 0;                               // outer frame width
 

@@ -80,8 +80,9 @@ std::int32_t QtSheetFontMetrics::TextWidth(const SheetFont& font, std::string_vi
 }
 
 std::int32_t QtSheetFontMetrics::LineHeight(const SheetFont& font) const {
-    const QFontMetricsF& m = MetricsOf(font);
-    return static_cast<std::int32_t>(std::lround(m.ascent() + m.descent()));
+    // One em, as Japanese text is set: the IPA faces' ascent and descent add up to a tenth more,
+    // room the glyphs do not use, and two beams with all their notes must fit on one page.
+    return static_cast<std::int32_t>(std::max<int>(1, font.points) * 20);
 }
 
 }  // namespace zel

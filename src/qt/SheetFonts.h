@@ -26,7 +26,8 @@ bool EnsureSheetFontsLoaded();
 // twips. Hinting is off so that widths scale linearly to any device.
 QFont SheetQFont(const SheetFont& font);
 
-// Real font metrics, in twips, for composing the sheet with the fonts it is painted in.
+// Real font metrics, in twips, for composing the sheet with the fonts it is painted in; a line
+// is one em high.
 class QtSheetFontMetrics final : public SheetFontMetrics {
 public:
     QtSheetFontMetrics();

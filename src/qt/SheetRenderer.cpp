@@ -95,20 +95,29 @@ void PaintPolygon(QPainter& painter, const SheetPolygon& polygon) {
 }
 
 void PaintText(QPainter& painter, const QFont& font, double left, double width, double top,
-               double lineHeight, const std::vector<std::string>& lines, int horizontal,
-               std::int16_t spacing) {
+               double lineHeight, const SheetTableCell& cell, int horizontal, std::int16_t spacing) {
     const QFontMetricsF metrics(font);
     painter.setFont(font);
+    const std::vector<std::string>& lines = cell.lines;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const QString text = QString::fromStdString(lines[i]);
-        const double textWidth = metrics.horizontalAdvance(text);
+        const double scale = i < cell.lineScales.size() ? cell.lineScales[i] : 1.0;
+        const double textWidth = metrics.horizontalAdvance(text) * scale;
         double x = left + spacing;
         if (horizontal == 1) x = left + (width - textWidth) / 2.0;
         if (horizontal == 2) x = left + width - spacing - textWidth;
         // Baseline: the font's ascent below the top of its line, the line box centred.
         const double lineTop = top + static_cast<double>(i) * lineHeight;
         const double baseline = lineTop + (lineHeight - (metrics.ascent() + metrics.descent())) / 2.0 + metrics.ascent();
-        painter.drawText(QPointF(x, baseline), text);
+        if (scale < 1.0) {
+            painter.save();
+            painter.translate(x, baseline);
+            painter.scale(scale, 1.0);
+            painter.drawText(QPointF(0.0, 0.0), text);
+            painter.restore();
+        } else {
+            painter.drawText(QPointF(x, baseline), text);
+        }
     }
 }
 
@@ -138,11 +147,11 @@ void PaintTable(QPainter& painter, const SheetTable& table) {
                                        : 0;
             const double block = static_cast<double>(cell.lines.size()) * table.lineHeight;
             double top = rowTop + (height - block) / 2.0;
-            if (cell.align <= kAlignCentreTop) top = rowTop + table.verticalSpacing / 2.0;
-            else if (cell.align <= kAlignCentreBottom) top = rowTop + height - table.verticalSpacing / 2.0 - block;
+            if (cell.align <= kAlignCentreTop) top = rowTop + table.verticalSpacing;
+            else if (cell.align <= kAlignCentreBottom) top = rowTop + height - table.verticalSpacing - block;
             painter.setPen(QPen(Qt::black));
-            PaintText(painter, cell.bold ? bold : font, left, width, top, table.lineHeight, cell.lines,
-                      horizontal, table.horizontalSpacing);
+            PaintText(painter, cell.bold ? bold : font, left, width, top, table.lineHeight, cell, horizontal,
+                      table.horizontalSpacing);
         }
         rowTop += height;
     }

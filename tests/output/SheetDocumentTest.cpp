@@ -41,12 +41,12 @@ TEST_F(SheetTableTest, FormatGivesWidthsAndAlignmentHeaderGivesMultiLineCells) {
     EXPECT_EQ(t.rows[1][0].align, kAlignCentreMiddle);
     EXPECT_EQ(t.rows[1][1].align, kAlignLeftMiddle);
     EXPECT_EQ(t.rows[1][2].align, kAlignRightMiddle);
-    // Rows: lines × 140 twips (7 pt) + the vertical spacing.
-    EXPECT_EQ(t.rowHeights, (std::vector<std::int32_t>{295, 155}));
+    // Rows: lines × 140 twips (7 pt) + the vertical spacing above and below.
+    EXPECT_EQ(t.rowHeights, (std::vector<std::int32_t>{310, 170}));
     EXPECT_EQ(t.font.points, 7);
     EXPECT_EQ(t.x, 1418);
     EXPECT_EQ(t.y, 2000);
-    EXPECT_EQ(doc.CurrentY(), 2000 + 450);
+    EXPECT_EQ(doc.CurrentY(), 2000 + 480);
 }
 
 TEST_F(SheetTableTest, RightAlignedTableEndsAtTheRightMargin) {
@@ -88,7 +88,7 @@ TEST_F(SheetTableTest, SpannedCellsWrapAtBlanksToTheirWidth) {
     EXPECT_EQ(t.rows[1][1].lines, (std::vector<std::string>{"aaaa bbbb", "cccc"}));
     EXPECT_EQ(t.rows[3][1].lines, (std::vector<std::string>{"toolongword_here"}));
     // Two lines, a spacer row of a third of a line, one line.
-    EXPECT_EQ(t.rowHeights, (std::vector<std::int32_t>{0, 410, 66, 210}));
+    EXPECT_EQ(t.rowHeights, (std::vector<std::int32_t>{0, 420, 66, 220}));
 }
 
 TEST_F(SheetTableTest, TableWithoutAddTableDrawsNothing) {

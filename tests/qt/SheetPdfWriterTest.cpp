@@ -75,8 +75,8 @@ TEST_F(SheetPdfWriterTest, SheetFontsAreTheIpaFacesWithFixedPitchMetrics) {
     EXPECT_NEAR(metrics.TextWidth(mincho, "A"), 100, 1);
     EXPECT_NEAR(metrics.TextWidth(mincho, "部材名"), 600, 2);
     EXPECT_NEAR(metrics.TextWidth(mincho, "ｽﾀｰﾗｯﾌﾟ"), 700, 2);
-    EXPECT_GE(metrics.LineHeight(mincho), 190);
-    EXPECT_LE(metrics.LineHeight(mincho), 260);
+    EXPECT_EQ(metrics.LineHeight(mincho), 200);
+    EXPECT_EQ(metrics.LineHeight({"ＭＳ ゴシック", 7, false}), 140);
     EXPECT_EQ(metrics.TextWidth(mincho, ""), 0);
 }
 

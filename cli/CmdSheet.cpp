@@ -1,0 +1,196 @@
+// `zel sheet`, `zel check` and `zel list`: the calculation sheet as PDF or PNG pages, the check
+// texts of every beam, and the result list with pages.
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "Commands.h"
+#include "calc/CalculateBeam.h"
+#include "data/ZelFile.h"
+#include "lib/Paths.h"
+#include "lib/ShiftJis.h"
+#include "lib/Version.h"
+#include "output/CheckViewTexts.h"
+#include "output/PdfNaming.h"
+#include "output/ResultListLines.h"
+#include "output/SheetComposer.h"
+#include "output/SheetDocument.h"
+
+#ifdef ZEL_WITH_QT
+#include <QGuiApplication>
+
+#include "qt/SheetFonts.h"
+#include "qt/SheetPdfWriter.h"
+#endif
+
+namespace zel::cli {
+namespace {
+
+Project LoadProjectOrFail(const std::string& path) {
+    Project project = MakeEmptyProject();
+    const ZelLoadResult loaded = LoadZelFile(path, project);
+    if (!loaded.ok()) Fail(loaded.message.empty() ? "cannot read " + path : loaded.message);
+    if (loaded.truncated) std::cerr << "zel: warning: " << path << " ends early; missing parts are empty\n";
+    return project;
+}
+
+// "3", "2-5", "4-" or "-2" -> first and last page (1-based, inclusive).
+void ParsePageRange(const std::string& text, int pageCount, int& first, int& last) {
+    first = 1;
+    last = pageCount;
+    if (text.empty()) return;
+    const auto dash = text.find('-');
+    auto number = [&](const std::string& part, int fallback) {
+        if (part.empty()) return fallback;
+        std::size_t used = 0;
+        int value = 0;
+        try {
+            value = std::stoi(part, &used);
+        } catch (const std::exception&) {
+            Fail("page range \"" + text + "\" is not a-b", 2);
+        }
+        if (used != part.size() || value < 1) Fail("page range \"" + text + "\" is not a-b", 2);
+        return value;
+    };
+    if (dash == std::string::npos) {
+        first = last = number(text, 1);
+    } else {
+        first = number(text.substr(0, dash), 1);
+        last = number(text.substr(dash + 1), pageCount);
+    }
+    if (first > last) Fail("page range \"" + text + "\" is empty", 2);
+    if (first > pageCount) Fail("page " + std::to_string(first) + " does not exist (the sheet has " +
+                                std::to_string(pageCount) + " pages)", 2);
+    if (last > pageCount) last = pageCount;
+}
+
+struct SheetOptions {
+    std::string input;
+    std::string output;
+    std::string pages;
+    std::string pngDir;
+    int dpi = 150;
+    bool quiet = false;
+};
+
+void RunSheet(const SheetOptions& options) {
+#ifdef ZEL_WITH_QT
+    Project project = LoadProjectOrFail(options.input);
+    if (PrintedBeamSlots(project).empty()) Fail("no beam to print in " + options.input);
+
+    // Fonts and painting need a GUI application, never a display.
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "zel";
+    static char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    if (!EnsureSheetFontsLoaded()) {
+        std::cerr << "zel: warning: the IPA fonts (fonts-ipafont-mincho, fonts-ipafont-gothic) are not "
+                     "installed; the sheet uses a substitute font\n";
+    }
+
+    QtSheetFontMetrics metrics;
+    SheetDocument document(metrics);
+    SheetLayout layout;
+    const PrintSettings print = PrintSettingsOf(project);
+    SetUpSheetPage(document, layout, print);
+    BeamPageTable pages{};
+    const bool progress = !options.quiet;
+    const int pageCount = BuildSheetDocument(document, project, print, layout, pages, [&](int placed, int total) {
+        if (progress) std::cerr << "\rzel: composing beam " << placed << " / " << total << std::flush;
+    });
+    if (progress) std::cerr << '\n';
+
+    int first = 1, last = pageCount;
+    ParsePageRange(options.pages, pageCount, first, last);
+
+    std::string output = options.output;
+    if (output.empty()) output = JoinPath(FolderOf(options.input), ProposedPdfName(options.input) + ".pdf");
+    std::string error;
+    const SheetPdfInfo info{print.HeadingText, kProgramTitle};
+    if (!WriteSheetPdf(document, output, first, last, info, &error)) Fail(error);
+    std::cout << output << ": " << (last - first + 1) << " page(s)\n";
+
+    if (!options.pngDir.empty()) {
+        for (int page = first; page <= last; ++page) {
+            char file[64];
+            std::snprintf(file, sizeof file, "page-%03d.png", page);
+            const std::string path = JoinPath(options.pngDir, file);
+            if (!WriteSheetPng(document, page, path, options.dpi, &error)) Fail(error);
+            std::cout << path << '\n';
+        }
+    }
+#else
+    (void)options;
+    Fail("this zel was built without Qt (ZEL_BUILD_GUI=OFF); it cannot write the sheet", 3);
+#endif
+}
+
+void RunCheck(const std::string& input) {
+    Project project = LoadProjectOrFail(input);
+    const char* const rowNames[] = {"上端筋", "下端筋", "ｽﾀｰﾗｯﾌﾟ", "判  定"};
+    for (int slot = 1; slot <= project.beamCount(); ++slot) {
+        const CalcResult result = CalculateBeam(project, slot);
+        const BeamRecord& beam = project.beam(slot);
+        const CheckViewTexts texts =
+            BuildCheckViewTexts(beam, result, project.placement[static_cast<std::size_t>(slot - 1)]);
+        std::cout << slot << ": " << texts.caption;
+        if (beam.skipBeam != 0) std::cout << "  (この梁は計算しない)";
+        std::cout << '\n';
+        std::string line = PadRightToWidth("", 10);
+        for (const CheckColumn& c : texts.columns) line += PadRightToWidth(c.heading, 20);
+        std::cout << "  " << line << '\n';
+        for (int row = 0; row < 4; ++row) {
+            line = PadRightToWidth(rowNames[row], 10);
+            for (const CheckColumn& c : texts.columns) {
+                const std::string& cell = row == 0 ? c.topBars : row == 1 ? c.bottomBars : row == 2 ? c.stirrups : c.judgement;
+                line += PadRightToWidth(cell, 20);
+            }
+            while (!line.empty() && line.back() == ' ') line.pop_back();
+            std::cout << "  " << line << '\n';
+        }
+        if (!texts.error.empty()) std::cout << "  計算できません: " << texts.error << '\n';
+    }
+}
+
+void RunList(const std::string& input) {
+    Project project = LoadProjectOrFail(input);
+    // Pages follow from the order of the printed beams alone, so the layout needs no real fonts.
+    FixedFontMetrics metrics;
+    SheetDocument document(metrics);
+    SheetLayout layout;
+    const PrintSettings print = PrintSettingsOf(project);
+    SetUpSheetPage(document, layout, print);
+    BeamPageTable pages{};
+    BuildSheetDocument(document, project, print, layout, pages);
+    std::cout << "断面算定結果 一覧表\n";
+    std::cout << PadRightToWidth(" 部材名", 19) << PadRightToWidth("判   定", 11) << "ﾍﾟｰｼﾞ\n";
+    for (const ResultListEntry& entry : BuildResultList(project, pages)) std::cout << entry.line << '\n';
+}
+
+}  // namespace
+
+void AddSheetCommands(CLI::App& app) {
+    auto sheet = std::make_shared<SheetOptions>();
+    CLI::App* cmd = app.add_subcommand("sheet", "Write the calculation sheet of a .Zel file as PDF (A4, two beams a page)");
+    cmd->add_option("file", sheet->input, "data file (.Zel)")->required();
+    cmd->add_option("-o,--output", sheet->output, "PDF to write (default: Zel_<name>.pdf beside the data file)");
+    cmd->add_option("--pages", sheet->pages, "page range a-b (default: all pages)");
+    cmd->add_option("--png", sheet->pngDir, "also write each page as page-NNN.png into this folder");
+    cmd->add_option("--dpi", sheet->dpi, "resolution of the PNG pages")->check(CLI::Range(10, 1200));
+    cmd->add_flag("-q,--quiet", sheet->quiet, "no progress line on stderr");
+    cmd->callback([sheet] { RunSheet(*sheet); });
+
+    auto checkInput = std::make_shared<std::string>();
+    CLI::App* check = app.add_subcommand("check", "Print the section check of every beam (bars, stirrups, judgement)");
+    check->add_option("file", *checkInput, "data file (.Zel)")->required();
+    check->callback([checkInput] { RunCheck(*checkInput); });
+
+    auto listInput = std::make_shared<std::string>();
+    CLI::App* list = app.add_subcommand("list", "Print the result list: member, judgement and sheet page");
+    list->add_option("file", *listInput, "data file (.Zel)")->required();
+    list->callback([listInput] { RunList(*listInput); });
+}
+
+}  // namespace zel::cli

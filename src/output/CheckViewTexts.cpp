@@ -1,0 +1,110 @@
+#include "output/CheckViewTexts.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "lib/Numbers.h"
+
+namespace zel {
+
+int ColumnCount(const BeamRecord& beam) { return std::clamp<int>(beam.sectionCount, 1, 3); }
+
+ColumnValues CombinedColumn(const BeamRecord& beam, const CalcResult& result, const PlacementFlags& flags,
+                            int column) {
+    const int count = ColumnCount(beam);
+    std::vector<int> sections;
+    if (count == 3) {
+        sections = {column};
+    } else if (count == 2) {
+        sections = column == 0 ? std::vector<int>{0, 2} : std::vector<int>{1};
+    } else {
+        sections = {0, 1, 2};
+    }
+    ColumnValues v;
+    v.section = std::clamp(column, 0, 2);
+    bool first = true;
+    for (const int s : sections) {
+        const SectionResult& r = result.sections[static_cast<std::size_t>(s)];
+        const int failed = flags.placementFailed[static_cast<std::size_t>(s)];
+        if (first) {
+            v.topBars = r.topBars;
+            v.bottomBars = r.bottomBars;
+            v.stirrupPitch = r.stirrupPitch;
+            v.placementFailed = failed;
+            first = false;
+        } else {
+            v.topBars = std::max<int>(v.topBars, r.topBars);
+            v.bottomBars = std::max<int>(v.bottomBars, r.bottomBars);
+            v.stirrupPitch = std::min(v.stirrupPitch, r.stirrupPitch);
+            v.placementFailed = std::max(v.placementFailed, failed);
+        }
+    }
+    return v;
+}
+
+std::string BarText(const BeamRecord& beam, const CalcResult& result, const ColumnValues& values, bool top) {
+    const SectionResult& own = result.sections[static_cast<std::size_t>(values.section)];
+    const std::int64_t c = top ? values.topBars : values.bottomBars;
+    std::string text;
+    if (std::max<int>(own.topBars, own.bottomBars) >= 100) {
+        text = "**-" + beam.mainBarSize;
+    } else {
+        text = FormatFixed(static_cast<double>(c), 0) + "-" + beam.mainBarSize;
+    }
+    const std::int64_t b = own.barsPerLayer;
+    const std::int64_t capacity = b * static_cast<std::int64_t>(beam.maxBarLayers);
+    if (b < c && capacity >= c) {
+        text += "(" + std::to_string((c - 1) / b + 1) + "段)";
+    } else if (capacity < c) {
+        text += "(NG) ";
+    }
+    return text;
+}
+
+bool SingleLegWarning(const CalcResult& result, const ColumnValues& values) {
+    const SectionResult& own = result.sections[static_cast<std::size_t>(values.section)];
+    return own.stirrupLegs == 1 && own.topBars >= 2;
+}
+
+std::string StirrupText(const BeamRecord& beam, const CalcResult& result, const ColumnValues& values) {
+    const SectionResult& own = result.sections[static_cast<std::size_t>(values.section)];
+    std::string text = FormatFixed(own.stirrupLegs, 0) + "-" + beam.stirrupSize + "@" +
+                       FormatFixed(values.stirrupPitch, 0);
+    if (SingleLegWarning(result, values)) text += "(*)";
+    return text;
+}
+
+std::string JudgementText(const CalcResult& result, const ColumnValues& values) {
+    std::string text = values.placementFailed != 0 ? kJudgementImpossible : kJudgementOk;
+    if (SingleLegWarning(result, values)) text += "(*)";
+    return text;
+}
+
+std::vector<std::string> CheckColumnHeadings(const BeamRecord& beam) {
+    switch (ColumnCount(beam)) {
+        case 3: return {"左  端", "中  央", "右  端"};
+        case 2: return {"端  部", "中  央"};
+        default: return {beam.supportType == 1 ? "固定端" : "全断面"};
+    }
+}
+
+CheckViewTexts BuildCheckViewTexts(const BeamRecord& beam, const CalcResult& result, const PlacementFlags& flags) {
+    CheckViewTexts texts;
+    texts.caption = "[ " + beam.memberName + " ] の断面チェック";
+    texts.error = result.error;
+    const std::vector<std::string> headings = CheckColumnHeadings(beam);
+    for (int k = 0; k < ColumnCount(beam); ++k) {
+        const ColumnValues v = CombinedColumn(beam, result, flags, k);
+        CheckColumn column;
+        column.heading = headings[static_cast<std::size_t>(k)];
+        column.topBars = BarText(beam, result, v, true);
+        column.bottomBars = BarText(beam, result, v, false);
+        column.stirrups = StirrupText(beam, result, v);
+        column.judgement = JudgementText(result, v);
+        column.failed = v.placementFailed != 0;
+        texts.columns.push_back(std::move(column));
+    }
+    return texts;
+}
+
+}  // namespace zel

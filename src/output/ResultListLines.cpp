@@ -1,0 +1,75 @@
+#include "output/ResultListLines.h"
+
+#include <cstdio>
+
+#include "lib/ShiftJis.h"
+
+namespace zel {
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+// Leading whole characters of a UTF-8 text up to a display width.
+std::string CutToWidth(std::string_view text, int width) {
+    std::string out;
+    int used = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const std::string_view ch = text.substr(i, length);
+        const int w = DisplayWidth(ch);
+        if (used + w > width) break;
+        out += ch;
+        used += w;
+        i += length;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string ResultListLine(std::string_view memberName, bool failed, std::int32_t page) {
+    const std::string_view name = TrimBlanks(memberName);
+    std::string line = " ";
+    if (DisplayWidth(name) > 18) {
+        // Cut by columns, not characters, so that a full-width name cannot push the
+        // judgement out of its column.
+        line += CutToWidth(name, 16) + " ";
+    } else {
+        line += PadRightToWidth(name, 18);
+    }
+    line += PadRightToWidth(failed ? "設計不可" : "ＯＫ　　", 11);
+    char number[16];
+    std::snprintf(number, sizeof number, "%3d", static_cast<int>(page));
+    line += number;
+    return line;
+}
+
+std::vector<ResultListEntry> BuildResultList(const Project& project, const BeamPageTable& pages) {
+    std::vector<ResultListEntry> entries;
+    for (const int slot : PrintedBeamSlots(project)) {
+        const std::size_t i = static_cast<std::size_t>(slot - 1);
+        entries.push_back({slot, ResultListLine(project.beam(slot).memberName,
+                                                project.placement[i].anyPlacementFailed != 0, pages[i])});
+    }
+    return entries;
+}
+
+int PreselectedLine(int jumpRequest, int lineCount) {
+    if (lineCount <= 0) return 0;
+    if (jumpRequest < 1 || jumpRequest > lineCount) return 1;
+    return jumpRequest;
+}
+
+std::int32_t JumpPage(const Project& project, const BeamPageTable& pages, int line) {
+    const std::vector<int> slots = PrintedBeamSlots(project);
+    if (line < 1 || line > static_cast<int>(slots.size())) return 0;
+    return pages[static_cast<std::size_t>(slots[static_cast<std::size_t>(line - 1)] - 1)];
+}
+
+}  // namespace zel

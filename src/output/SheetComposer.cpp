@@ -1,0 +1,72 @@
+#include "output/SheetComposer.h"
+
+#include "calc/CalculateBeam.h"
+#include "data/SheetFontSetting.h"
+#include "output/SheetBody.h"
+
+namespace zel {
+
+PrintSettings PrintSettingsOf(const Project& project) {
+    PrintSettings print;
+    print.HeadingText = project.settings.sheetTitle;
+    print.PageNumberMode = project.settings.pageNumberMode;
+    print.StartPageNumber = project.settings.firstPageNumber;
+    print.PrintFontName = project.font.fontName.empty() ? std::string(kMinchoFontName) : project.font.fontName;
+    print.PrintFontSize = 10;
+    return print;
+}
+
+void SetUpSheetPage(PageCanvas& canvas, SheetLayout& layout, const PrintSettings& print) {
+    canvas.SetMarginLeft("2.5cm");
+    canvas.SetMarginTop("2.0cm");
+    canvas.SetMarginRight("2.0cm");
+    canvas.SetMarginBottom("2.5cm");
+    layout.PrintFontSize = 10;
+    layout.PrintFontName = print.PrintFontName.empty() ? std::string(kMinchoFontName) : print.PrintFontName;
+    canvas.SetFontName(layout.PrintFontName);
+    canvas.SetFontSize(layout.PrintFontSize);
+    canvas.SetPaperSize(kPaperA4);
+    canvas.SetOrientation(0);
+    ApplyPaperSetup(canvas, layout, 4, 0);
+}
+
+std::vector<int> PrintedBeamSlots(const Project& project) {
+    std::vector<int> slots;
+    for (int a = 1; a <= project.beamCount(); ++a) {
+        if (project.beam(a).skipBeam == 0) slots.push_back(a);
+    }
+    return slots;
+}
+
+void DrawBeamSheet(PageCanvas& canvas, Project& project, int slot, float y, SheetLayout& layout,
+                   BeamPageTable& pages) {
+    const CalcResult result = CalculateBeam(project, slot);
+    const BeamRecord& beam = project.beam(slot);
+    const PlacementFlags& flags = project.placement[static_cast<std::size_t>(slot - 1)];
+    DrawSheetBody(canvas, beam, result, flags, project.settings, y);
+    DrawBeamDiagram(canvas, layout, beam, project.settings, layout.PrintableWidthCm / 2.0f, y);
+    pages[static_cast<std::size_t>(slot - 1)] = canvas.PageCount();
+}
+
+int BuildSheetDocument(PageCanvas& canvas, Project& project, const PrintSettings& print, SheetLayout& layout,
+                       BeamPageTable& pages, const SheetProgress& progress) {
+    canvas.SetPageStartHandler([print](PageCanvas& c, int page) { SetPageHeaderFooter(c, print, page); });
+    canvas.StartDoc();
+    const std::vector<int> slots = PrintedBeamSlots(project);
+    int n = 0;
+    for (const int a : slots) {
+        ++n;
+        float y = 0.0f;
+        if (n % 2 == 0) {
+            y = layout.PrintableHeightCm / 2.0f;
+        } else if (n > 1) {
+            BeginSheetPage(canvas);
+        }
+        DrawBeamSheet(canvas, project, a, y, layout, pages);
+        if (progress) progress(n, static_cast<int>(slots.size()));
+    }
+    canvas.EndDoc();
+    return canvas.PageCount();
+}
+
+}  // namespace zel
