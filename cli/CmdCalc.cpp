@@ -57,14 +57,19 @@ Json BeamJson(const Project& project, int slot, const CalcResult* r) {
     j["memberName"] = beam.memberName;
     j["skipBeam"] = beam.skipBeam != 0;
     if (r == nullptr) return j;
-    j["allowable"] = {{"ft", Number(r->ft)}, {"fa", Number(r->fa)}, {"fs", Number(r->fs)},
+    j["allowable"] = {{"ft", Number(r->ft)},
+                      {"fa", Number(r->fa)},
+                      {"fs", Number(r->fs)},
                       {"wft", Number(r->wft)}};
     const LoadEffects& e = r->loadEffects;
-    j["loadEffects"] = {{"CL", Number(e.CL)}, {"CR", Number(e.CR)}, {"Mo", Number(e.Mo)},
-                        {"QL", Number(e.QL)}, {"QR", Number(e.QR)}};
+    j["loadEffects"] = {{"CL", Number(e.CL)},
+                        {"CR", Number(e.CR)},
+                        {"Mo", Number(e.Mo)},
+                        {"QL", Number(e.QL)},
+                        {"QR", Number(e.QR)}};
     const DesignStresses& d = r->designStresses;
-    j["designStresses"] = {{"Mleft", Number(d.Mleft)},   {"Mcentre", Number(d.Mcentre)},
-                           {"Mright", Number(d.Mright)}, {"Qleft", Number(d.Qleft)},
+    j["designStresses"] = {{"Mleft", Number(d.Mleft)},     {"Mcentre", Number(d.Mcentre)},
+                           {"Mright", Number(d.Mright)},   {"Qleft", Number(d.Qleft)},
                            {"Qcentre", Number(d.Qcentre)}, {"Qright", Number(d.Qright)}};
     Json sections = Json::array();
     for (const SectionResult& s : r->sections) sections.push_back(SectionJson(s));
@@ -109,13 +114,14 @@ void PrintTable(const Project& project, const std::vector<CalcResult>& results) 
             out << "  計算できません: " << r->error << "\n\n";
             continue;
         }
-        out << "  ft " << FormatFixed(r->ft * stress, 1) << "  fs " << FormatFixed(r->fs * stress, 2)
-            << "  fa " << FormatFixed(r->fa * stress, 2) << "  wft " << FormatFixed(r->wft * stress, 1)
-            << " (" << stressUnit << ")\n";
-        out << "  " << PadRightToWidth("断面", 6) << PadRightToWidth(std::string("M(") + momentUnit + ")", 12)
-            << PadRightToWidth(std::string("Q(") + forceUnit + ")", 11) << PadRightToWidth("上端筋", 10)
-            << PadRightToWidth("下端筋", 10) << PadRightToWidth("段数", 6)
-            << PadRightToWidth("ｽﾀｰﾗｯﾌﾟ", 14) << "判定\n";
+        out << "  ft " << FormatFixed(r->ft * stress, 1) << "  fs "
+            << FormatFixed(r->fs * stress, 2) << "  fa " << FormatFixed(r->fa * stress, 2)
+            << "  wft " << FormatFixed(r->wft * stress, 1) << " (" << stressUnit << ")\n";
+        out << "  " << PadRightToWidth("断面", 6)
+            << PadRightToWidth(std::string("M(") + momentUnit + ")", 12)
+            << PadRightToWidth(std::string("Q(") + forceUnit + ")", 11)
+            << PadRightToWidth("上端筋", 10) << PadRightToWidth("下端筋", 10)
+            << PadRightToWidth("段数", 6) << PadRightToWidth("ｽﾀｰﾗｯﾌﾟ", 14) << "判定\n";
         const DesignStresses& d = r->designStresses;
         const float moments[3] = {d.Mleft, d.Mcentre, d.Mright};
         const float shears[3] = {d.Qleft, d.Qcentre, d.Qright};

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "calc/Single.h"
+
 namespace zel {
 
 namespace {
@@ -17,18 +19,25 @@ constexpr SteelRow kSD345Large{2.0, 1.95, 3.5, 3.45};
 constexpr SteelRow kSR235{1.6, 1.55, 2.4, 2.35};
 constexpr SteelRow kSR295{1.6, 1.55, 3.0, 2.95};
 
-float Single(double value) { return static_cast<float>(value); }
-
 }  // namespace
 
 float SteelAllowable(int gradeCode, int diameterNumber, bool shortTerm, const CalcUnits& units) {
     const SteelRow* row = nullptr;
     switch (gradeCode) {
-        case 0: row = &kSD295; break;
-        case 1: row = diameterNumber <= 28 ? &kSD345Small : &kSD345Large; break;
-        case 2: row = &kSR235; break;
-        case 3: row = &kSR295; break;
-        default: return 0.0f;
+        case 0:
+            row = &kSD295;
+            break;
+        case 1:
+            row = diameterNumber <= 28 ? &kSD345Small : &kSD345Large;
+            break;
+        case 2:
+            row = &kSR235;
+            break;
+        case 3:
+            row = &kSR295;
+            break;
+        default:
+            return 0.0f;
     }
     if (!units.inputIsSI) return Single(shortTerm ? row->shortTerm : row->longTerm);
     const double value = shortTerm ? row->shortTermSI : row->longTermSI;
@@ -55,8 +64,9 @@ ConcreteAllowables ConcreteAllowable(float F, bool deformedBars, bool shortTerm,
     } else {
         // Values in units of 100 N/mm2 × 1/10 (0.009 here is 0.9 N/mm2). The round-bar limit
         // is 4·Fc/100 as in conventional units, without a second unit factor.
-        const double value = deformedBars ? (f <= 0.0225 ? f / 15.0 : 2.0 * f / 75.0 + 0.0009) * 10.0
-                                          : std::min(4.0 * f * 10.0 / 100.0, 0.009);
+        const double value = deformedBars
+                                 ? (f <= 0.0225 ? f / 15.0 : 2.0 * f / 75.0 + 0.0009) * 10.0
+                                 : std::min(4.0 * f * 10.0 / 100.0, 0.009);
         result.fa = Single(value);
         result.fa = Single(result.fa / units.unitFactor * 10.0);
     }

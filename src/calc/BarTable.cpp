@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "calc/Single.h"
 #include "lib/Numbers.h"
 #include "lib/Rounding.h"
 
@@ -11,26 +12,11 @@ namespace zel {
 namespace {
 
 constexpr std::array<BarSizeRow, 21> kBarRows{{
-    {"D10", 0.953f, 1.1f},
-    {"D10D13", 1.1115f, 1.4f},
-    {"D13", 1.27f, 1.4f},
-    {"D16", 1.59f, 1.8f},
-    {"D19", 1.91f, 2.1f},
-    {"D22", 2.22f, 2.5f},
-    {"D25", 2.54f, 2.8f},
-    {"D29", 2.86f, 3.3f},
-    {"D32", 3.18f, 3.6f},
-    {"D35", 3.49f, 4.0f},
-    {"D38", 3.81f, 4.3f},
-    {"D41", 4.13f, 4.6f},
-    {"9φ", 0.9f, 0.9f},
-    {"9φ13φ", 1.1f, 1.3f},
-    {"13φ", 1.3f, 1.3f},
-    {"16φ", 1.6f, 1.6f},
-    {"19φ", 1.9f, 1.9f},
-    {"22φ", 2.2f, 2.2f},
-    {"25φ", 2.5f, 2.5f},
-    {"28φ", 2.8f, 2.8f},
+    {"D10", 0.953f, 1.1f}, {"D10D13", 1.1115f, 1.4f}, {"D13", 1.27f, 1.4f}, {"D16", 1.59f, 1.8f},
+    {"D19", 1.91f, 2.1f},  {"D22", 2.22f, 2.5f},      {"D25", 2.54f, 2.8f}, {"D29", 2.86f, 3.3f},
+    {"D32", 3.18f, 3.6f},  {"D35", 3.49f, 4.0f},      {"D38", 3.81f, 4.3f}, {"D41", 4.13f, 4.6f},
+    {"9φ", 0.9f, 0.9f},    {"9φ13φ", 1.1f, 1.3f},     {"13φ", 1.3f, 1.3f},  {"16φ", 1.6f, 1.6f},
+    {"19φ", 1.9f, 1.9f},   {"22φ", 2.2f, 2.2f},       {"25φ", 2.5f, 2.5f},  {"28φ", 2.8f, 2.8f},
     {"32φ", 3.2f, 3.2f},
 }};
 
@@ -82,17 +68,19 @@ std::vector<std::string> BarSizesFor(BarList list, int gradeCode) {
     return {"9φ", "9φ13φ", "13φ", "16φ"};
 }
 
-std::span<const BarSizeRow> BarSizeTable() { return kBarRows; }
+std::span<const BarSizeRow> BarSizeTable() {
+    return kBarRows;
+}
 
 BarData LookupBar(std::string_view name) {
-    const float pi = static_cast<float>(4.0 * std::atan(1.0));
+    const float pi = Single(4.0 * std::atan(1.0));
     const std::string_view trimmed = TrimBlanks(name);
     BarData data;
     for (const BarSizeRow& row : kBarRows) {
         if (row.name != trimmed) continue;
         const double d = row.d;
-        data.area = static_cast<float>(pi * (d / 2.0) * (d / 2.0));
-        data.perimeter = static_cast<float>(RoundHalfEven(pi * d));
+        data.area = Single(pi * (d / 2.0) * (d / 2.0));
+        data.perimeter = Single(RoundHalfEven(pi * d));
         data.outer = row.outer;
         data.known = true;
         break;

@@ -12,7 +12,9 @@ enum class BarList { MainBars, Stirrups };
 
 // Grade codes 0 and 1 are deformed bars, 2 and 3 round bars (every code below 2 counts as
 // deformed).
-inline bool IsDeformedGrade(int gradeCode) { return gradeCode < 2; }
+inline bool IsDeformedGrade(int gradeCode) {
+    return gradeCode < 2;
+}
 
 // The ordered names of one list for a grade code.
 std::vector<std::string> BarSizesFor(BarList list, int gradeCode);

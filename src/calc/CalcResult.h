@@ -20,13 +20,13 @@ struct CalcResult {
     int slot = 0;  // beam slot 1..50 this result belongs to
 
     // Bar data of the main bars and the stirrups.
-    std::int32_t dm = 0;         // main bar diameter number (mm)
-    std::int32_t ds = 0;         // stirrup diameter number (mm)
-    float a1 = 0.0f;             // main bar area (cm2)
-    float aw = 0.0f;             // stirrup area (cm2)
-    float psi1 = 0.0f;           // main bar perimeter ψ1 (cm)
-    float mainOuterMm = 0.0f;    // main bar outer diameter (mm)
-    float stirrupOuterMm = 0.0f; // stirrup outer diameter (mm)
+    std::int32_t dm = 0;          // main bar diameter number (mm)
+    std::int32_t ds = 0;          // stirrup diameter number (mm)
+    float a1 = 0.0f;              // main bar area (cm2)
+    float aw = 0.0f;              // stirrup area (cm2)
+    float psi1 = 0.0f;            // main bar perimeter ψ1 (cm)
+    float mainOuterMm = 0.0f;     // main bar outer diameter (mm)
+    float stirrupOuterMm = 0.0f;  // stirrup outer diameter (mm)
 
     // Copies of the beam's allowable stresses (t/cm2).
     float ft = 0.0f;
@@ -34,8 +34,8 @@ struct CalcResult {
     float fs = 0.0f;
     float wft = 0.0f;
 
-    LoadEffects loadEffects;        // t·m, t
-    DesignStresses designStresses;  // t·m, t
+    LoadEffects loadEffects;                  // t·m, t
+    DesignStresses designStresses;            // t·m, t
     std::array<SectionResult, 3> sections{};  // left end, centre, right end
     std::int16_t anyPlacementFailed = 0;
 

@@ -8,13 +8,12 @@
 #include "calc/BarTable.h"
 #include "calc/DesignStresses.h"
 #include "calc/SectionDesign.h"
+#include "calc/Single.h"
 #include "calc/UnitFactor.h"
 
 namespace zel {
 
 namespace {
-
-float Single(double value) { return static_cast<float>(value); }
 
 bool Finite(std::initializer_list<float> values) {
     return std::all_of(values.begin(), values.end(), [](float v) { return std::isfinite(v); });
@@ -23,9 +22,10 @@ bool Finite(std::initializer_list<float> values) {
 bool AllFinite(const CalcResult& r) {
     const LoadEffects& e = r.loadEffects;
     const DesignStresses& d = r.designStresses;
-    if (!Finite({r.a1, r.aw, r.psi1, r.mainOuterMm, r.stirrupOuterMm, r.ft, r.fa, r.fs, r.wft,
-                 e.CL, e.CR, e.Mo, e.QL, e.QR, d.Mleft, d.Mcentre, d.Mright, d.Qleft, d.Qcentre,
-                 d.Qright})) {
+    if (!Finite({r.a1,      r.aw,     r.psi1,  r.mainOuterMm, r.stirrupOuterMm,
+                 r.ft,      r.fa,     r.fs,    r.wft,         e.CL,
+                 e.CR,      e.Mo,     e.QL,    e.QR,          d.Mleft,
+                 d.Mcentre, d.Mright, d.Qleft, d.Qcentre,     d.Qright})) {
         return false;
     }
     for (const SectionResult& s : r.sections) {
@@ -163,7 +163,8 @@ CalcResult CalculateBeam(Project& project, int slot) {
         AssignFaces(s + 1, moments[s], beam.compressionBarRatio,
                     EffectiveLegs(in.B, beam.maxStirrupLegs), section);
     }
-    if (error.empty() && !AllFinite(r)) error = "計算結果が数値になりません（荷重と寸法を確認してください）";
+    if (error.empty() && !AllFinite(r))
+        error = "計算結果が数値になりません（荷重と寸法を確認してください）";
     if (!error.empty()) {
         CalcResult failed = FailedResult(slot, std::move(error));
         StorePlacement(project, slot, failed);

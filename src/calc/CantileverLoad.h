@@ -13,7 +13,6 @@ struct CantileverEffect {
 // is P = w at x1; the others have intensity q = w·H). Each piece adds its resultant, and its
 // resultant times the distance of its centroid. A load type outside 1..6 gives zeros.
 CantileverEffect CantileverLoadEffect(int loadType, float span, float x1, float loadedLength,
-                                      float risingLength, float constantLength, float w,
-                                      float H);
+                                      float risingLength, float constantLength, float w, float H);
 
 }  // namespace zel

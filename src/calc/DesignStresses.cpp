@@ -6,15 +6,16 @@
 #include <limits>
 
 #include "calc/CantileverLoad.h"
+#include "calc/Single.h"
 #include "calc/SingleSpanLoad.h"
 
 namespace zel {
 
 namespace {
 
-float Single(double value) { return static_cast<float>(value); }
-
-void Accumulate(float& sum, double value) { sum = Single(static_cast<double>(sum) + value); }
+void Accumulate(float& sum, double value) {
+    sum = Single(static_cast<double>(sum) + value);
+}
 
 // The reserved beam value handed to the span routine, kept within Single range.
 float BeamValue(const BeamRecord& beam) {
@@ -28,8 +29,7 @@ void AddSpanLoad(LoadEffects& sums, const BeamRecord& beam, float beamValue, int
     std::int32_t mode = 0;
     std::int32_t loadType = type;
     float span = beam.spanLength;
-    float x1 = load.x1, length = load.loadedLength, a = load.risingLength,
-          b = load.constantLength;
+    float x1 = load.x1, length = load.loadedLength, a = load.risingLength, b = load.constantLength;
     float magnitude = w, height = H, heightCopy = H, value = beamValue, xM = beam.momentPosition;
     float cl = 0, cr = 0, mo = 0, ql = 0, qr = 0, out18 = 0, out19 = 0;
     VF_CMQGIR(mode, span, x1, length, a, b, magnitude, height, heightCopy, loadType, value, xM, cl,
@@ -44,8 +44,8 @@ void AddSpanLoad(LoadEffects& sums, const BeamRecord& beam, float beamValue, int
 void AddCantileverLoad(LoadEffects& sums, const BeamRecord& beam, int type,
                        const LoadDescription& load, float w, float H) {
     const CantileverEffect effect =
-        CantileverLoadEffect(type, beam.spanLength, load.x1, load.loadedLength,
-                             load.risingLength, load.constantLength, w, H);
+        CantileverLoadEffect(type, beam.spanLength, load.x1, load.loadedLength, load.risingLength,
+                             load.constantLength, w, H);
     Accumulate(sums.CL, -static_cast<double>(effect.M));
     Accumulate(sums.CR, effect.M);
     Accumulate(sums.Mo, effect.M);
@@ -56,14 +56,22 @@ void AddCantileverLoad(LoadEffects& sums, const BeamRecord& beam, int type,
 
 SpanCoefficients SpanCoefficientsFor(int spanType, const std::array<float, 3>& userCoefficients) {
     switch (spanType) {
-        case 0: return {0.6f, 0.35f, 0.6f};
-        case 1: return {0.6f, 0.65f, 1.3f};
-        case 2: return {0.6f, 0.65f, 1.2f};
-        case 3: return {1.0f, 0.75f, 1.0f};
-        case 4: return {userCoefficients[0], userCoefficients[1], userCoefficients[2]};
-        case 5: return {1.3f, 0.65f, 0.6f};
-        case 6: return {1.2f, 0.65f, 0.6f};
-        default: return {};
+        case 0:
+            return {0.6f, 0.35f, 0.6f};
+        case 1:
+            return {0.6f, 0.65f, 1.3f};
+        case 2:
+            return {0.6f, 0.65f, 1.2f};
+        case 3:
+            return {1.0f, 0.75f, 1.0f};
+        case 4:
+            return {userCoefficients[0], userCoefficients[1], userCoefficients[2]};
+        case 5:
+            return {1.3f, 0.65f, 0.6f};
+        case 6:
+            return {1.2f, 0.65f, 0.6f};
+        default:
+            return {};
     }
 }
 
@@ -75,14 +83,21 @@ LoadDescription DescribeLoad(int loadType, const std::array<float, 4>& lengths, 
         case 1:
             if (cantilever) load.loadedLength = 0.0f;
             break;
-        case 2: load.risingLength = lengths[1]; break;
-        case 4: load.constantLength = cantilever ? load.loadedLength : lengths[1]; break;
+        case 2:
+            load.risingLength = lengths[1];
+            break;
+        case 4:
+            load.constantLength = cantilever ? load.loadedLength : lengths[1];
+            break;
         case 5:
             load.risingLength = lengths[1];
             load.constantLength = lengths[2];
             break;
-        case 6: load.risingLength = Single(lengths[1] / 2.0); break;
-        default: break;
+        case 6:
+            load.risingLength = Single(lengths[1] / 2.0);
+            break;
+        default:
+            break;
     }
     return load;
 }
@@ -116,13 +131,14 @@ BeamLoadResult ComputeDesignStresses(const BeamRecord& beam, const CalcUnits& un
         }
     }
 
-    const SpanCoefficients k =
-        cantilever ? SpanCoefficients{1.0f, 1.0f, 1.0f}
-                   : SpanCoefficientsFor(beam.spanType, beam.userCoefficients);
+    const SpanCoefficients k = cantilever
+                                   ? SpanCoefficients{1.0f, 1.0f, 1.0f}
+                                   : SpanCoefficientsFor(beam.spanType, beam.userCoefficients);
     DesignStresses& d = result.designStresses;
     d.Mleft = Single(static_cast<double>(sums.CL) * k.alpha);
     d.Mright = Single(static_cast<double>(sums.CR) * k.gamma);
-    d.Mcentre = Single(sums.Mo - static_cast<double>(k.beta) * (static_cast<double>(sums.CR) - sums.CL) / 2.0);
+    d.Mcentre = Single(sums.Mo - static_cast<double>(k.beta) *
+                                     (static_cast<double>(sums.CR) - sums.CL) / 2.0);
     const double L = beam.spanLength;
     // No division by a zero span: the shears come out NaN and the beam is reported as failed.
     const double correction = L != 0.0 ? (static_cast<double>(d.Mright) + d.Mleft) / L

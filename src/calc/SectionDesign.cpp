@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/Single.h"
 #include "lib/Rounding.h"
 
 namespace zel {
 
 namespace {
-
-float Single(double value) { return static_cast<float>(value); }
 
 constexpr int kMaxBars = 100;
 // The layer loop ends long before this with at most 100 bars and one bar per layer.
@@ -18,19 +17,21 @@ constexpr int kMaxWidthSteps = 999;
 
 }  // namespace
 
-int EffectiveLegs(float B, int maxStirrupLegs) { return B < 18.0f ? 1 : maxStirrupLegs; }
+int EffectiveLegs(float B, int maxStirrupLegs) {
+    return B < 18.0f ? 1 : maxStirrupLegs;
+}
 
 int BarsPerLayer(float B, float cover, float mainOuterMm, float stirrupOuterMm, int dm, int ds,
                  int assemblyMethod) {
     if (assemblyMethod == 4) return 1;
     if (assemblyMethod < 0 || assemblyMethod > 3) return 0;
     const double outer = mainOuterMm, so = stirrupOuterMm, c = cover;
-    const float S = Single(std::max(RoundHalfEven(outer + 31.25 + 0.5) / 10.0,
-                                    (1.5 * dm + outer) / 10.0));
+    const float S =
+        Single(std::max(RoundHalfEven(outer + 31.25 + 0.5) / 10.0, (1.5 * dm + outer) / 10.0));
     const float Ss = Single((1.5 * ds + so) / 10.0);
     const float Hk = Single((1.79 * so + 8.69 * ds + 0.5 * outer + 10.0) / 10.0);
-    const float I = Single(std::max((2.12 * ds + 2.41 * so + 1.21 * outer) / 10.0,
-                                    static_cast<double>(S) + Ss));
+    const float I = Single(
+        std::max((2.12 * ds + 2.41 * so + 1.21 * outer) / 10.0, static_cast<double>(S) + Ss));
     const float Mp = Single((1.71 * so + 6.81 * ds + 0.5 + outer / 2.0) / 10.0);
 
     // Width needed for n bars, from the width for n - 1.
@@ -80,8 +81,8 @@ std::string DesignSection(const SectionInput& in, SectionResult& out) {
     const double outer = in.mainOuterMm, so = in.stirrupOuterMm;
     const int legs = EffectiveLegs(in.B, in.maxStirrupLegs);
     const float p = Single(std::max((outer + 31.25 + 0.5) / 10.0, (1.5 * in.dm + outer) / 10.0));
-    out.barsPerLayer = BarsPerLayer(in.B, in.cover, in.mainOuterMm, in.stirrupOuterMm, in.dm,
-                                    in.ds, in.assemblyMethod);
+    out.barsPerLayer = BarsPerLayer(in.B, in.cover, in.mainOuterMm, in.stirrupOuterMm, in.dm, in.ds,
+                                    in.assemblyMethod);
     if (in.B >= 18.0f && out.barsPerLayer == 1) out.barsPerLayer = 2;
     out.layers = 0;
 
@@ -149,8 +150,10 @@ std::string DesignSection(const SectionInput& in, SectionResult& out) {
         }
     }
     out.stirrupPitch = x;
-    out.pw = x <= 0 ? 0.0f
-                    : Single((1000.0 / x) * out.stirrupLegs * in.aw / (static_cast<double>(in.B) * 100.0));
+    out.pw =
+        x <= 0
+            ? 0.0f
+            : Single((1000.0 / x) * out.stirrupLegs * in.aw / (static_cast<double>(in.B) * 100.0));
     return {};
 }
 

@@ -16,9 +16,9 @@ struct SectionResult {
     float psiRequired = 0.0f;  // required bar perimeter |Q| / (fa·j) (cm)
     int barsPerLayer = 0;
     int layers = 0;
-    float pw = 0.0f;           // provided stirrup ratio, a plain ratio
+    float pw = 0.0f;  // provided stirrup ratio, a plain ratio
     int stirrupLegs = 0;
-    int stirrupPitch = 0;      // mm, at most 9999 once faces are assigned
+    int stirrupPitch = 0;  // mm, at most 9999 once faces are assigned
     std::int16_t topBars = 0;
     std::int16_t bottomBars = 0;
     std::int16_t placementFailed = 0;  // 1: "設計不可"
@@ -26,21 +26,21 @@ struct SectionResult {
 
 // Everything one section design needs.
 struct SectionInput {
-    float B = 0.0f, D = 0.0f, cover = 0.0f;  // cm
-    float M = 0.0f;                          // |design moment| (t·m)
-    float Q = 0.0f;                          // |design shear| (t)
+    float B = 0.0f, D = 0.0f, cover = 0.0f;             // cm
+    float M = 0.0f;                                     // |design moment| (t·m)
+    float Q = 0.0f;                                     // |design shear| (t)
     float ft = 0.0f, fs = 0.0f, fa = 0.0f, wft = 0.0f;  // t/cm2
-    float a1 = 0.0f;             // main bar area (cm2)
-    float psi1 = 0.0f;           // main bar perimeter (cm)
-    float mainOuterMm = 0.0f;    // main bar outer diameter (mm)
-    int dm = 0;                  // main bar diameter number (mm)
-    float aw = 0.0f;             // stirrup area (cm2)
-    float stirrupOuterMm = 0.0f; // stirrup outer diameter (mm)
-    int ds = 0;                  // stirrup diameter number (mm)
-    int minRebarRule = 0;        // 0: 0.4 % of B·d at least, 1: 4/3 of required, 2: required
+    float a1 = 0.0f;                                    // main bar area (cm2)
+    float psi1 = 0.0f;                                  // main bar perimeter (cm)
+    float mainOuterMm = 0.0f;                           // main bar outer diameter (mm)
+    int dm = 0;                                         // main bar diameter number (mm)
+    float aw = 0.0f;                                    // stirrup area (cm2)
+    float stirrupOuterMm = 0.0f;                        // stirrup outer diameter (mm)
+    int ds = 0;                                         // stirrup diameter number (mm)
+    int minRebarRule = 0;  // 0: 0.4 % of B·d at least, 1: 4/3 of required, 2: required
     int maxStirrupLegs = 0;
-    int maxStirrupPitch = 0;     // mm
-    int assemblyMethod = 0;      // 0..4
+    int maxStirrupPitch = 0;  // mm
+    int assemblyMethod = 0;   // 0..4
 };
 
 // Stirrup legs a section may have: one when B is below 18 cm, else the maximum.

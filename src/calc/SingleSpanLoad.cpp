@@ -1,52 +1,58 @@
 #include "calc/SingleSpanLoad.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
+
+#include "calc/Single.h"
 
 namespace zel {
 
 namespace {
 
-// Effects of a unit of load at position x (the influence values), then weighted sums.
-struct Effects {
-    double CL = 0, CR = 0, Mo = 0, QL = 0, QR = 0, total = 0, firstMoment = 0;
+// Moments ∫q·x^k dx (k = 0..3) of the load on the span, and ∫q, ∫q·x on either side of xM.
+// Every effect is a polynomial of degree at most 3 in x (piecewise for Mo), so these exact
+// integrals give the effects in closed form.
+struct Moments {
+    double m0 = 0, m1 = 0, m2 = 0, m3 = 0;
+    double left0 = 0, left1 = 0, right0 = 0, right1 = 0;
 };
 
-void AddPointLoad(Effects& e, double L, double xM, double x, double P) {
-    const double u = L - x;
-    e.CL -= P * x * u * u / (L * L);
-    e.CR += P * x * x * u / (L * L);
-    e.Mo += P * (x <= xM ? x * (L - xM) / L : xM * u / L);
-    e.QL += P * u / L;
-    e.QR -= P * x / L;
-    e.total += P;
-    e.firstMoment += P * x;
-}
-
-// A piece whose intensity runs linearly from q0 at x0 to q1 at x1, lying within one side of xM.
-// The integrands are at most of degree 4 (linear intensity times cubic influence), so the
-// three-point Gauss rule gives the integrals exactly.
-void AddLinearPiece(Effects& e, double L, double xM, double x0, double x1, double q0, double q1) {
-    const double half = (x1 - x0) / 2.0;
-    if (!(half > 0.0)) return;
-    const double mid = (x0 + x1) / 2.0;
-    const double offset = half * std::sqrt(0.6);
-    const std::array<double, 3> xs{mid - offset, mid, mid + offset};
-    const std::array<double, 3> ws{half * 5.0 / 9.0, half * 8.0 / 9.0, half * 5.0 / 9.0};
-    for (int i = 0; i < 3; ++i) {
-        const double q = q0 + (q1 - q0) * (xs[i] - x0) / (x1 - x0);
-        AddPointLoad(e, L, xM, xs[i], q * ws[i]);
+// Adds a piece on [a, b] (0 <= a < b <= L) whose intensity runs linearly from q0 to q1.
+// Integrated in local coordinates t = x - a, where every term is of one sign.
+void AddPiece(Moments& m, double a, double b, double q0, double q1, bool leftOfXM) {
+    const double h = b - a;
+    if (!(h > 0.0)) return;
+    const double dq = q1 - q0;
+    const double h2 = h * h, h3 = h2 * h, h4 = h3 * h;
+    // n_k = ∫ t^k q dt over [0, h]
+    constexpr double kThird = 1.0 / 3.0, kFifth = 1.0 / 5.0;
+    const double n0 = h * (q0 + dq * 0.5);
+    const double n1 = h2 * (q0 * 0.5 + dq * kThird);
+    const double n2 = h3 * (q0 * kThird + dq * 0.25);
+    const double n3 = h4 * (q0 * 0.25 + dq * kFifth);
+    const double a2 = a * a;
+    const double m0 = n0;
+    const double m1 = a * n0 + n1;
+    m.m0 += m0;
+    m.m1 += m1;
+    m.m2 += a2 * n0 + 2.0 * a * n1 + n2;
+    m.m3 += a2 * a * n0 + 3.0 * a2 * n1 + 3.0 * a * n2 + n3;
+    if (leftOfXM) {
+        m.left0 += m0;
+        m.left1 += m1;
+    } else {
+        m.right0 += m0;
+        m.right1 += m1;
     }
 }
 
 // Adds the part of a linear piece that lies on the span, split at xM where the simple-beam
 // moment's influence line has its kink.
-void AddClippedPiece(Effects& e, double L, double xM, double x0, double x1, double q0,
-                     double q1) {
+void AddClippedPiece(Moments& m, double L, double xM, double x0, double x1, double q0, double q1) {
     if (!(x1 > x0)) return;
-    const auto intensityAt = [&](double x) { return q0 + (q1 - q0) * (x - x0) / (x1 - x0); };
+    const double slope = (q1 - q0) / (x1 - x0);
+    const auto intensityAt = [&](double x) { return q0 + slope * (x - x0); };
     const double a = std::max(x0, 0.0);
     const double b = std::min(x1, L);
     if (!(b > a)) return;
@@ -54,10 +60,10 @@ void AddClippedPiece(Effects& e, double L, double xM, double x0, double x1, doub
     const double qb = intensityAt(b);
     if (xM > a && xM < b) {
         const double qm = intensityAt(xM);
-        AddLinearPiece(e, L, xM, a, xM, qa, qm);
-        AddLinearPiece(e, L, xM, xM, b, qm, qb);
+        AddPiece(m, a, xM, qa, qm, true);
+        AddPiece(m, xM, b, qm, qb, false);
     } else {
-        AddLinearPiece(e, L, xM, a, b, qa, qb);
+        AddPiece(m, a, b, qa, qb, b <= xM);
     }
 }
 
@@ -76,7 +82,7 @@ void VF_CMQGIR(std::int32_t& /*mode*/, float& span, float& start, float& loadedL
                           : std::numeric_limits<double>::quiet_NaN();
     const double x1 = start;
 
-    Effects e;
+    Moments m;
     const bool point = loadType == 1;
     const bool finite = std::isfinite(xM) && std::isfinite(x1) && std::isfinite(magnitude) &&
                         (point || (std::isfinite(height) && std::isfinite(loadedLength) &&
@@ -85,10 +91,22 @@ void VF_CMQGIR(std::int32_t& /*mode*/, float& span, float& start, float& loadedL
         // A load that cannot be placed must not vanish silently: the sums become NaN and the
         // beam is reported as not calculable.
         const double nan = std::numeric_limits<double>::quiet_NaN();
-        e = Effects{nan, nan, nan, nan, nan, nan, nan};
+        m = Moments{nan, nan, nan, nan, nan, nan, nan, nan};
     } else if (point) {
         const double P = magnitude;
-        if (x1 >= 0.0 && x1 <= L) AddPointLoad(e, L, xM, x1, P);
+        if (x1 >= 0.0 && x1 <= L) {
+            m.m0 = P;
+            m.m1 = P * x1;
+            m.m2 = m.m1 * x1;
+            m.m3 = m.m2 * x1;
+            if (x1 <= xM) {
+                m.left0 = m.m0;
+                m.left1 = m.m1;
+            } else {
+                m.right0 = m.m0;
+                m.right1 = m.m1;
+            }
+        }
     } else {
         const double q = static_cast<double>(magnitude) * height;
         const double length = loadedLength;
@@ -96,17 +114,20 @@ void VF_CMQGIR(std::int32_t& /*mode*/, float& span, float& start, float& loadedL
         const double a = std::clamp(static_cast<double>(risingLength), 0.0, std::max(length, 0.0));
         const double b =
             std::clamp(static_cast<double>(constantLength), 0.0, std::max(length - a, 0.0));
-        AddClippedPiece(e, L, xM, x1, x1 + a, 0.0, q);
-        AddClippedPiece(e, L, xM, x1 + a, x1 + a + b, q, q);
-        AddClippedPiece(e, L, xM, x1 + a + b, x1 + length, q, 0.0);
+        AddClippedPiece(m, L, xM, x1, x1 + a, 0.0, q);
+        AddClippedPiece(m, L, xM, x1 + a, x1 + a + b, q, q);
+        AddClippedPiece(m, L, xM, x1 + a + b, x1 + length, q, 0.0);
     }
-    leftFixedEndMoment = static_cast<float>(e.CL);
-    rightFixedEndMoment = static_cast<float>(e.CR);
-    simpleMoment = static_cast<float>(e.Mo);
-    leftShear = static_cast<float>(e.QL);
-    rightShear = static_cast<float>(e.QR);
-    resultant = static_cast<float>(e.total);
-    resultantPosition = static_cast<float>(e.total != 0.0 ? e.firstMoment / e.total : 0.0);
+    // Fixed-end moments: ∫q·x·(L-x)²/L² and ∫q·x²·(L-x)/L²; reactions ∫q·(L-x)/L and ∫q·x/L;
+    // simple-beam moment at xM: R_B·(L-xM) from the left part plus R_A·xM from the right part.
+    const double inverseL = 1.0 / L, inverseL2 = inverseL * inverseL;
+    leftFixedEndMoment = Single(-(L * L * m.m1 - 2.0 * L * m.m2 + m.m3) * inverseL2);
+    rightFixedEndMoment = Single((L * m.m2 - m.m3) * inverseL2);
+    simpleMoment = Single(((L - xM) * m.left1 + xM * (L * m.right0 - m.right1)) * inverseL);
+    leftShear = Single((L * m.m0 - m.m1) * inverseL);
+    rightShear = Single(-m.m1 * inverseL);
+    resultant = Single(m.m0);
+    resultantPosition = Single(m.m0 != 0.0 ? m.m1 / m.m0 : 0.0);
 }
 
 }  // namespace zel

@@ -2,7 +2,9 @@
 
 namespace zel {
 
-float UnitFactor(bool inputIsSI) { return inputIsSI ? kSiUnitFactor : 1.0f; }
+float UnitFactor(bool inputIsSI) {
+    return inputIsSI ? kSiUnitFactor : 1.0f;
+}
 
 void SetUnitFactor(CalcUnits& units, bool inputIsSI) {
     units.inputIsSI = inputIsSI;

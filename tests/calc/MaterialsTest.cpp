@@ -136,8 +136,7 @@ TEST(ConcreteAllowables, SiUnitsUseTheSameRules) {
     EXPECT_NEAR(ConcreteAllowable(ConcreteF(300.0f, si), false, false, si).fa, 0.9 * toTonnes,
                 1e-7);
     // Deformed bars below 22.5 N/mm2: Fc/15.
-    EXPECT_NEAR(ConcreteAllowable(ConcreteF(180.0f, si), true, false, si).fa, 1.2 * toTonnes,
-                1e-7);
+    EXPECT_NEAR(ConcreteAllowable(ConcreteF(180.0f, si), true, false, si).fa, 1.2 * toTonnes, 1e-7);
 }
 
 // One concrete, one steel: whichever unit system it is entered in, the allowables agree.
@@ -151,9 +150,8 @@ TEST(ConcreteAllowables, SiAndConventionalAgreeForTheSameMaterial) {
         for (bool shortTerm : {false, true}) {
             for (int grade = 0; grade < 4; ++grade) {
                 const bool deformed = IsDeformedGrade(grade);
-                const ConcreteAllowables c =
-                    ConcreteAllowable(ConcreteF(static_cast<float>(fc), conv), deformed, shortTerm,
-                                      conv);
+                const ConcreteAllowables c = ConcreteAllowable(
+                    ConcreteF(static_cast<float>(fc), conv), deformed, shortTerm, conv);
                 const ConcreteAllowables s =
                     ConcreteAllowable(ConcreteF(siStored, si), deformed, shortTerm, si);
                 EXPECT_TRUE(close(s.fs, c.fs)) << fc << " fs " << s.fs << " vs " << c.fs;

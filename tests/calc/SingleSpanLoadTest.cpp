@@ -14,12 +14,12 @@ struct Span {
 };
 
 Span Analyse(float L, int type, float x1, float length, float a, float b, float w, float H,
-         float xM) {
+             float xM) {
     std::int32_t mode = 0, loadType = type;
     float beamValue = 0, cl = 0, cr = 0, mo = 0, ql = 0, qr = 0, total = 0, position = 0;
     float height2 = H;
-    VF_CMQGIR(mode, L, x1, length, a, b, w, H, height2, loadType, beamValue, xM, cl, cr, mo, ql,
-              qr, total, position);
+    VF_CMQGIR(mode, L, x1, length, a, b, w, H, height2, loadType, beamValue, xM, cl, cr, mo, ql, qr,
+              total, position);
     return {cl, cr, mo, ql, qr, total};
 }
 
@@ -35,7 +35,8 @@ TEST(SingleSpanLoad, UniformLoadOverTheWholeSpan) {
     EXPECT_NEAR(s.QR, -q * L / 2, kTol);
     EXPECT_NEAR(s.total, q * L, kTol);
     // Moment at a quarter point: q·x·(L - x)/2.
-    EXPECT_NEAR(Analyse(6.0f, 4, 0.0f, 6.0f, 0.0f, 6.0f, 2.0f, 1.5f, 1.5f).Mo, q * 1.5 * 4.5 / 2, kTol);
+    EXPECT_NEAR(Analyse(6.0f, 4, 0.0f, 6.0f, 0.0f, 6.0f, 2.0f, 1.5f, 1.5f).Mo, q * 1.5 * 4.5 / 2,
+                kTol);
 }
 
 TEST(SingleSpanLoad, PointLoad) {

@@ -36,11 +36,12 @@ RunResult RunZel(const std::string& arguments) {
 }
 
 class CalcCommand : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("zel_calc_cli_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ =
+            fs::temp_directory_path() /
+            ("zel_calc_cli_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir_);
         BeamRecord broken = TypicalBeam("壊れた梁");
         broken.sectionWidth = {0.0f, 0.0f, 0.0f};
@@ -74,8 +75,8 @@ TEST_F(CalcCommand, JsonFollowsTheContract) {
     std::vector<std::string> keys;
     for (const auto& item : b1.items()) keys.push_back(item.key());
     EXPECT_EQ(keys, (std::vector<std::string>{"slot", "memberName", "skipBeam", "allowable",
-                                               "loadEffects", "designStresses", "sections",
-                                               "anyPlacementFailed", "judgement"}));
+                                              "loadEffects", "designStresses", "sections",
+                                              "anyPlacementFailed", "judgement"}));
     EXPECT_EQ(b1["slot"], 1);
     EXPECT_EQ(b1["memberName"], "G1");
     EXPECT_EQ(b1["skipBeam"], false);
