@@ -1,0 +1,164 @@
+// Two beams a page, skipped beams, the beam page table, the result list and the PDF name.
+#include <gtest/gtest.h>
+
+#include <variant>
+
+#include "calc/CalculateBeam.h"
+#include "lib/Twips.h"
+#include "output/PdfNaming.h"
+#include "output/ResultListLines.h"
+#include "output/SheetComposer.h"
+#include "output/SheetDocument.h"
+
+namespace zel {
+namespace {
+
+BeamRecord Beam(const std::string& name) {
+    BeamRecord b;
+    b.memberName = name;
+    b.sectionCount = 1;
+    b.sectionWidth = {30, 0, 0};
+    b.sectionDepth = {60, 0, 0};
+    b.sectionCover = {5, 0, 0};
+    b.spanLength = 6.0f;
+    b.mainBarSize = "D19";
+    b.stirrupSize = "D10";
+    b.mainGradeValue = 3.0f;
+    b.stirrupGradeValue = 3.0f;
+    b.maxStirrupPitch = 200;
+    b.compressionBarRatio = 0.5f;
+    b.maxBarLayers = 2;
+    b.maxStirrupLegs = 2;
+    b.concreteFc = 210.0f;
+    b.selfWeight = ComputeSelfWeight(b);
+    b.momentPosition = 3.0f;
+    b.loadCount = 1;
+    b.loadType[0] = kLoadUniform;
+    b.loadValue[0] = 0.75f;
+    b.loadHeight[0] = 3.0f;
+    b.loadLengths[0] = {0.0f, 6.0f, 0.0f, 0.0f};
+    return b;
+}
+
+Project ProjectOf(int beams) {
+    Project p = MakeEmptyProject();
+    p.settings.beamCount = static_cast<std::int16_t>(beams);
+    p.settings.pageNumberMode = 2;
+    p.settings.firstPageNumber = 1;
+    for (int i = 0; i < beams; ++i) p.beams[i] = Beam("G" + std::to_string(i + 1));
+    return p;
+}
+
+struct Composed {
+    explicit Composed(Project& p) : doc(metrics) {
+        print = PrintSettingsOf(p);
+        SetUpSheetPage(doc, layout, print);
+        pages.fill(-1);
+        pageCount = BuildSheetDocument(doc, p, print, layout, pages);
+    }
+    // Top of every body table (the 35-row tables) on a page.
+    std::vector<std::int32_t> BodyTops(int page) const {
+        std::vector<std::int32_t> tops;
+        for (const auto& item : doc.Pages()[page].items)
+            if (const auto* t = std::get_if<SheetTable>(&item); t && t->rows.size() == 36) tops.push_back(t->y);
+        return tops;
+    }
+    FixedFontMetrics metrics;
+    SheetDocument doc;
+    SheetLayout layout;
+    PrintSettings print;
+    BeamPageTable pages{};
+    int pageCount = 0;
+};
+
+TEST(SheetComposer, TwoBeamsAPageAndSkippedBeamsLeaveNoGap) {
+    Project p = ProjectOf(3);
+    Composed three(p);
+    EXPECT_EQ(three.pageCount, 2);
+    const std::int32_t top = three.doc.MarginTop();
+    const std::int32_t half = top + CmToTwips(three.layout.PrintableHeightCm / 2.0f);
+    EXPECT_EQ(three.BodyTops(0), (std::vector<std::int32_t>{top, half}));
+    EXPECT_EQ(three.BodyTops(1), (std::vector<std::int32_t>{top}));  // lower half of page 2 empty
+    EXPECT_EQ(three.pages[0], 1);
+    EXPECT_EQ(three.pages[1], 1);
+    EXPECT_EQ(three.pages[2], 2);
+    EXPECT_EQ(three.doc.Pages()[1].footer, "|- 2 -");
+
+    Project skipped = ProjectOf(4);
+    skipped.beam(2).skipBeam = 1;
+    Composed withSkip(skipped);
+    EXPECT_EQ(withSkip.pageCount, 2);
+    EXPECT_EQ(withSkip.pages[1], -1);  // keeps what it held
+    EXPECT_EQ(withSkip.pages[2], 1);   // beam 3 moves up into the lower half of page 1
+    EXPECT_EQ(withSkip.pages[3], 2);
+    EXPECT_EQ(withSkip.BodyTops(0).size(), 2u);
+
+    Project none = ProjectOf(2);
+    none.beam(1).skipBeam = 1;
+    none.beam(2).skipBeam = 1;
+    Composed empty(none);
+    EXPECT_EQ(empty.pageCount, 1);
+    EXPECT_TRUE(empty.BodyTops(0).empty());
+}
+
+TEST(SheetComposer, PageSetupAndPrintSettingsComeFromTheProject) {
+    Project p = ProjectOf(1);
+    p.settings.sheetTitle = "見出し";
+    p.settings.firstPageNumber = 5;
+    p.font.fontName = "";
+    const PrintSettings print = PrintSettingsOf(p);
+    EXPECT_EQ(print.HeadingText, "見出し");
+    EXPECT_EQ(print.StartPageNumber, 5);
+    EXPECT_EQ(print.PrintFontName, "ＭＳ 明朝");
+    p.font.fontName = "ＭＳ ゴシック";
+    EXPECT_EQ(PrintSettingsOf(p).PrintFontName, "ＭＳ ゴシック");
+
+    Composed c(p);
+    EXPECT_EQ(c.doc.MarginLeft(), 1418);
+    EXPECT_EQ(c.doc.MarginBottom(), 1418);
+    EXPECT_EQ(c.doc.PaperSize(), kPaperA4);
+    EXPECT_EQ(c.doc.FontName(), "ＭＳ ゴシック");
+    EXPECT_EQ(c.doc.Pages()[0].header, "見出し");
+    EXPECT_EQ(c.doc.Pages()[0].footer, "|- 5 -");
+}
+
+TEST(ResultList, LinesAreInFixedColumns) {
+    EXPECT_EQ(ResultListLine("G1", false, 1), " G1" + std::string(16, ' ') + "ＯＫ　　" + "   " + "  1");
+    EXPECT_EQ(ResultListLine("  G1  ", true, 12), " G1" + std::string(16, ' ') + "設計不可" + "   " + " 12");
+    EXPECT_EQ(ResultListLine("ABCDEFGHIJKLMNOPQR", false, 3), " ABCDEFGHIJKLMNOPQRＯＫ　　     3");
+    EXPECT_EQ(ResultListLine("ABCDEFGHIJKLMNOPQRS", false, 3), " ABCDEFGHIJKLMNOP ＯＫ　　     3");
+    // Full-width names are measured in bytes of the fixed-pitch font: 2 each.
+    EXPECT_EQ(ResultListLine("大梁", false, 2), " 大梁" + std::string(14, ' ') + "ＯＫ　　     2");
+    // A wide full-width name is cut by columns, never in the middle of a character.
+    const std::string cut = ResultListLine("あいうえおかきくけこ", false, 2);
+    EXPECT_EQ(cut, " あいうえおかきく ＯＫ　　     2");
+}
+
+TEST(ResultList, OneLinePerPrintedBeamWithItsPage) {
+    Project p = ProjectOf(3);
+    p.beam(2).skipBeam = 1;
+    Composed c(p);
+    p.placement[2].anyPlacementFailed = 1;
+    const auto list = BuildResultList(p, c.pages);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].slot, 1);
+    EXPECT_EQ(list[1].slot, 3);
+    EXPECT_NE(list[1].line.find("設計不可"), std::string::npos);
+    EXPECT_EQ(JumpPage(p, c.pages, 2), 1);  // beam 3, lower half of page 1
+    EXPECT_EQ(JumpPage(p, c.pages, 3), 0);
+    EXPECT_EQ(PreselectedLine(0, 2), 1);
+    EXPECT_EQ(PreselectedLine(2, 2), 2);
+    EXPECT_EQ(PreselectedLine(5, 2), 1);
+    EXPECT_EQ(PreselectedLine(1, 0), 0);
+}
+
+TEST(PdfNaming, ZelPlusTheBaseNameOfTheDataFile) {
+    EXPECT_EQ(ProposedPdfName("/home/u/データ/梁A.Zel"), "Zel_梁A");
+    EXPECT_EQ(ProposedPdfName("a.b.Zel"), "Zel_a.b");
+    EXPECT_EQ(ProposedPdfName("新規データ"), "Zel_");
+    EXPECT_EQ(ProposedPdfName(""), "Zel_");
+    EXPECT_EQ(PdfBaseName("/x.y/plain"), "");
+}
+
+}  // namespace
+}  // namespace zel
