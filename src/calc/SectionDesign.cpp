@@ -105,7 +105,7 @@ std::string DesignSection(const SectionInput& in, SectionResult& out) {
         out.j = Single(7.0 / 8.0 * d);
         float at = Single(static_cast<double>(in.M) * 100.0 / (static_cast<double>(in.ft) * out.j));
         const float ptPercent = Single(at / (d * in.B) * 100.0);
-        if (in.minRebarRule == 0 && ptPercent < 0.4f) {
+        if (in.minRebarRule == 0 && ptPercent < 0.4) {
             at = Single(d * in.B * 0.4 / 100.0);
         } else if (in.minRebarRule == 1) {
             at = Single(at * 4.0 / 3.0);
