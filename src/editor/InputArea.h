@@ -9,6 +9,7 @@
 
 #include "editor/BeamDiagram.h"
 #include "editor/CheckInput.h"
+#include "editor/InputAreaTexts.h"
 #include "editor/InputAreaView.h"
 #include "editor/InputField.h"
 #include "editor/Prompter.h"
