@@ -166,6 +166,9 @@ bool MainController::AddBeam() {
 
     const int slot = count + 1;
     project_.settings.beamCount = static_cast<std::int16_t>(slot);
+    // A slot above the count may still hold a deleted or loaded beam; the new beam must not
+    // inherit its unused section columns or reserved values.
+    project_.beam(slot) = BeamRecord{};
     Commit(slot);
     // The new beam becomes the current one and is shown, so that the input area and the
     // selected line always describe the same slot.

@@ -251,5 +251,28 @@ TEST_F(ControllerTest, SelectBeamValidatesAsksAndCommits) {
     EXPECT_FALSE(ctl.SelectBeam(-1));
 }
 
+TEST_F(ControllerTest, ANewBeamDoesNotInheritAFormerBeamOfItsSlot) {
+    Start();
+    AddBeams(1);
+    TypeBeam("TWO");
+    area().SelectSectionCount(1);
+    Type(Field::Breadth2, "40");
+    Type(Field::Depth2, "80");
+    Type(Field::Cover2, "6");
+    ASSERT_TRUE(ctl.AddBeam());
+    EXPECT_FLOAT_EQ(ctl.project().beam(2).sectionWidth[1], 40.0f);
+    ASSERT_TRUE(ctl.DeleteBeam());
+    EXPECT_FLOAT_EQ(ctl.project().beam(2).sectionWidth[1], 40.0f);  // still in the slot
+
+    TypeBeam("ONE");
+    area().SelectSectionCount(0);
+    ASSERT_TRUE(ctl.AddBeam());
+    const BeamRecord& b = ctl.project().beam(2);
+    EXPECT_EQ(b.memberName, "ONE");
+    EXPECT_EQ(b.sectionCount, 1);
+    EXPECT_FLOAT_EQ(b.sectionWidth[1], 0.0f);
+    EXPECT_FLOAT_EQ(b.sectionDepth[1], 0.0f);
+}
+
 }  // namespace
 }  // namespace zel::test
