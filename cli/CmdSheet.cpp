@@ -140,6 +140,7 @@ void RunCheck(const std::string& input) {
         std::cout << '\n';
         std::string line = PadRightToWidth("", 10);
         for (const CheckColumn& c : texts.columns) line += PadRightToWidth(c.heading, 20);
+        while (!line.empty() && line.back() == ' ') line.pop_back();
         std::cout << "  " << line << '\n';
         for (int row = 0; row < 4; ++row) {
             line = PadRightToWidth(rowNames[row], 10);
