@@ -295,6 +295,8 @@ void InputArea::ShowBeam(const BeamRecord& record) {
     RecordToLoadList(record);
     diagram_.reset();
     RedrawDiagram();
+    // A refilled list has no load being edited.
+    SetEditButtons(1);
 }
 
 void InputArea::ClearInputArea() {
@@ -313,6 +315,7 @@ void InputArea::ClearInputArea() {
     view_.loadCounter.caption.clear();
     // The diagram shows the beam being edited; an empty area has none.
     diagram_.reset();
+    SetEditButtons(1);
     fillingForm = wasFilling;
 }
 

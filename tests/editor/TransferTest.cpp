@@ -213,7 +213,12 @@ TEST_F(InputAreaTest, ShowFillsFieldsChoicesAndListWithoutCountingEdits) {
     EXPECT_TRUE(area.View().cantileverNote.visible);
     EXPECT_FALSE(area.View().momentField.enabled);
     EXPECT_EQ(area.View().loadPicture, "台形荷重_C.JPG");
-    area.ShowBeam(beam);
+    area.SelectLoad(0);
+    EXPECT_FALSE(area.View().calcSheetButton.enabled);
+    area.ShowBeam(beam);  // a fresh list: no load is being edited
+    EXPECT_TRUE(area.View().calcSheetButton.enabled);
+    EXPECT_FALSE(area.View().changeLoadButton.enabled);
+    EXPECT_EQ(area.SelectedLoad(), -1);
     EXPECT_TRUE(area.View().sectionOption[2].enabled);
     EXPECT_FALSE(area.View().cantileverNote.visible);
     EXPECT_FALSE(area.memberModified);
@@ -310,8 +315,11 @@ TEST_F(InputAreaTest, ClearEmptiesTheArea) {
     Type(Field::MomentPosition, "2");
     area.SetCalculationFlag(1, true);
     area.SelectSectionCount(2);
+    area.SelectLoad(0);
 
     area.ClearInputArea();
+    EXPECT_TRUE(area.View().calcSheetButton.enabled);
+    EXPECT_FALSE(area.View().deleteLoadButton.enabled);
     EXPECT_FALSE(area.memberModified);
     for (int f = 0; f < kMemberFieldCount; ++f) {
         EXPECT_EQ(area.Text(static_cast<Field>(f)), "") << f;
