@@ -184,6 +184,36 @@ TEST_F(FileCommandTest, FailedSaveIsReportedAndKeepsTheProjectChanged) {
               "データは変更されています。\r\r(新規データ)\r\rこのまま保存せず、終了しますか？");
 }
 
+TEST_F(FileCommandTest, FailedOverwriteKeepsTheChangeAndTheHistory) {
+    Start();
+    AddBeams(1);
+    std::filesystem::create_directories(DataFile("sub"));
+    SaveAsData("sub/x.Zel");
+    const SettingsFile settingsBefore = ReadSettings();
+    std::filesystem::remove_all(DataFile("sub"));  // the folder disappears under the program
+    Type(Field::Span, "7");
+    ui.messages.Clear();
+    ui.messages.Answer(kAnswerYes);
+    EXPECT_FALSE(ctl.Save());
+    ASSERT_EQ(ui.messages.asked.size(), 2u);
+    EXPECT_EQ(ui.messages.asked[1].text.rfind(
+                  "データを保存できませんでした。\r\r( " + DataFile("sub/x.Zel") + " )\r\r", 0),
+              0u);
+    EXPECT_EQ(ui.messages.asked[1].title, "確認ﾒｯｾｰｼﾞ");
+    EXPECT_TRUE(ctl.fileModified());
+    EXPECT_EQ(ctl.currentFile(), DataFile("sub/x.Zel"));
+    EXPECT_EQ(ReadSettings().history, settingsBefore.history);
+    EXPECT_EQ(ui.waitDepth, 0);
+
+    // Exit asks about the unsaved data, naming the file.
+    ui.messages.Clear();
+    ui.messages.Answer(kAnswerNo);
+    EXPECT_FALSE(ctl.RequestExit());
+    EXPECT_EQ(ui.messages.asked.at(0).text, "データは変更されています。\r\r(" +
+                                                DataFile("sub/x.Zel") +
+                                                ")\r\rこのまま保存せず、終了しますか？");
+}
+
 TEST_F(FileCommandTest, OpenChecksTheSignatureLoadsAndRecordsTheFile) {
     Start();
     AddBeams(3);
