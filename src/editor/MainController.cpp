@@ -127,6 +127,12 @@ void MainController::RefreshView() {
     view_.focusBeamList = false;
 }
 
+std::string MainController::StoredName() const {
+    // Without a beam at the position there is no stored name, only an old slot's remains.
+    return position_ >= 1 && position_ <= project_.beamCount() ? project_.beam(position_).memberName
+                                                                : std::string();
+}
+
 void MainController::ShowSlot(int slot) {
     FlagScope filling(area_.fillingForm, true);
     area_.ShowBeam(project_.beam(slot));
@@ -211,9 +217,7 @@ bool MainController::DeleteBeam() {
 
 bool MainController::ClearInputArea() {
     if (area_.memberModified) {
-        const std::string name =
-            position_ >= 1 && position_ <= kMaxBeams ? project_.beam(position_).memberName : "";
-        const std::string text = "[ " + name + " ] (Data No." + No(position_) +
+        const std::string text = "[ " + StoredName() + " ] (Data No." + No(position_) +
                                  ") は、変更されています。" + kCrCr +
                                  "入力を中止して、入力エリアをクリアーします。" + kCrCr +
                                  "(部材データ、荷重データ等この梁の変更内容は、無効になります。)";
@@ -286,8 +290,7 @@ bool MainController::RunMemberCommand(MemberCommand command) {
     }
     if (ValidateInputArea() >= kInputBlockingFrom) return false;
 
-    const std::string storedName =
-        position_ >= 1 && position_ <= kMaxBeams ? project_.beam(position_).memberName : "";
+    const std::string storedName = StoredName();
     bool added = false;
     if (command == MemberCommand::CalcSheet && !area_.suppressChangeMessages &&
         area_.memberModified) {

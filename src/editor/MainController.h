@@ -89,6 +89,7 @@ private:
     std::string Caption() const;
     void RefreshView();
     void RefillBeamList();
+    std::string StoredName() const;
     void ShowSlot(int slot);
     void Commit(int slot);
     int ValidateInputArea();  // CheckInput; a blocking code's message is shown

@@ -134,6 +134,11 @@ TEST_F(ControllerTest, DeletingTheOnlyBeamEmptiesTheListAndDisablesTheSaveComman
     // Nothing left to delete: no question.
     EXPECT_FALSE(ctl.DeleteBeam());
     EXPECT_EQ(ui.messages.asked.size(), 1u);
+    // The deleted beam's name does not reappear in a later question.
+    Type(Field::Span, "4");
+    ui.messages.Answer(kAnswerCancel);
+    EXPECT_FALSE(ctl.ClearInputArea());
+    EXPECT_EQ(ui.messages.LastText().rfind("[  ] (Data No.1) は、変更されています。", 0), 0u);
 }
 
 TEST_F(ControllerTest, ClearInputAreaAsksOnlyWhenTheBeamWasEdited) {
