@@ -51,11 +51,21 @@ Json FloatJson(F value) {
     return "0x" + Hex(&value, sizeof value);
 }
 
-Json ToJson(std::int16_t v) { return v; }
-Json ToJson(std::int32_t v) { return v; }
-Json ToJson(float v) { return FloatJson(v); }
-Json ToJson(double v) { return FloatJson(v); }
-Json ToJson(const std::string& v) { return v; }
+Json ToJson(std::int16_t v) {
+    return v;
+}
+Json ToJson(std::int32_t v) {
+    return v;
+}
+Json ToJson(float v) {
+    return FloatJson(v);
+}
+Json ToJson(double v) {
+    return FloatJson(v);
+}
+Json ToJson(const std::string& v) {
+    return v;
+}
 template <std::size_t N>
 Json ToJson(const std::array<std::uint8_t, N>& bytes) {
     return Hex(bytes.data(), N);
@@ -114,9 +124,10 @@ template <typename F>
 void FloatFromJson(const Json& j, F& out, const std::string& where) {
     if (j.is_string()) {
         const std::string s = j.get<std::string>();
-        if (s.size() < 2 || s.compare(0, 2, "0x") != 0 || !ParseHex(s.substr(2), &out, sizeof out)) {
-            Bad(where, "expected a number or \"0x\" and " + std::to_string(sizeof(F) * 2) +
-                           " hex digits");
+        if (s.size() < 2 || s.compare(0, 2, "0x") != 0 ||
+            !ParseHex(s.substr(2), &out, sizeof out)) {
+            Bad(where,
+                "expected a number or \"0x\" and " + std::to_string(sizeof(F) * 2) + " hex digits");
         }
         return;
     }
@@ -128,10 +139,18 @@ void FloatFromJson(const Json& j, F& out, const std::string& where) {
     out = static_cast<F>(v);
 }
 
-void FromJson(const Json& j, std::int16_t& v, const std::string& w) { IntFromJson(j, v, w); }
-void FromJson(const Json& j, std::int32_t& v, const std::string& w) { IntFromJson(j, v, w); }
-void FromJson(const Json& j, float& v, const std::string& w) { FloatFromJson(j, v, w); }
-void FromJson(const Json& j, double& v, const std::string& w) { FloatFromJson(j, v, w); }
+void FromJson(const Json& j, std::int16_t& v, const std::string& w) {
+    IntFromJson(j, v, w);
+}
+void FromJson(const Json& j, std::int32_t& v, const std::string& w) {
+    IntFromJson(j, v, w);
+}
+void FromJson(const Json& j, float& v, const std::string& w) {
+    FloatFromJson(j, v, w);
+}
+void FromJson(const Json& j, double& v, const std::string& w) {
+    FloatFromJson(j, v, w);
+}
 void FromJson(const Json& j, std::string& v, const std::string& where) {
     if (!j.is_string()) Bad(where, "expected a text");
     v = j.get<std::string>();
@@ -317,9 +336,9 @@ Json ProjectToJson(const Project& p) {
 void ProjectFromJson(const Json& j, Project& p) {
     if (!j.is_object()) Bad("(top)", "expected an object");
     // "comment" is free text for whoever wrote the file.
-    static const std::set<std::string> kTop = {"format",        "comment", "header",
-                                               "settings",      "beams",   "resultSummary",
-                                               "results",       "font",    "carriedTexts"};
+    static const std::set<std::string> kTop = {"format",   "comment", "header",
+                                               "settings", "beams",   "resultSummary",
+                                               "results",  "font",    "carriedTexts"};
     for (auto it = j.begin(); it != j.end(); ++it) {
         if (!kTop.count(it.key())) Bad("(top)", "unknown field \"" + it.key() + "\"");
     }
@@ -372,7 +391,8 @@ void ProjectFromJson(const Json& j, Project& p) {
             if (!ParseHex(hex, sjis.data(), sjis.size()) || sjis.size() > kMaxTextBytes) {
                 Bad(where + ".sjis", "expected hex digits of at most 65535 bytes");
             }
-            p.carriedTexts[c["ordinal"].get<int>()] = CarriedText{c["text"].get<std::string>(), sjis};
+            p.carriedTexts[c["ordinal"].get<int>()] =
+                CarriedText{c["text"].get<std::string>(), sjis};
         }
     }
 }
@@ -392,7 +412,9 @@ std::unique_ptr<Project> LoadOrFail(const std::string& path) {
     return project;
 }
 
-std::string UnitName(bool si) { return si ? "SI (N, kN)" : "conventional (kg, t)"; }
+std::string UnitName(bool si) {
+    return si ? "SI (N, kN)" : "conventional (kg, t)";
+}
 
 void RunInfo(const std::string& path) {
     const auto p = LoadOrFail(path);
@@ -462,7 +484,8 @@ void RunImport(const std::string& jsonPath, const std::string& outPath) {
 
 void AddDataCommands(CLI::App& app) {
     auto path = std::make_shared<std::string>();
-    auto* info = app.add_subcommand("info", "Show units, title and one line per beam of a data file");
+    auto* info =
+        app.add_subcommand("info", "Show units, title and one line per beam of a data file");
     info->add_option("FILE", *path, "data file (.Zel)")->required();
     info->callback([path] { RunInfo(*path); });
 

@@ -16,7 +16,9 @@ namespace zel {
 
 namespace {
 
-std::string ErrnoText(int err) { return std::strerror(err); }
+std::string ErrnoText(int err) {
+    return std::strerror(err);
+}
 
 bool WriteAll(int fd, std::string_view bytes, int& err) {
     const char* p = bytes.data();

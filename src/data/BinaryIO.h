@@ -13,7 +13,7 @@ namespace zel {
 // one keep the value they had (the caller's reset state) and exhausted() becomes true; nothing
 // is ever read out of bounds.
 class ByteReader {
-public:
+  public:
     explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
 
     void read(std::int16_t& value);
@@ -34,7 +34,7 @@ public:
     bool exhausted() const { return exhausted_; }
     std::size_t position() const { return pos_; }
 
-private:
+  private:
     bool readRaw(void* out, std::size_t n);
 
     std::string_view bytes_;
@@ -43,7 +43,7 @@ private:
 };
 
 class ByteWriter {
-public:
+  public:
     void write(std::int16_t value) { writeRaw(&value, sizeof value); }
     void write(std::int32_t value) { writeRaw(&value, sizeof value); }
     void write(float value) { writeRaw(&value, sizeof value); }
@@ -61,7 +61,7 @@ public:
 
     std::string& bytes() { return out_; }
 
-private:
+  private:
     void writeRaw(const void* data, std::size_t n);
 
     std::string out_;

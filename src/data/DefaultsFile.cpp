@@ -1,7 +1,8 @@
 #include "data/DefaultsFile.h"
 
-#include <cerrno>
 #include <sys/stat.h>
+
+#include <cerrno>
 
 #include "data/AtomicFile.h"
 #include "data/BinaryIO.h"
@@ -12,7 +13,7 @@ namespace zel {
 namespace {
 
 class DefReader {
-public:
+  public:
     explicit DefReader(std::string_view bytes) : in_(bytes) {}
     template <typename T>
     void num(T& value) {
@@ -24,12 +25,12 @@ public:
     }
     bool exhausted() const { return in_.exhausted(); }
 
-private:
+  private:
     ByteReader in_;
 };
 
 class DefWriter {
-public:
+  public:
     template <typename T>
     void num(const T& value) {
         out_.write(value);
@@ -37,7 +38,7 @@ public:
     void text(const std::string& value) { out_.writeTextBytes(EncodeFileText(value)); }
     std::string& bytes() { return out_.bytes(); }
 
-private:
+  private:
     ByteWriter out_;
 };
 

@@ -11,9 +11,9 @@ struct ProjectSettings;
 struct SheetFontSetting;
 
 struct DefaultsRecord {
-    std::int16_t sectionOption = 0;   // 0-based section option (0 = one section)
-    std::int16_t mainBarGrade = 0;    // GradeCode
-    std::int16_t stirrupGrade = 0;    // GradeCode
+    std::int16_t sectionOption = 0;  // 0-based section option (0 = one section)
+    std::int16_t mainBarGrade = 0;   // GradeCode
+    std::int16_t stirrupGrade = 0;   // GradeCode
     std::string mainBarSize;
     std::string stirrupSize;
     std::int16_t minRebarRule = 0;
@@ -23,15 +23,15 @@ struct DefaultsRecord {
     std::int16_t maxBarLayers = 0;
     std::int16_t maxStirrupLegs = 0;
     std::int16_t spanType = 0;
-    float concreteFc = 0.0f;           // kg/cm2
+    float concreteFc = 0.0f;  // kg/cm2
     std::int16_t shortTerm = 0;
     std::array<std::uint8_t, 12> reserved{};  // never read or set; carried
     std::int16_t unitCode = 0;
     std::string sheetTitle;
-    std::int16_t pageNumberMode = 0;   // 1 "付けない", 2 "付ける"
+    std::int16_t pageNumberMode = 0;  // 1 "付けない", 2 "付ける"
     std::int16_t firstPageNumber = 0;
-    std::int16_t reserved2 = 0;        // written as read (0 from this program)
-    std::int16_t fontChoice = 0;       // 0 "ＭＳ 明朝", 1 "ＭＳ ゴシック"
+    std::int16_t reserved2 = 0;   // written as read (0 from this program)
+    std::int16_t fontChoice = 0;  // 0 "ＭＳ 明朝", 1 "ＭＳ ゴシック"
 
     bool operator==(const DefaultsRecord&) const = default;
 };

@@ -34,16 +34,16 @@ GradeTableReadResult ParseGradeTable(std::string_view sjisText, std::string_view
         ++lineNo;
         if (line.empty() || line.front() == '*') continue;
         const auto comma = line.find(',');
-        const double value =
-            comma == std::string_view::npos ? 0.0 : LeadingValue(TrimBlanks(line.substr(comma + 1)));
+        const double value = comma == std::string_view::npos
+                                 ? 0.0
+                                 : LeadingValue(TrimBlanks(line.substr(comma + 1)));
         // A zero F value would only surface later as a division by zero in the calculation.
         if (!(value > 0.0) || !std::isfinite(value)) {
             result.error = name + ": line " + std::to_string(lineNo) + " \"" +
                            SjisToUtf8Lossy(line) + "\" is not \"name,value\" with a positive value";
             return result;
         }
-        result.table.values[static_cast<std::size_t>(count++)] =
-            static_cast<float>(value / 1000.0);
+        result.table.values[static_cast<std::size_t>(count++)] = static_cast<float>(value / 1000.0);
     }
     if (count < kGradeCount) {
         result.error = name + ": " + std::to_string(count) + " grade entries, " +

@@ -5,7 +5,9 @@
 
 namespace zel {
 
-int Project::beamCount() const { return std::clamp<int>(settings.beamCount, 0, kMaxBeams); }
+int Project::beamCount() const {
+    return std::clamp<int>(settings.beamCount, 0, kMaxBeams);
+}
 
 bool Project::deleteSlot(int slot) {
     const int count = beamCount();
@@ -23,6 +25,8 @@ bool Project::swapSlots(int a, int b) {
     return true;
 }
 
-Project MakeEmptyProject() { return Project{}; }
+Project MakeEmptyProject() {
+    return Project{};
+}
 
 }  // namespace zel

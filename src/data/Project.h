@@ -29,7 +29,7 @@ struct CarriedText {
 
 struct Project {
     ProjectHeader header;
-    ProjectSettings settings;  // settings.beamCount is the beam count
+    ProjectSettings settings;                 // settings.beamCount is the beam count
     std::array<BeamRecord, kMaxBeams> beams;  // beams[0] is slot 1
     ResultSummary resultSummary;
     std::array<ResultRecord, kResultSlots> results;  // results[0] is slot 1

@@ -11,9 +11,9 @@ inline constexpr const char* kSettingsFileName = "KAVOZel.INI";
 inline constexpr int kMaxHistory = 10;
 
 struct SettingsFile {
-    std::string dataFolder;                 // "" means the program folder
+    std::string dataFolder;                  // "" means the program folder
     std::string currentFile = "新規データ";  // path of the data file, or "新規データ"
-    std::vector<std::string> history;       // most recent first
+    std::vector<std::string> history;        // most recent first
 };
 
 // Reads the file; a missing or unreadable file gives empty values (returns false then).

@@ -22,7 +22,7 @@ constexpr std::size_t kMaxZelFileSize = kEmptyZelFileSize + kTextCount * kMaxTex
 // Reads fields in file order into a project. Texts are decoded to UTF-8; the Shift-JIS bytes
 // of a text that would not come back the same are kept in carriedTexts.
 class ZelReader {
-public:
+  public:
     ZelReader(std::string_view bytes, std::map<int, CarriedText>& carried)
         : in_(bytes), carried_(carried) {}
 
@@ -49,7 +49,7 @@ public:
     }
     bool exhausted() const { return in_.exhausted(); }
 
-private:
+  private:
     struct Decoded {
         std::string utf8;
         bool exact = false;  // converting utf8 back gives the same bytes
@@ -70,7 +70,7 @@ private:
 };
 
 class ZelWriter {
-public:
+  public:
     explicit ZelWriter(const std::map<int, CarriedText>& carried) : carried_(carried) {
         out_.bytes().reserve(kEmptyZelFileSize + 4096);
     }
@@ -105,7 +105,7 @@ public:
     std::string& bytes() { return out_.bytes(); }
     int alteredTexts() const { return altered_; }
 
-private:
+  private:
     ByteWriter out_;
     const std::map<int, CarriedText>& carried_;
     std::unordered_map<std::string, std::pair<std::string, bool>> encoded_;

@@ -41,7 +41,9 @@ ZelRun Zel(const TempDir& dir, const std::string& arguments) {
     return run;
 }
 
-std::string Quote(const std::string& path) { return "'" + path + "'"; }
+std::string Quote(const std::string& path) {
+    return "'" + path + "'";
+}
 
 TEST(DataCommandTest, ExportThenImportIsByteIdentical) {
     TempDir dir;
@@ -102,11 +104,14 @@ TEST(DataCommandTest, InfoShowsUnitsTitleAndOneLinePerBeam) {
     const ZelRun run = Zel(dir, "info " + Quote(path));
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("units: input SI (N, kN), output conventional (kg, t)"),
-              std::string::npos) << run.out;
+              std::string::npos)
+        << run.out;
     EXPECT_NE(run.out.find("title: ２階梁\n"), std::string::npos);
     EXPECT_NE(run.out.find("beams: 2\n"), std::string::npos);
-    EXPECT_NE(run.out.find("1  G1  span 7.2 m  sections 40x75/5, 35x70/5  loads 2: 4 0.75; 1 4.5\n"),
-              std::string::npos) << run.out;
+    EXPECT_NE(
+        run.out.find("1  G1  span 7.2 m  sections 40x75/5, 35x70/5  loads 2: 4 0.75; 1 4.5\n"),
+        std::string::npos)
+        << run.out;
     EXPECT_NE(run.out.find("2  B1  span 0 m"), std::string::npos);
     EXPECT_EQ(run.out.find("not in use"), std::string::npos);
 

@@ -1,10 +1,9 @@
-#include "data/DefaultsFile.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "TempDir.h"
+#include "data/DefaultsFile.h"
 #include "data/ProjectSettings.h"
 #include "data/SheetFontSetting.h"
 #include "lib/ShiftJis.h"
@@ -23,7 +22,11 @@ TEST(DefaultsFileTest, BuiltInDefaultsAre76BytesInFileOrder) {
     const DefaultsRecord d = BuiltInDefaults();
     const std::string f = EncodeDefaults(d);
     ASSERT_EQ(f.size(), 76u);
-    EXPECT_EQ(f.substr(6, 10), std::string("\x03\x00" "D16" "\x03\x00" "D10", 10));
+    EXPECT_EQ(f.substr(6, 10), std::string("\x03\x00"
+                                           "D16"
+                                           "\x03\x00"
+                                           "D10",
+                                           10));
     const std::size_t x = 16;  // first byte after the stirrup size
     EXPECT_EQ(At<std::int16_t>(f, x + 4), 250);
     EXPECT_EQ(At<float>(f, x + 6), 0.5f);
@@ -91,7 +94,10 @@ TEST(DefaultsFileTest, MissingEmptyOrShortFilesFallBackFieldByField) {
     EXPECT_EQ(d.sheetTitle, "梁断面算定結果");
 
     // A text length running past the end gives no half-read title.
-    std::string badTitle = bytes.substr(0, 16 + 36) + std::string("\x40\x00" "abc", 5);
+    std::string badTitle = bytes.substr(0, 16 + 36) + std::string(
+                                                          "\x40\x00"
+                                                          "abc",
+                                                          5);
     d = DefaultsRecord{};
     EXPECT_EQ(DecodeDefaults(badTitle, d), DefaultsReadStatus::Short);
     EXPECT_EQ(d.sheetTitle, "梁断面算定結果");

@@ -1,9 +1,8 @@
-#include "data/GradeTable.h"
-
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
 #include "data/BeamRecord.h"
+#include "data/GradeTable.h"
 #include "lib/Paths.h"
 #include "lib/ShiftJis.h"
 
@@ -30,7 +29,8 @@ TEST(GradeTableTest, ShippedTableGivesTheFourGrades) {
 }
 
 TEST(GradeTableTest, CommentsAndBlankLinesAreSkippedAndValuesScaled) {
-    const std::string text = *Utf8ToSjis("* 注釈\r\n\r\nA,3000\r\n*B,1\r\nB, 3500 \r\nC,2400\nD,2950");
+    const std::string text =
+        *Utf8ToSjis("* 注釈\r\n\r\nA,3000\r\n*B,1\r\nB, 3500 \r\nC,2400\nD,2950");
     const GradeTableReadResult r = ParseGradeTable(text, "t.TBL");
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_FLOAT_EQ(r.table.values[0], 3.0f);

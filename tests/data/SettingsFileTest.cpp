@@ -1,8 +1,7 @@
-#include "data/SettingsFile.h"
-
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
+#include "data/SettingsFile.h"
 #include "lib/ShiftJis.h"
 
 namespace zel {

@@ -1,5 +1,3 @@
-#include "data/ZelFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -14,6 +12,7 @@
 #include "TempDir.h"
 #include "ZelLayout.h"
 #include "data/DefaultsRecord.h"
+#include "data/ZelFile.h"
 #include "lib/ShiftJis.h"
 
 namespace zel {
@@ -31,7 +30,9 @@ T At(const std::string& bytes, std::size_t offset) {
     return value;
 }
 
-std::unique_ptr<Project> NewProject() { return std::make_unique<Project>(MakeEmptyProject()); }
+std::unique_ptr<Project> NewProject() {
+    return std::make_unique<Project>(MakeEmptyProject());
+}
 
 // Header 15 + settings with an empty title 10.
 constexpr std::size_t kBeam1 = 25;
@@ -42,7 +43,11 @@ TEST(ZelFileTest, EmptyProjectSizeAndHeader) {
     const std::string bytes = EncodeZel(*p);
     EXPECT_EQ(bytes.size(), 84431u);
     EXPECT_EQ(bytes.size(), kEmptyZelFileSize);
-    EXPECT_EQ(bytes.substr(0, 15), std::string("\x03\x00" "205" "\x08\x00" "KAVO-Zel", 15));
+    EXPECT_EQ(bytes.substr(0, 15), std::string("\x03\x00"
+                                               "205"
+                                               "\x08\x00"
+                                               "KAVO-Zel",
+                                               15));
 
     // A new project with the default title and font: +14 and +9 bytes.
     ApplyDefaultsToProject(BuiltInDefaults(), p->settings, p->font);
@@ -93,7 +98,11 @@ TEST(ZelFileTest, BeamFieldsSitAtTheirOffsets) {
     EXPECT_EQ(At<float>(f, a + 36), 6.5f);
     EXPECT_EQ(At<std::int16_t>(f, a + 40), 1);
     EXPECT_EQ(At<std::int16_t>(f, a + 46), 3);
-    EXPECT_EQ(f.substr(a + 48, 10), std::string("\x03\x00" "D19" "\x03\x00" "D10", 10));
+    EXPECT_EQ(f.substr(a + 48, 10), std::string("\x03\x00"
+                                                "D19"
+                                                "\x03\x00"
+                                                "D10",
+                                                10));
     const std::size_t bb = a + 58;
     EXPECT_EQ(At<std::int16_t>(f, bb + 0), 2);
     EXPECT_EQ(At<float>(f, bb + 4), 0.4f);
@@ -122,7 +131,9 @@ TEST(ZelFileTest, BeamFieldsSitAtTheirOffsets) {
     EXPECT_EQ(At<float>(f, g + 480), 1.0f);
     EXPECT_EQ(At<float>(f, g + 488), 1.25f);
     // The next slot starts right after block G.
-    EXPECT_EQ(f.substr(g + 492, 3), std::string("\x01\x00" "X", 3));
+    EXPECT_EQ(f.substr(g + 492, 3), std::string("\x01\x00"
+                                                "X",
+                                                3));
 }
 
 TEST(ZelFileTest, ResultFieldsSitAtTheirOffsets) {
@@ -154,15 +165,17 @@ TEST(ZelFileTest, ResultFieldsSitAtTheirOffsets) {
     EXPECT_EQ(At<std::int32_t>(f, base + 234 + 8), 200);
     EXPECT_EQ(static_cast<unsigned char>(f[base + 451]), 0xCD);
     // Slot 100's name: 99 more records of 492 bytes.
-    EXPECT_EQ(f.substr(base + 99 * 492 + 4, 3), std::string("\x01\x00" "Z", 3));
+    EXPECT_EQ(f.substr(base + 99 * 492 + 4, 3), std::string("\x01\x00"
+                                                            "Z",
+                                                            3));
     EXPECT_EQ(At<std::int16_t>(f, f.size() - 4), 1);
     EXPECT_EQ(f.size(), 84431u + 1);
 }
 
 TEST(ZelFileTest, IndependentLayoutAgreesWithTheWriter) {
-    const std::string built = test::BuildZel(
-        [](int size) { return std::string(static_cast<std::size_t>(size), '\0'); },
-        [] { return std::string(); });
+    const std::string built =
+        test::BuildZel([](int size) { return std::string(static_cast<std::size_t>(size), '\0'); },
+                       [] { return std::string(); });
     EXPECT_EQ(built, EncodeZel(*NewProject()));
 }
 
@@ -199,20 +212,28 @@ TEST(ZelFileTest, TextsWithoutAnExactUtf8FormAreCarriedUntilEdited) {
     // Moving the text to another slot or editing it re-encodes it from its UTF-8 form.
     p->beam(1).memberName = "G1";
     const std::string edited = EncodeZel(*p);
-    EXPECT_EQ(edited.substr(kBeam1, 4), std::string("\x02\x00" "G1", 4));
+    EXPECT_EQ(edited.substr(kBeam1, 4), std::string("\x02\x00"
+                                                    "G1",
+                                                    4));
 
     // A character with no Shift-JIS form is written as "?" and reported.
     p->beam(1).memberName = "A😀B";
     int altered = 0;
     const std::string withEmoji = EncodeZel(*p, &altered);
     EXPECT_EQ(altered, 1);
-    EXPECT_EQ(withEmoji.substr(kBeam1, 5), std::string("\x03\x00" "A?B", 5));
+    EXPECT_EQ(withEmoji.substr(kBeam1, 5), std::string("\x03\x00"
+                                                       "A?B",
+                                                       5));
 }
 
 TEST(ZelFileTest, HeaderOnlyFileLoadsWithResetSlotsAndIsReportedShort) {
     TempDir dir;
     const std::string path = dir.file("header.Zel");
-    WriteBytes(path, std::string("\x03\x00" "205" "\x08\x00" "KAVO-Zel", 15));
+    WriteBytes(path, std::string("\x03\x00"
+                                 "205"
+                                 "\x08\x00"
+                                 "KAVO-Zel",
+                                 15));
     EXPECT_TRUE(CheckZelSignature(path));
 
     auto p = NewProject();
@@ -255,7 +276,10 @@ TEST(ZelFileTest, TruncatedFileKeepsWhatItReachedAndResetsTheRest) {
 
     // A text whose length runs past the end stops reading there.
     std::string bad = full.substr(0, kBeam1);
-    bad += std::string("\xff\xff" "abc", 5);
+    bad += std::string(
+        "\xff\xff"
+        "abc",
+        5);
     auto s = NewProject();
     const ZelLoadResult rs = DecodeZel(bad, *s);
     ASSERT_TRUE(rs.ok());
@@ -277,9 +301,21 @@ TEST(ZelFileTest, ForeignFilesAreRefusedAndTheProjectIsKept) {
 
     const std::vector<std::string> foreign = {
         std::string(),
-        std::string("\x03\x00" "205" "\x08\x00" "kavo-zel", 15),  // case matters
-        std::string("\x03\x00" "205" "\x08\x00" "KAVO-Ze", 14),   // cut signature
-        std::string("\x03\x00" "205" "\x07\x00" "KAVO-Ze", 14),
+        std::string("\x03\x00"
+                    "205"
+                    "\x08\x00"
+                    "kavo-zel",
+                    15),  // case matters
+        std::string("\x03\x00"
+                    "205"
+                    "\x08\x00"
+                    "KAVO-Ze",
+                    14),  // cut signature
+        std::string("\x03\x00"
+                    "205"
+                    "\x07\x00"
+                    "KAVO-Ze",
+                    14),
         std::string("PK\x03\x04 some archive"),
     };
     for (std::size_t i = 0; i < foreign.size(); ++i) {
@@ -288,14 +324,21 @@ TEST(ZelFileTest, ForeignFilesAreRefusedAndTheProjectIsKept) {
         EXPECT_FALSE(CheckZelSignature(path)) << i;
         const ZelLoadResult r = LoadZelFile(path, *p);
         EXPECT_EQ(r.status, ZelLoadStatus::NotZelFile) << i;
-        EXPECT_EQ(r.message, "このファイルは、[ KAVO-Zel /ＲＣ梁断面算定 ] のデータではありません。"
-                             "\r\rFile Name: f" + std::to_string(i) + ".Zel");
+        EXPECT_EQ(r.message,
+                  "このファイルは、[ KAVO-Zel /ＲＣ梁断面算定 ] のデータではありません。"
+                  "\r\rFile Name: f" +
+                      std::to_string(i) + ".Zel");
         EXPECT_TRUE(*p == *before) << i;
     }
 
     // Another program's file whose second text happens to be the signature is accepted.
     const std::string other = dir.file("other.dat");
-    WriteBytes(other, std::string("\x02\x00" "XY" "\x08\x00" "KAVO-Zel" "\x01\x00", 16));
+    WriteBytes(other, std::string("\x02\x00"
+                                  "XY"
+                                  "\x08\x00"
+                                  "KAVO-Zel"
+                                  "\x01\x00",
+                                  16));
     EXPECT_TRUE(CheckZelSignature(other));
     EXPECT_TRUE(LoadZelFile(other, *p).ok());
 }
@@ -355,8 +398,8 @@ TEST(ZelFileTest, FailedSaveIsReportedAndTheOldFileSurvives) {
         std::filesystem::create_directory(ro);
         const std::string roFile = ro + "/old.Zel";
         WriteBytes(roFile, oldBytes);
-        std::filesystem::permissions(ro, std::filesystem::perms::owner_read |
-                                             std::filesystem::perms::owner_exec);
+        std::filesystem::permissions(
+            ro, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
         ExpectFailedSave(roFile, *p, roFile, oldBytes);
         std::filesystem::permissions(ro, std::filesystem::perms::owner_all);
     }
@@ -409,7 +452,9 @@ TEST(ZelFileTest, SaveStampsTheCurrentVersionAndKeepsFilePermissions) {
     p->header = ProjectHeader{"204", "KAVO-Zel"};
     ASSERT_TRUE(SaveZelFile(path, *p).ok);
     EXPECT_EQ(p->header.versionText, "205");
-    EXPECT_EQ(ReadBytes(path).substr(0, 5), std::string("\x03\x00" "205", 5));
+    EXPECT_EQ(ReadBytes(path).substr(0, 5), std::string("\x03\x00"
+                                                        "205",
+                                                        5));
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);

@@ -13,7 +13,7 @@ namespace zel::test {
 inline std::vector<int> ZelLayout() {
     std::vector<int> l;
     auto texts = [&](int n) { l.insert(l.end(), static_cast<std::size_t>(n), 0); };
-    texts(2);                         // header
+    texts(2);                            // header
     l.insert(l.end(), {2, 2, 0, 2, 2});  // settings
     for (int i = 0; i < 50; ++i) l.insert(l.end(), {0, 48, 0, 0, 14, 12, 16, 66, 46, 492});
     l.push_back(2);
@@ -71,15 +71,15 @@ inline std::string RandomZel(std::mt19937& rng) {
         "",
         "",
         "",
-        "\x91\xe5\x97\xc0G1",        // 大梁G1
+        "\x91\xe5\x97\xc0G1",  // 大梁G1
         "D16",
-        "\x8d\xb6\x92\x5b",          // 左端
-        "\x87\x90",                  // NEC ≒ (twin of 81E0)
-        "\xfa\x40",                  // IBM small roman numeral one (twin of EEEF)
-        "\xed\x40",                  // NEC-selected IBM kanji
-        "\xff\xfe\x80",              // not Shift-JIS at all
-        "\x82",                      // a lone lead byte
-        "\xb6\xc5",                  // half-width katakana
+        "\x8d\xb6\x92\x5b",  // 左端
+        "\x87\x90",          // NEC ≒ (twin of 81E0)
+        "\xfa\x40",          // IBM small roman numeral one (twin of EEEF)
+        "\xed\x40",          // NEC-selected IBM kanji
+        "\xff\xfe\x80",      // not Shift-JIS at all
+        "\x82",              // a lone lead byte
+        "\xb6\xc5",          // half-width katakana
     };
     auto text = [&]() { return samples[rng() % samples.size()]; };
     return BuildZel(numeric, text);
