@@ -543,4 +543,22 @@ std::string MainController::ApplyDefaults(const DefaultsRecord& defaults) {
     return WriteDefaultsFile(DefaultsPath(), defaults_);
 }
 
+bool MainController::ConfirmPrintSettingsDialog(const PrintSettingsForm& form) {
+    PrintSettings settings = CurrentPrintSettings();
+    if (!ConfirmPrintSettingsForm(form, ui_, settings)) return false;
+    ApplyPrintSettings(settings);
+    return true;
+}
+
+bool MainController::ConfirmDefaultsDialog(const DefaultsDialogForm& form) {
+    DefaultsRecord defaults = defaults_;
+    if (!ConfirmDefaultsForm(form, ui_, defaults)) return false;
+    const std::string error = ApplyDefaults(defaults);
+    // The new defaults act for this run all the same and are written again at exit.
+    if (!error.empty())
+        ui_.ShowMessage(std::string("デフォルト値を保存できませんでした。") + kCrCr + error,
+                        kButtonsOk, kMessageTitle);
+    return true;
+}
+
 }  // namespace zel

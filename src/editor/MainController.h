@@ -10,6 +10,7 @@
 #include "data/GradeTable.h"
 #include "data/Project.h"
 #include "data/SettingsFile.h"
+#include "editor/DefaultsDialogRules.h"
 #include "editor/InputArea.h"
 #include "editor/MainWindowUi.h"
 #include "editor/PrintSettingsRules.h"
@@ -63,6 +64,13 @@ public:
     // Stores defaults confirmed in their dialog and writes the defaults file. Returns the
     // error of the write ("" on success); the defaults in memory are replaced either way.
     std::string ApplyDefaults(const DefaultsRecord& defaults);
+
+    // "OK" of the print-settings dialog: its question, then the settings are stored. False
+    // keeps the dialog open.
+    bool ConfirmPrintSettingsDialog(const PrintSettingsForm& form);
+    // "デフォルト として設定する": its question, then the defaults are stored and written (a
+    // failed write is reported). False keeps the dialog open.
+    bool ConfirmDefaultsDialog(const DefaultsDialogForm& form);
 
     // ----- State -----
     const Project& project() const { return project_; }

@@ -119,5 +119,34 @@ TEST_F(ControllerTest, NewDefaultsAreWrittenAndActAtTheNextNew) {
     EXPECT_EQ(area().Text(Field::Fc), "240");
 }
 
+TEST_F(ControllerTest, DefaultsDialogThroughTheControllerAsksWritesAndReportsAFailedWrite) {
+    Start();
+    const std::string before = ReadFileBytes(ctl.DefaultsPath());
+    DefaultsDialogForm form = OpenDefaultsForm(ctl.defaults());
+    form.fcText = "27";
+    ui.messages.Answer(kAnswerNo);
+    EXPECT_FALSE(ctl.ConfirmDefaultsDialog(form));
+    EXPECT_EQ(ui.messages.LastText(), "デフォルト値を変更しますか？");
+    EXPECT_EQ(ReadFileBytes(ctl.DefaultsPath()), before);
+    EXPECT_FLOAT_EQ(ctl.defaults().concreteFc, 210.0f);
+
+    EXPECT_TRUE(ctl.ConfirmDefaultsDialog(form));
+    DefaultsRecord read;
+    ASSERT_EQ(ReadDefaultsFile(ctl.DefaultsPath(), read), DefaultsReadStatus::Read);
+    EXPECT_FLOAT_EQ(read.concreteFc, 270.0f);
+    EXPECT_EQ(ui.messages.asked.size(), 2u);
+
+    // The file cannot be replaced: said so, the dialog closes, the defaults act anyway.
+    std::filesystem::remove(ctl.DefaultsPath());
+    std::filesystem::create_directory(ctl.DefaultsPath());
+    form.fcText = "30";
+    ui.messages.Clear();
+    EXPECT_TRUE(ctl.ConfirmDefaultsDialog(form));
+    ASSERT_EQ(ui.messages.asked.size(), 2u);
+    EXPECT_EQ(ui.messages.asked[1].text.rfind("デフォルト値を保存できませんでした。\r\r", 0), 0u);
+    EXPECT_EQ(ui.messages.asked[1].buttons, kButtonsOk);
+    EXPECT_FLOAT_EQ(ctl.defaults().concreteFc, 300.0f);
+}
+
 }  // namespace
 }  // namespace zel::test

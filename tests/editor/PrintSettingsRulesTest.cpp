@@ -119,5 +119,19 @@ TEST_F(ControllerTest, PrintSettingsLiveInTheProjectAndAChangeMarksTheFile) {
     EXPECT_EQ(ctl.project().font.fontName, "ＭＳ ゴシック");
 }
 
+TEST_F(ControllerTest, PrintSettingsDialogThroughTheController) {
+    Start();
+    PrintSettingsForm form = OpenPrintSettingsForm(ctl.CurrentPrintSettings());
+    form.heading = "  第２棟  ";
+    ui.messages.Answer(kAnswerNo);
+    EXPECT_FALSE(ctl.ConfirmPrintSettingsDialog(form));
+    EXPECT_EQ(ui.messages.LastText(), "設定項目を有効にしますか？");
+    EXPECT_EQ(ctl.project().settings.sheetTitle, "梁断面算定結果");
+    EXPECT_FALSE(ctl.fileModified());
+    EXPECT_TRUE(ctl.ConfirmPrintSettingsDialog(form));
+    EXPECT_EQ(ctl.project().settings.sheetTitle, "第２棟");
+    EXPECT_TRUE(ctl.fileModified());
+}
+
 }  // namespace
 }  // namespace zel::test
