@@ -50,10 +50,12 @@ struct Project {
 
     // Removes beam slot n (1-based, within the count): the slots above move down by one, the
     // former last slot keeps its data but gets loadCount 0, and the count drops by one.
+    // Placement flags move with their beams.
     // Returns false (and changes nothing) for a slot outside 1..count.
     bool deleteSlot(int slot);
 
-    // Swaps two beam slots whole (1-based). Returns false for a slot outside 1..50.
+    // Swaps two beam slots whole (1-based), with their placement flags. Returns false for a
+    // slot outside 1..50.
     bool swapSlots(int a, int b);
 
     bool operator==(const Project&) const = default;

@@ -62,6 +62,7 @@ TEST(ProjectTest, DeleteSlotMovesUpperSlotsDownAndClearsLoadsOfFormerLast) {
     auto p = std::make_unique<Project>();
     p->settings.beamCount = 4;
     for (int i = 1; i <= 5; ++i) p->beam(i) = Named("B" + std::to_string(i), 3);
+    p->placement[2].anyPlacementFailed = 1;  // beam "B3"
 
     ASSERT_TRUE(p->deleteSlot(2));
     EXPECT_EQ(p->beamCount(), 3);
@@ -69,6 +70,7 @@ TEST(ProjectTest, DeleteSlotMovesUpperSlotsDownAndClearsLoadsOfFormerLast) {
     EXPECT_EQ(p->beam(2).memberName, "B3");
     EXPECT_EQ(p->beam(3).memberName, "B4");
     EXPECT_EQ(p->beam(3).loadCount, 3);
+    EXPECT_EQ(p->placement[1].anyPlacementFailed, 1);  // still "B3"'s flag
     // The former last slot keeps its data, only its load count goes.
     EXPECT_EQ(p->beam(4).memberName, "B4");
     EXPECT_EQ(p->beam(4).loadCount, 0);
@@ -114,7 +116,10 @@ TEST(ProjectTest, SwapExchangesWholeRecords) {
     p->beam(1) = Named("A", 1);
     p->beam(2) = Named("B", 2);
     p->beam(2).reserved[3] = 7.0f;
+    p->placement[1].placementFailed[2] = 1;
     ASSERT_TRUE(p->swapSlots(1, 2));
+    EXPECT_EQ(p->placement[0].placementFailed[2], 1);
+    EXPECT_EQ(p->placement[1].placementFailed[2], 0);
     EXPECT_EQ(p->beam(1).memberName, "B");
     EXPECT_EQ(p->beam(1).loadCount, 2);
     EXPECT_FLOAT_EQ(p->beam(1).reserved[3], 7.0f);
