@@ -38,19 +38,21 @@ void ApproximateMethodDialog::Ok(InputArea& area) const {
 }
 
 const char* ApproximateMethodDialog::OptionCaption(int spanType) {
-    static const char* const kCaptions[] = {"単ｽﾊﾟﾝ",       "２ｽﾊﾟﾝ(左側)", "多ｽﾊﾟﾝ(左外側)",
-                                            "多ｽﾊﾟﾝ(内側)", "ﾕｰｻﾞｰ指定",    "２ｽﾊﾟﾝ(右側)",
+    static const char* const kCaptions[] = {"単ｽﾊﾟﾝ",        "２ｽﾊﾟﾝ(左側)", "多ｽﾊﾟﾝ(左外側)",
+                                            "多ｽﾊﾟﾝ(内側)",  "ﾕｰｻﾞｰ指定",    "２ｽﾊﾟﾝ(右側)",
                                             "多ｽﾊﾟﾝ(右外側)"};
     return spanType >= 0 && spanType < 7 ? kCaptions[spanType] : "";
 }
 
 std::string ApproximateMethodDialog::PictureFileOf(int spanType) {
-    static const char* const kFiles[] = {"ﾓｰﾒﾝﾄ図-1.BMP",   "ﾓｰﾒﾝﾄ図-2L.BMP", "ﾓｰﾒﾝﾄ図-31L.BMP",
-                                         "ﾓｰﾒﾝﾄ図-32.BMP",  "ﾓｰﾒﾝﾄ図-U.BMP",  "ﾓｰﾒﾝﾄ図-2R.BMP",
+    static const char* const kFiles[] = {"ﾓｰﾒﾝﾄ図-1.BMP",  "ﾓｰﾒﾝﾄ図-2L.BMP", "ﾓｰﾒﾝﾄ図-31L.BMP",
+                                         "ﾓｰﾒﾝﾄ図-32.BMP", "ﾓｰﾒﾝﾄ図-U.BMP",  "ﾓｰﾒﾝﾄ図-2R.BMP",
                                          "ﾓｰﾒﾝﾄ図-31R.BMP"};
     return spanType >= 0 && spanType < 7 ? kFiles[spanType] : "";
 }
 
-std::string ApproximateMethodDialog::PictureFile() const { return PictureFileOf(selected_); }
+std::string ApproximateMethodDialog::PictureFile() const {
+    return PictureFileOf(selected_);
+}
 
 }  // namespace zel

@@ -11,7 +11,7 @@ class InputArea;
 inline constexpr int kUserSpanType = 4;
 
 class ApproximateMethodDialog {
-public:
+  public:
     // Opens on the input area's current span type and coefficients.
     explicit ApproximateMethodDialog(const InputArea& area);
 
@@ -31,7 +31,7 @@ public:
     static const char* OptionCaption(int spanType);
     static std::string PictureFileOf(int spanType);
 
-private:
+  private:
     void FillTexts();
 
     std::array<float, 3> working_{};

@@ -24,8 +24,7 @@ DiagramCall Line(double x1, double y1, double x2, double y2, int width, int colo
     return call;
 }
 
-DiagramCall Box(double cx, double cy, double w, double h, int width, int pen, int brush,
-                int fill) {
+DiagramCall Box(double cx, double cy, double w, double h, int width, int pen, int brush, int fill) {
     DiagramCall call;
     call.kind = DiagramCall::Box;
     call.x1 = cx;

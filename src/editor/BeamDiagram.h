@@ -42,9 +42,9 @@ struct DiagramLoad {
 struct BeamDiagram {
     double span = 0;
     int supportType = 0;
-    double unit = 0;           // u = L / 29.7
-    double x0 = 0;             // left end of the beam, 2u
-    double width = 0;          // logical size of the canvas, 33.7u x 10u
+    double unit = 0;   // u = L / 29.7
+    double x0 = 0;     // left end of the beam, 2u
+    double width = 0;  // logical size of the canvas, 33.7u x 10u
     double height = 0;
     std::vector<DiagramCall> calls;
 };

@@ -54,16 +54,23 @@ int CheckInput(const InputCheckTexts& texts) {
 
 std::string InputErrorMessage(int code) {
     switch (code) {
-        case kInputNoLoad: return "荷重データを入力してください。";
-        case kInputNoLength: return "長さデータを入力してください。";
-        case kInputNoLoadNorLength: return "荷重、及び長さデータを入力(訂正)してください。";
+        case kInputNoLoad:
+            return "荷重データを入力してください。";
+        case kInputNoLength:
+            return "長さデータを入力してください。";
+        case kInputNoLoadNorLength:
+            return "荷重、及び長さデータを入力(訂正)してください。";
         case kInputLoadBeyondSpan:
             return "スパン長と荷重長さデータに矛盾があります。\r\r  ( スパン長 < 荷重長さの合計 )"
                    "\r\rまず、荷重長さデータを修正してください。";
-        case kInputNoHeight: return "荷重高さデータを入力してください。";
-        case kInputBadSpan: return "スパン長が入力されていないか、数値に誤りがあります。";
-        case kInputBadSection: return "断面サイズの数値が不正か、または入力されていません。";
-        default: return {};
+        case kInputNoHeight:
+            return "荷重高さデータを入力してください。";
+        case kInputBadSpan:
+            return "スパン長が入力されていないか、数値に誤りがあります。";
+        case kInputBadSection:
+            return "断面サイズの数値が不正か、または入力されていません。";
+        default:
+            return {};
     }
 }
 

@@ -16,7 +16,8 @@ std::string LeaveRejection(Field field, std::string_view text, std::string_view 
     const bool filled = !trimmed.empty();
     const double v = LeadingValue(trimmed);
     switch (field) {
-        case Field::MemberName: return {};
+        case Field::MemberName:
+            return {};
         case Field::Span:
             if (v < 0 || (filled && v == 0)) return "スパン長の数値に誤りがあります。";
             if (v > kMaxSpan) {
@@ -30,12 +31,16 @@ std::string LeaveRejection(Field field, std::string_view text, std::string_view 
         case Field::Depth3:
         case Field::Cover1:
         case Field::Cover2:
-        case Field::Cover3: return filled && v <= 0 ? kSizeError : "";
+        case Field::Cover3:
+            return filled && v <= 0 ? kSizeError : "";
         case Field::Depth1:
-        case Field::Depth2: return filled && v < 0 ? kSizeError : "";
-        case Field::Fc: return filled && v < 0 ? "設計基準強度の数値に誤りがあります。" : "";
+        case Field::Depth2:
+            return filled && v < 0 ? kSizeError : "";
+        case Field::Fc:
+            return filled && v < 0 ? "設計基準強度の数値に誤りがあります。" : "";
         case Field::CompressionRatio:
-        case Field::BarLayers: return filled && v <= 0 ? "複筋比の数値に誤りがあります。" : "";
+        case Field::BarLayers:
+            return filled && v <= 0 ? "複筋比の数値に誤りがあります。" : "";
         case Field::StirrupLegs:
             return filled && v <= 0 ? "スターラップ本数の数値に誤りがあります。" : "";
         case Field::StirrupPitch:
@@ -46,7 +51,8 @@ std::string LeaveRejection(Field field, std::string_view text, std::string_view 
             if (v < 0) return "曲げモーメント算定位置に誤りがあります。";
             return {};
         }
-        case Field::Load0: return {};
+        case Field::Load0:
+            return {};
         default:
             if (filled && v < 0) {
                 return loadType == 1 ? "荷重長さの数値に誤りがあります。"

@@ -26,14 +26,15 @@ int CharCount(const std::string& text) {
     return count;
 }
 
-std::string IntegerText(int value) { return std::to_string(value); }
+std::string IntegerText(int value) {
+    return std::to_string(value);
+}
 
 }  // namespace
 
 const char* SpanTypeName(int spanType) {
-    static const char* const kNames[] = {"単スパン",     "２ｽﾊﾟﾝ(左)", "多ｽﾊﾟﾝ(左外)",
-                                         "多スパン(内)", "ﾕｰｻﾞｰ指定",  "２ｽﾊﾟﾝ(右)",
-                                         "多ｽﾊﾟﾝ(右外)"};
+    static const char* const kNames[] = {"単スパン",  "２ｽﾊﾟﾝ(左)", "多ｽﾊﾟﾝ(左外)", "多スパン(内)",
+                                         "ﾕｰｻﾞｰ指定", "２ｽﾊﾟﾝ(右)", "多ｽﾊﾟﾝ(右外)"};
     return spanType >= 0 && spanType < 7 ? kNames[spanType] : "";
 }
 
@@ -45,9 +46,8 @@ const char* AssemblyMethodName(int position) {
 }
 
 const char* LoadTypeCaption(int loadType) {
-    static const char* const kNames[] = {"1:集中荷重",       "2:右上がり三角荷重",
-                                         "3:左上がり三角荷重", "4:等分布荷重",
-                                         "5:台形荷重",       "6:三角荷重"};
+    static const char* const kNames[] = {"1:集中荷重",   "2:右上がり三角荷重", "3:左上がり三角荷重",
+                                         "4:等分布荷重", "5:台形荷重",         "6:三角荷重"};
     return loadType >= 1 && loadType <= 6 ? kNames[loadType - 1] : "";
 }
 
@@ -129,9 +129,13 @@ void InputArea::ApplyEditText(Field field, const std::string& text) {
     if (!IsLoadField(field)) CountEdit();
 }
 
-void InputArea::SetText(Field field, const std::string& text) { ApplyEditText(field, text); }
+void InputArea::SetText(Field field, const std::string& text) {
+    ApplyEditText(field, text);
+}
 
-double InputArea::SpanValue() const { return LeadingValue(Text(Field::Span)); }
+double InputArea::SpanValue() const {
+    return LeadingValue(Text(Field::Span));
+}
 
 // ----- Field events -----
 
@@ -252,8 +256,8 @@ void InputArea::ShowRecord(const BeamRecord& record) {
     SetText(Field::BarLayers, IntegerText(record.maxBarLayers));
     SetText(Field::StirrupLegs, IntegerText(record.maxStirrupLegs));
     SetText(Field::StirrupPitch, IntegerText(record.maxStirrupPitch));
-    SetText(Field::Fc, FormatGeneral(inputIsSI_ ? ToSingle(record.concreteFc / 10.0)
-                                                : record.concreteFc));
+    SetText(Field::Fc,
+            FormatGeneral(inputIsSI_ ? ToSingle(record.concreteFc / 10.0) : record.concreteFc));
     view_.sectionOption[1].enabled = !cantilever;
     view_.sectionOption[2].enabled = !cantilever;
 
@@ -338,8 +342,8 @@ void InputArea::ApplyDefaults(const DefaultsRecord& defaults, ProjectSettings& s
     SelectMinRebarRule(defaults.minRebarRule);
     SetText(Field::StirrupLegs, IntegerText(defaults.maxStirrupLegs));
     SetText(Field::StirrupPitch, IntegerText(defaults.maxStirrupPitch));
-    SetText(Field::Fc, FormatGeneral(inputIsSI_ ? ToSingle(defaults.concreteFc / 10.0)
-                                                : defaults.concreteFc));
+    SetText(Field::Fc,
+            FormatGeneral(inputIsSI_ ? ToSingle(defaults.concreteFc / 10.0) : defaults.concreteFc));
     SetText(Field::CompressionRatio, FormatGeneral(defaults.compressionBarRatio));
     SetText(Field::BarLayers, IntegerText(defaults.maxBarLayers));
     SetSpanTypeChoice(defaults.spanType, {1.0f, 0.0f, 1.0f});

@@ -7,24 +7,36 @@ namespace zel {
 // Label in front of a member field ("" for load fields, whose labels belong to their page).
 inline const char* FieldLabel(Field field) {
     switch (field) {
-        case Field::MemberName: return "部 材 名";
-        case Field::Span: return "スパン長";
+        case Field::MemberName:
+            return "部 材 名";
+        case Field::Span:
+            return "スパン長";
         case Field::Breadth1:
         case Field::Breadth2:
-        case Field::Breadth3: return "梁  幅 B";
+        case Field::Breadth3:
+            return "梁  幅 B";
         case Field::Depth1:
         case Field::Depth2:
-        case Field::Depth3: return "梁せい D";
+        case Field::Depth3:
+            return "梁せい D";
         case Field::Cover1:
         case Field::Cover2:
-        case Field::Cover3: return "かぶり厚";
-        case Field::Fc: return "Fc:";
-        case Field::CompressionRatio: return "複筋比γ";
-        case Field::BarLayers: return "主筋配置許容段数";
-        case Field::StirrupLegs: return "最大本数";
-        case Field::StirrupPitch: return "最大ﾋﾟｯﾁ";
-        case Field::MomentPosition: return "任意位置(梁左端から)";
-        default: return "";
+        case Field::Cover3:
+            return "かぶり厚";
+        case Field::Fc:
+            return "Fc:";
+        case Field::CompressionRatio:
+            return "複筋比γ";
+        case Field::BarLayers:
+            return "主筋配置許容段数";
+        case Field::StirrupLegs:
+            return "最大本数";
+        case Field::StirrupPitch:
+            return "最大ﾋﾟｯﾁ";
+        case Field::MomentPosition:
+            return "任意位置(梁左端から)";
+        default:
+            return "";
     }
 }
 
@@ -32,11 +44,16 @@ inline const char* FieldLabel(Field field) {
 inline const char* FieldUnit(Field field) {
     switch (field) {
         case Field::Span:
-        case Field::MomentPosition: return "(m)";
-        case Field::BarLayers: return "段";
-        case Field::StirrupLegs: return "本";
-        case Field::StirrupPitch: return "(mm)";
-        default: return "";
+        case Field::MomentPosition:
+            return "(m)";
+        case Field::BarLayers:
+            return "段";
+        case Field::StirrupLegs:
+            return "本";
+        case Field::StirrupPitch:
+            return "(mm)";
+        default:
+            return "";
     }
 }
 
@@ -45,8 +62,8 @@ inline constexpr const char* kMemberNameHint = "最大文字数： 18文字 (必
 inline constexpr const char* kSpanHint = "最大スパン長： 50(m)";
 
 // Calculation flags and message options, by box index, with their hints.
-inline constexpr const char* kCalculationFlagCaptions[] = {"この梁は計算しない", "短期荷重として計算",
-                                                           "梁自重を考慮しない"};
+inline constexpr const char* kCalculationFlagCaptions[] = {
+    "この梁は計算しない", "短期荷重として計算", "梁自重を考慮しない"};
 inline constexpr const char* kCalculationFlagHints[] = {
     "２次小梁等で最終的に計算が必要でない場合にチェックして下さい",
     "入力荷重を短期荷重として検討します(許容応力度は、長期の 1.5倍)",
@@ -54,7 +71,8 @@ inline constexpr const char* kCalculationFlagHints[] = {
 inline constexpr const char* kMessageOptionCaptions[] = {"ﾃﾞｰﾀ変更時のﾒｯｾｰｼﾞを表示しない",
                                                          "ﾌﾟﾚﾋﾞｭｰ終了時のﾒｯｾｰｼﾞを表示しない"};
 inline constexpr const char* kChangeMessageOptionHint = "ﾁｪｯｸ付けると 確認無しにデータを変更します";
-inline constexpr const char* kMomentPositionHint = "設計用曲げモーメントの算定位置を指定してください";
+inline constexpr const char* kMomentPositionHint =
+    "設計用曲げモーメントの算定位置を指定してください";
 
 // Unit options (0 conventional, 1 SI) and their hints.
 inline constexpr const char* kUnitOptionCaptions[] = {"従来", "ＳＩ"};
@@ -70,7 +88,8 @@ inline constexpr const char* kMinRebarRuleCaptions[] = {"最小引張鉄筋比 0
                                                         "存在応力から求めた鉄筋量"};
 
 // Tabs of the two tab sets.
-inline constexpr const char* kFirstTabCaptions[] = {"断面数", "主筋", "ｽﾀｰﾗｯﾌﾟ", "引張側最小鉄筋量"};
+inline constexpr const char* kFirstTabCaptions[] = {"断面数", "主筋", "ｽﾀｰﾗｯﾌﾟ",
+                                                    "引張側最小鉄筋量"};
 inline constexpr const char* kSecondTabCaptions[] = {"計算フラグ", "曲げＭ算定位置", "確認ﾒｯｾｰｼﾞ"};
 
 // Load editor frames and buttons.
@@ -79,7 +98,7 @@ inline constexpr const char* kLoadListFrame = "荷重データリスト";
 inline constexpr const char* kAddLoadCaption = "荷重追加";
 inline constexpr const char* kCancelClearCaption = "ｷｬﾝｾﾙ/ｸﾘｱｰ";
 inline constexpr const char* kLoadCounterLabel = "荷重 No.";
-inline constexpr const char* kLoadListHeadings[] = {"ﾀｲﾌﾟ", "荷重", "高さ", "長さ1",
+inline constexpr const char* kLoadListHeadings[] = {"ﾀｲﾌﾟ",  "荷重",  "高さ", "長さ1",
                                                     "長さ2", "長さ3", "長さ4"};
 
 }  // namespace zel

@@ -37,13 +37,27 @@ inline constexpr int kLoadFieldSlots = 6;
 inline constexpr int kLoadTypeCount = 6;
 inline constexpr double kMaxSpan = 50.0;
 
-inline bool IsLoadField(Field f) { return f >= Field::Load0; }
-inline int FieldIndex(Field f) { return static_cast<int>(f); }
-inline int LoadFieldIndex(Field f) { return static_cast<int>(f) - static_cast<int>(Field::Load0); }
-inline Field LoadField(int index) { return static_cast<Field>(static_cast<int>(Field::Load0) + index); }
-inline Field BreadthField(int column) { return static_cast<Field>(static_cast<int>(Field::Breadth1) + column); }
-inline Field DepthField(int column) { return static_cast<Field>(static_cast<int>(Field::Depth1) + column); }
-inline Field CoverField(int column) { return static_cast<Field>(static_cast<int>(Field::Cover1) + column); }
+inline bool IsLoadField(Field f) {
+    return f >= Field::Load0;
+}
+inline int FieldIndex(Field f) {
+    return static_cast<int>(f);
+}
+inline int LoadFieldIndex(Field f) {
+    return static_cast<int>(f) - static_cast<int>(Field::Load0);
+}
+inline Field LoadField(int index) {
+    return static_cast<Field>(static_cast<int>(Field::Load0) + index);
+}
+inline Field BreadthField(int column) {
+    return static_cast<Field>(static_cast<int>(Field::Breadth1) + column);
+}
+inline Field DepthField(int column) {
+    return static_cast<Field>(static_cast<int>(Field::Depth1) + column);
+}
+inline Field CoverField(int column) {
+    return static_cast<Field>(static_cast<int>(Field::Cover1) + column);
+}
 
 // Largest number of characters a field accepts while typing.
 int MaxChars(Field f);

@@ -188,16 +188,17 @@ void InputArea::SelectInputUnits(int index) {
     const bool si = index == 1;
     if (si == inputIsSI_) return;
     if (!loadingFile && !suppressChangeMessages) {
-        prompter_.ShowMessage(
-            "入力単位を変更する場合、ｺﾝｸﾘｰﾄ設計基準強度 Ｆc も変更してください",
-            kButtonsOk, kMessageTitleWide);
+        prompter_.ShowMessage("入力単位を変更する場合、ｺﾝｸﾘｰﾄ設計基準強度 Ｆc も変更してください",
+                              kButtonsOk, kMessageTitleWide);
     }
     inputIsSI_ = si;
     SetUnitCaptions();
     unitFactor_ = UnitFactor(inputIsSI_);
 }
 
-void InputArea::SelectOutputUnits(int index) { outputIsSI_ = index == 1; }
+void InputArea::SelectOutputUnits(int index) {
+    outputIsSI_ = index == 1;
+}
 
 void InputArea::SetSpanTypeChoice(int spanType, const std::array<float, 3>& coefficients) {
     CountEdit();

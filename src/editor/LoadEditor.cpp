@@ -11,7 +11,9 @@ namespace zel {
 
 namespace {
 
-bool HasFullSpan(int loadType) { return loadType != 1 && loadType != 5; }
+bool HasFullSpan(int loadType) {
+    return loadType != 1 && loadType != 5;
+}
 
 }  // namespace
 
@@ -109,9 +111,10 @@ std::string InputArea::BuildLoadLine() const {
 
 void InputArea::AddLoad() {
     if (static_cast<int>(loadLines_.size()) >= kMaxLoads) {
-        prompter_.ShowMessage("これ以上荷重データ数を増やすことはできません。\r   (最大荷重データ数 " +
-                                  std::to_string(kMaxLoads) + ")",
-                              kButtonsOk, kMessageTitle);
+        prompter_.ShowMessage(
+            "これ以上荷重データ数を増やすことはできません。\r   (最大荷重データ数 " +
+                std::to_string(kMaxLoads) + ")",
+            kButtonsOk, kMessageTitle);
         return;
     }
     const int code = CheckInput();
@@ -162,8 +165,8 @@ void InputArea::DeleteLoad() {
     const int i = selectedLoad_;
     if (i < 0 || i >= static_cast<int>(loadLines_.size())) return;
     // Asked even when change messages are suppressed: a deletion cannot be undone.
-    const std::string question = "荷重データ (No." + std::to_string(i + 1) + ") を削除します。\r\r[ " +
-                                 loadLines_[i] + " ]";
+    const std::string question =
+        "荷重データ (No." + std::to_string(i + 1) + ") を削除します。\r\r[ " + loadLines_[i] + " ]";
     if (prompter_.ShowMessage(question, kButtonsOkCancel, kMessageTitle) != kAnswerOk) return;
     CountEdit();
     loadLines_.erase(loadLines_.begin() + i);

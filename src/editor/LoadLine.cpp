@@ -21,7 +21,9 @@ std::string Column(const std::string& text, int width) {
     return pad > 0 ? std::string(pad, ' ') + text : text;
 }
 
-std::string LoadText(double value) { return FormatFixed(value, value >= 1000000 ? 0 : 1); }
+std::string LoadText(double value) {
+    return FormatFixed(value, value >= 1000000 ? 0 : 1);
+}
 
 // Decimals by size: whole numbers from `wholeFrom` on (never when 0), one decimal above 99.994,
 // `tensDecimals` from 10, four below.

@@ -79,7 +79,8 @@ TEST(CheckInputTest, NumbersBeyondSinglePrecisionAreRefused) {
     EXPECT_EQ(CheckInput(t), kInputBadSection);
     EXPECT_EQ(CheckInput(SimpleBeam(1, {"9e99", "2"})), kInputNoLoadNorLength);
     EXPECT_EQ(CheckInput(SimpleBeam(4, {"500", "0", "6", "-9e99"})), kInputNoLoadNorLength);
-    EXPECT_EQ(CheckInput(SimpleBeam(5, {"500", "0", "1", "1", "1", "1e50"})), kInputNoLoadNorLength);
+    EXPECT_EQ(CheckInput(SimpleBeam(5, {"500", "0", "1", "1", "1", "1e50"})),
+              kInputNoLoadNorLength);
     // Large but representable values are judged as usual.
     EXPECT_EQ(CheckInput(SimpleBeam(1, {"1e30", "2"})), kInputOk);
 }

@@ -10,7 +10,7 @@
 namespace zel::test {
 
 class InputAreaTest : public ::testing::Test {
-protected:
+  protected:
     // Focus, type, leave: what the user does to fill a field.
     LeaveResult Enter(Field field, const std::string& text, bool returnFocusFailed = false) {
         area.FocusEnter(field);

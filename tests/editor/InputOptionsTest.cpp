@@ -107,7 +107,8 @@ TEST_F(InputAreaTest, InputUnitSwitch) {
     EXPECT_EQ(area.View().loadUnit.caption, "(kg/m2)");
     area.SelectInputUnits(1);
     ASSERT_EQ(user.asked.size(), 1u);
-    EXPECT_EQ(user.asked[0].text, "入力単位を変更する場合、ｺﾝｸﾘｰﾄ設計基準強度 Ｆc も変更してください");
+    EXPECT_EQ(user.asked[0].text,
+              "入力単位を変更する場合、ｺﾝｸﾘｰﾄ設計基準強度 Ｆc も変更してください");
     EXPECT_EQ(user.asked[0].title, "確認メッセージ");
     EXPECT_EQ(user.asked[0].buttons, kButtonsOk);
     EXPECT_EQ(area.View().fcUnit.caption, "(N/mm2)");

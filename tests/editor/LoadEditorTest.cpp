@@ -6,7 +6,7 @@ namespace zel::test {
 namespace {
 
 class LoadEditorTest : public InputAreaTest {
-protected:
+  protected:
     void AddUniform(const std::string& w) {
         TypeUniform(w, "0", "6", "1");
         area.AddLoad();
@@ -170,7 +170,8 @@ TEST_F(LoadEditorTest, DeleteAsksAlwaysAndSelectsTheFollowingLine) {
     ResetFlags();
     user.Answer(kAnswerCancel);
     area.DeleteLoad();
-    EXPECT_EQ(user.LastText(), "荷重データ (No.3) を削除します。\r\r[ 4    300.0  1.0000 0.0000 6.0000 ]");
+    EXPECT_EQ(user.LastText(),
+              "荷重データ (No.3) を削除します。\r\r[ 4    300.0  1.0000 0.0000 6.0000 ]");
     EXPECT_EQ(area.LoadLines().size(), 3u);
     EXPECT_FALSE(area.memberModified);
     user.Answer(kAnswerOk);

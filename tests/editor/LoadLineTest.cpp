@@ -19,7 +19,8 @@ TEST(LoadLineTest, LinesBuiltFromTheFields) {
     EXPECT_EQ(BuildLoadLine(4, Fields({"500", "0", "6", "3.5"})),
               "4    500.0  3.5000 0.0000 6.0000");
     // Type 1 has no height: eight blanks stand in its column, and only L1 follows.
-    EXPECT_EQ(BuildLoadLine(1, Fields({"250", "2.5"})), "1    250.0" + std::string(8, ' ') + " 2.5000");
+    EXPECT_EQ(BuildLoadLine(1, Fields({"250", "2.5"})),
+              "1    250.0" + std::string(8, ' ') + " 2.5000");
     // Type 5: w, L1..L4, H.
     EXPECT_EQ(BuildLoadLine(5, Fields({"300", "1", "2", "1.5", "12.5", "3"})),
               "5    300.0  3.0000 1.0000 2.0000 1.5000 12.500");
@@ -88,8 +89,8 @@ TEST(LoadLineTest, LinesReadBack) {
 
 TEST(LoadLineTest, FindLoadBeyondSpan) {
     const std::vector<std::string> lines = {
-        "4    500.0  3.0000 2.0000 4.0000",   // reaches 6
-        "1    100.0        9.0000",           // a point load beyond the span
+        "4    500.0  3.0000 2.0000 4.0000",                // reaches 6
+        "1    100.0        9.0000",                        // a point load beyond the span
         "5    300.0  3.0000 1.0000 2.0000 2.0000 1.0000",  // reaches 6
     };
     EXPECT_EQ(FindLoadBeyondSpan(lines, 6.0), 2);

@@ -9,7 +9,7 @@
 namespace zel::test {
 
 class ScriptedPrompter : public Prompter {
-public:
+  public:
     struct Asked {
         std::string text;
         int buttons = 0;
@@ -44,14 +44,18 @@ public:
     std::vector<Asked> asked;
     int beeps = 0;
 
-private:
+  private:
     static int DefaultAnswer(int buttons) {
         switch (buttons) {
-            case kButtonsAbortRetryIgnore: return kAnswerAbort;
+            case kButtonsAbortRetryIgnore:
+                return kAnswerAbort;
             case kButtonsYesNoCancel:
-            case kButtonsYesNo: return kAnswerYes;
-            case kButtonsRetryCancel: return kAnswerRetry;
-            default: return kAnswerOk;
+            case kButtonsYesNo:
+                return kAnswerYes;
+            case kButtonsRetryCancel:
+                return kAnswerRetry;
+            default:
+                return kAnswerOk;
         }
     }
 
