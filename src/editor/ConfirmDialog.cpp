@@ -11,8 +11,7 @@ std::string ConfirmTextFor(const std::string& storedMemberName, int position) {
 
 bool ConfirmDialog::Press(int button) {
     if (closed_) return false;
-    if (button != kConfirmCancel && button != kConfirmChange && button != kConfirmAdd)
-        return false;
+    if (button != kConfirmCancel && button != kConfirmChange && button != kConfirmAdd) return false;
     answer_ = button;
     closed_ = true;
     return true;

@@ -24,7 +24,7 @@ std::string ConfirmTextFor(const std::string& storedMemberName, int position);
 // The dialog's state: the text it shows and the answer it gives back. The answer is written
 // only by the three buttons; any other way of closing leaves "ｷｬﾝｾﾙ".
 class ConfirmDialog {
-public:
+  public:
     explicit ConfirmDialog(std::string confirmText) : text_(std::move(confirmText)) {}
 
     const std::string& ConfirmText() const { return text_; }
@@ -35,7 +35,7 @@ public:
     bool IsClosed() const { return closed_; }
     int ConfirmAnswer() const { return answer_; }
 
-private:
+  private:
     std::string text_;
     int answer_ = kConfirmCancel;
     bool closed_ = false;

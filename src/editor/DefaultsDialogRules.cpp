@@ -17,7 +17,9 @@ std::string TrimSpaces(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::string IntegerText(int value) { return FormatNumber(value, "#0"); }
+std::string IntegerText(int value) {
+    return FormatNumber(value, "#0");
+}
 
 // Refills a size list for a grade; the shown text follows the remembered position.
 void RefillSizes(std::vector<std::string>& sizes, std::string& text, BarList list, int grade) {
@@ -98,9 +100,8 @@ bool ConfirmDefaultsForm(const DefaultsDialogForm& form, Prompter& prompter,
                                            (form.outputUnitOption == 1 ? 1 : 0));
     d.sheetTitle = TrimSpaces(form.headingText);
     d.fontChoice = static_cast<std::int16_t>(form.fontOption == 1 ? 1 : 0);
-    d.pageNumberMode = static_cast<std::int16_t>((form.pageNumberOption < 0 ? 0
-                                                                            : form.pageNumberOption) +
-                                                 1);
+    d.pageNumberMode =
+        static_cast<std::int16_t>((form.pageNumberOption < 0 ? 0 : form.pageNumberOption) + 1);
     d.firstPageNumber = RoundToInt16(LeadingValue(form.startText));
     defaults = std::move(d);
     return true;

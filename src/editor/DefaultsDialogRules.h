@@ -29,7 +29,7 @@ struct DefaultsDialogForm {
     std::string fcText;      // N/mm2: the stored kg/cm2 value / 10
     int ruleOption = 0;      // 0 "最小引張鉄筋比 0.4%  (0.004・bd)", 1 "… 4/3 倍"
     // "出力設定（単位・見出し）"
-    int inputUnitOption = 1;   // 0 "従来工学単位 （ｋｇ，ｔ）", 1 "ＳＩ単位 （Ｎ，ｋＮ）"
+    int inputUnitOption = 1;  // 0 "従来工学単位 （ｋｇ，ｔ）", 1 "ＳＩ単位 （Ｎ，ｋＮ）"
     int outputUnitOption = 1;
     std::string headingText;
     int fontOption = 0;        // 0 "ＭＳ 明朝", 1 "ＭＳ ゴシック"

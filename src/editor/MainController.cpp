@@ -24,29 +24,31 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::string No(int position) { return FormatNumber(position, "#0"); }
+std::string No(int position) {
+    return FormatNumber(position, "#0");
+}
 
 // Keeps the wait cursor on for the lifetime of a command, whichever way it ends.
 class WaitCursor {
-public:
+  public:
     explicit WaitCursor(MainWindowUi& ui) : ui_(ui) { ui_.SetWaitCursor(true); }
     ~WaitCursor() { ui_.SetWaitCursor(false); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
-private:
+  private:
     MainWindowUi& ui_;
 };
 
 // Sets a flag for a scope and puts the former value back.
 class FlagScope {
-public:
+  public:
     FlagScope(bool& flag, bool value) : flag_(flag), old_(flag) { flag_ = value; }
     ~FlagScope() { flag_ = old_; }
     FlagScope(const FlagScope&) = delete;
     FlagScope& operator=(const FlagScope&) = delete;
 
-private:
+  private:
     bool& flag_;
     bool old_;
 };
@@ -63,7 +65,9 @@ std::string MainController::DefaultsPath() const {
     return JoinPath(programFolder_, kDefaultsFileName);
 }
 
-bool MainController::IsNewData() const { return Trimmed(settings_.currentFile) == kNewDataName; }
+bool MainController::IsNewData() const {
+    return Trimmed(settings_.currentFile) == kNewDataName;
+}
 
 std::string MainController::Caption() const {
     return std::string(kProgramTitle) + "   " +
@@ -91,8 +95,8 @@ void MainController::StartUp(const std::string& programFolder) {
     project_ = MakeEmptyProject();
     position_ = 1;
 
-    const GradeTableReadResult grades = ReadGradeTable(JoinPath(programFolder_,
-                                                                kGradeTableFileName));
+    const GradeTableReadResult grades =
+        ReadGradeTable(JoinPath(programFolder_, kGradeTableFileName));
     grades_ = grades.table;
     if (!grades.ok) ui_.ShowMessage(grades.error, kButtonsOk, kMessageTitle);
 
@@ -130,7 +134,7 @@ void MainController::RefreshView() {
 std::string MainController::StoredName() const {
     // Without a beam at the position there is no stored name, only an old slot's remains.
     return position_ >= 1 && position_ <= project_.beamCount() ? project_.beam(position_).memberName
-                                                                : std::string();
+                                                               : std::string();
 }
 
 void MainController::ShowSlot(int slot) {
@@ -157,8 +161,8 @@ int MainController::ValidateInputArea() {
 bool MainController::AddBeam() {
     const int count = project_.beamCount();
     if (count >= kMaxBeams) {
-        ui_.ShowMessage("これ以上、梁を追加できません。(最大 " + No(kMaxBeams) + " 本)",
-                        kButtonsOk, kMessageTitle);
+        ui_.ShowMessage("これ以上、梁を追加できません。(最大 " + No(kMaxBeams) + " 本)", kButtonsOk,
+                        kMessageTitle);
         return false;
     }
     // The project counts as changed only once the beam is really added, so that a refused
@@ -242,8 +246,12 @@ bool MainController::MoveBy(int delta) {
     return true;
 }
 
-bool MainController::MoveUp() { return MoveBy(-1); }
-bool MainController::MoveDown() { return MoveBy(+1); }
+bool MainController::MoveUp() {
+    return MoveBy(-1);
+}
+bool MainController::MoveDown() {
+    return MoveBy(+1);
+}
 
 bool MainController::SelectBeam(int line) {
     const int count = project_.beamCount();
@@ -283,8 +291,8 @@ bool MainController::RunMemberCommand(MemberCommand command) {
     if (const auto beyond = area_.FindLoadBeyondSpan()) {
         const std::string& line = area_.LoadLines().at(static_cast<std::size_t>(*beyond - 1));
         ui_.ShowMessage(std::string("スパン長と荷重長さに矛盾があります。") + kCrCr +
-                            "データを修正してください。" + kCrCr + "荷重データ No." +
-                            No(*beyond) + "  [ " + line + " ]",
+                            "データを修正してください。" + kCrCr + "荷重データ No." + No(*beyond) +
+                            "  [ " + line + " ]",
                         kButtonsOk, kMessageTitle);
         return false;
     }
@@ -312,8 +320,7 @@ bool MainController::RunMemberCommand(MemberCommand command) {
     }
     if (command == MemberCommand::ChangeMember && !area_.suppressChangeMessages &&
         area_.memberModified) {
-        if (ui_.ShowMessage("[ " + storedName + " ] (Data No." + No(position_) +
-                                ") を変更します。",
+        if (ui_.ShowMessage("[ " + storedName + " ] (Data No." + No(position_) + ") を変更します。",
                             kButtonsOkCancel, kMessageTitle) != kAnswerOk)
             return false;
         area_.memberModified = false;
@@ -460,8 +467,8 @@ bool MainController::WriteProject(const std::string& path) {
     const ZelSaveResult saved = SaveZelFile(path, project_);
     if (!saved.ok) {
         area_.fileModified = true;
-        ui_.ShowMessage(std::string("データを保存できませんでした。") + kCrCr + "( " + path +
-                            " )" + kCrCr + saved.error,
+        ui_.ShowMessage(std::string("データを保存できませんでした。") + kCrCr + "( " + path + " )" +
+                            kCrCr + saved.error,
                         kButtonsOk, kMessageTitle);
         RefreshView();
         return false;
@@ -484,8 +491,8 @@ bool MainController::Save() {
         return false;
     }
     const std::string path = Trimmed(settings_.currentFile);
-    if (ui_.ShowMessage(std::string("入力データを上書き保存します｡") + kCrCr + "( " + path +
-                            " )" + kCrCr + "よろしいですか？",
+    if (ui_.ShowMessage(std::string("入力データを上書き保存します｡") + kCrCr + "( " + path + " )" +
+                            kCrCr + "よろしいですか？",
                         kButtonsYesNo, kMessageTitle) != kAnswerYes)
         return false;
     // An input area that cannot be committed is not written over the stored beam.
@@ -501,21 +508,20 @@ bool MainController::SaveAs() {
     const std::optional<std::string> chosen = ui_.AskSaveFile(DialogRequest(kSaveDialogTitle));
     if (!chosen || Trimmed(*chosen).empty()) return false;
     const std::string path = Trimmed(*chosen);
-    if (FileExists(path) &&
-        ui_.ShowMessage(path + kCrCr + "はすでに存在します。" + kCrCr +
-                            "上書きしてもよろしいですか？",
-                        kButtonsYesNo, kMessageTitle) != kAnswerYes)
+    if (FileExists(path) && ui_.ShowMessage(path + kCrCr + "はすでに存在します。" + kCrCr +
+                                                "上書きしてもよろしいですか？",
+                                            kButtonsYesNo, kMessageTitle) != kAnswerYes)
         return false;
     if (ValidateInputArea() >= kInputBlockingFrom) return false;
     return WriteProject(path);
 }
 
 bool MainController::RequestExit() {
-    const std::string text =
-        area_.fileModified
-            ? std::string("データは変更されています。") + kCrCr + "(" + settings_.currentFile +
-                  ")" + kCrCr + "このまま保存せず、終了しますか？"
-            : std::string("『 ") + kProgramTitle + " 』 を終了します";
+    const std::string text = area_.fileModified
+                                 ? std::string("データは変更されています。") + kCrCr + "(" +
+                                       settings_.currentFile + ")" + kCrCr +
+                                       "このまま保存せず、終了しますか？"
+                                 : std::string("『 ") + kProgramTitle + " 』 を終了します";
     if (ui_.ShowMessage(text, kButtonsYesNo, kMessageTitleWide) != kAnswerYes) return false;
     const std::string error = WriteDefaultsFile(DefaultsPath(), defaults_);
     if (!error.empty())

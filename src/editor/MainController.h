@@ -29,7 +29,7 @@ inline constexpr const char* kZelFileFilter =
     "KAVO-Zel ﾃﾞｰﾀﾌｧｲﾙ(*.Zel)|*.Zel|すべてのﾌｧｲﾙ(*.*)|*.*";
 
 class MainController {
-public:
+  public:
     explicit MainController(MainWindowUi& ui);
 
     // Start-up: reads the settings, the defaults (created when missing) and the grade table
@@ -37,22 +37,22 @@ public:
     void StartUp(const std::string& programFolder);
 
     // ----- Beam list -----
-    bool AddBeam();                 // "梁追加"; true when a beam was added
-    bool DeleteBeam();              // "梁削除"
-    bool ClearInputArea();          // "入力ｴﾘｱ ｸﾘｱｰ"; false when the question was refused
-    bool MoveUp();                  // "上げる[↑]"
-    bool MoveDown();                // "下げる[↓]"
-    bool SelectBeam(int line);      // a click on line `line` (0-based) of the beam list
+    bool AddBeam();         // "梁追加"; true when a beam was added
+    bool DeleteBeam();      // "梁削除"
+    bool ClearInputArea();  // "入力ｴﾘｱ ｸﾘｱｰ"; false when the question was refused
+    bool MoveUp();          // "上げる[↑]"
+    bool MoveDown();        // "下げる[↓]"
+    bool SelectBeam(int line);  // a click on line `line` (0-based) of the beam list
 
     // ----- Member commands -----
     bool RunMemberCommand(MemberCommand command);  // true when the command went through
 
     // ----- File commands -----
-    bool NewProject();                   // "新規作成(&N)"
-    bool Open();                         // "ﾃﾞｰﾀ読込み(&D)"
-    bool OpenHistory(int index);         // a history entry (0 = most recent)
-    bool Save();                         // "上書き保存(&S)"
-    bool SaveAs();                       // "名前を付けて保存(&A)"
+    bool NewProject();            // "新規作成(&N)"
+    bool Open();                  // "ﾃﾞｰﾀ読込み(&D)"
+    bool OpenHistory(int index);  // a history entry (0 = most recent)
+    bool Save();                  // "上書き保存(&S)"
+    bool SaveAs();                // "名前を付けて保存(&A)"
     // "終了(&X)", "終 了" or closing the window: true when the program may close (the defaults
     // file has then been written).
     bool RequestExit();
@@ -92,7 +92,7 @@ public:
     std::string SettingsPath() const;
     std::string DefaultsPath() const;
 
-private:
+  private:
     bool IsNewData() const;
     std::string Caption() const;
     void RefreshView();

@@ -23,7 +23,7 @@ struct FileDialogRequest {
 // The parts of the main window that follow the project rather than the input area.
 struct MainWindowView {
     std::string caption;
-    std::string positionLabel;         // "n/m", empty without beams
+    std::string positionLabel;          // "n/m", empty without beams
     std::vector<std::string> beamList;  // one line per beam: its member name
     int selectedLine = -1;              // 0-based, -1 when nothing is selected
     // "上書き保存(&S)", "名前を付けて保存(&A)", "梁削除", "上げる[↑]", "下げる[↓]".
@@ -34,7 +34,7 @@ struct MainWindowView {
 };
 
 class MainWindowUi : public Prompter {
-public:
+  public:
     // Shows the three-answer dialog with `confirmText` and returns its answer (ConfirmAnswer:
     // 0 cancel, 1 change, 2 add). Closing the dialog any other way must give 0.
     virtual int ShowConfirm(const std::string& confirmText) = 0;

@@ -13,12 +13,12 @@ struct ProjectSettings;
 struct SheetFontSetting;
 
 struct PrintSettings {
-    std::string HeadingText;              // heading of page 1; empty = none
-    std::int16_t PageNumberMode = 2;      // 1 "付けない", 2 "付ける"
+    std::string HeadingText;          // heading of page 1; empty = none
+    std::int16_t PageNumberMode = 2;  // 1 "付けない", 2 "付ける"
     std::int16_t StartPageNumber = 1;
-    std::int16_t fontIndex = 0;           // 0 "ＭＳ 明朝", 1 "ＭＳ ゴシック"
+    std::int16_t fontIndex = 0;  // 0 "ＭＳ 明朝", 1 "ＭＳ ゴシック"
     std::string PrintFontName;
-    std::int16_t PrintFontSize = 10;      // fixed
+    std::int16_t PrintFontSize = 10;  // fixed
 
     bool operator==(const PrintSettings&) const = default;
 };

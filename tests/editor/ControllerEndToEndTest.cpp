@@ -40,7 +40,7 @@ void ExpectEffects(const LoadEffects& got, const Effects& want, const char* beam
 }
 
 class EndToEndTest : public ControllerTest {
-protected:
+  protected:
     // Focus, type, leave, as the user fills a field; the field must accept the text.
     void Enter(MainController& c, Field field, const std::string& text) {
         c.inputArea().FocusEnter(field);

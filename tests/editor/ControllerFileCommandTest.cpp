@@ -11,7 +11,7 @@ namespace zel::test {
 namespace {
 
 class FileCommandTest : public ControllerTest {
-protected:
+  protected:
     // Saves the current project under `name` in the data folder through "名前を付けて保存".
     void SaveAsData(const std::string& name) {
         ui.saveAnswers.push_back(DataFile(name));
@@ -220,8 +220,11 @@ TEST_F(FileCommandTest, OpenChecksTheSignatureLoadsAndRecordsTheFile) {
     SaveAsData("three.Zel");
     ui.messages.Answer(kAnswerYes);
     ASSERT_TRUE(ctl.NewProject());
-    WriteFileBytes(DataFile("foreign.Zel"), std::string("\x03\x00" "205" "\x08\x00" "OTHER-Pg",
-                                                         15));
+    WriteFileBytes(DataFile("foreign.Zel"), std::string("\x03\x00"
+                                                        "205"
+                                                        "\x08\x00"
+                                                        "OTHER-Pg",
+                                                        15));
     TypeBeam("pending");
     ui.messages.Clear();
 

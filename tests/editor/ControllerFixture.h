@@ -19,7 +19,7 @@ namespace zel::test {
 
 // Answers every question of the main window from queues and logs what was asked.
 class ScriptedMainWindowUi : public MainWindowUi {
-public:
+  public:
     int ShowMessage(const std::string& text, int buttons, const std::string& title) override {
         return messages.ShowMessage(text, buttons, title);
     }
@@ -66,7 +66,7 @@ public:
     MainWindowView lastView;
     int viewChanges = 0;
 
-private:
+  private:
     static std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue) {
         if (queue.empty()) return std::nullopt;
         auto answer = queue.front();
@@ -86,16 +86,16 @@ inline void WriteFileBytes(const std::string& path, const std::string& bytes) {
 }
 
 class ControllerTest : public ::testing::Test {
-protected:
+  protected:
     ControllerTest() {
         std::random_device rd;
         folder_ = std::filesystem::temp_directory_path() /
                   ("zel_ctl_test_" + std::to_string(rd()) + std::to_string(rd()));
         std::filesystem::create_directories(folder_ / "prog");
         std::filesystem::create_directories(folder_ / "data");
-        std::filesystem::copy_file(std::filesystem::path(ZEL_SOURCE_DIR) / "resources" /
-                                       "鉄筋Ｆ値.TBL",
-                                   folder_ / "prog" / "鉄筋Ｆ値.TBL");
+        std::filesystem::copy_file(
+            std::filesystem::path(ZEL_SOURCE_DIR) / "resources" / "鉄筋Ｆ値.TBL",
+            folder_ / "prog" / "鉄筋Ｆ値.TBL");
     }
     ~ControllerTest() override {
         std::error_code ec;
@@ -103,7 +103,9 @@ protected:
     }
 
     std::string ProgramFolder() const { return (folder_ / "prog").string(); }
-    std::string DataFile(const std::string& name) const { return (folder_ / "data" / name).string(); }
+    std::string DataFile(const std::string& name) const {
+        return (folder_ / "data" / name).string();
+    }
 
     void Start() { ctl.StartUp(ProgramFolder()); }
     InputArea& area() { return ctl.inputArea(); }

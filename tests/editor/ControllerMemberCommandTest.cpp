@@ -17,7 +17,8 @@ TEST_F(ControllerTest, MemberCommandsRefuseALoadBeyondTheSpanAndInvalidInput) {
     ASSERT_EQ(ui.messages.asked.size(), 1u);
     EXPECT_EQ(ui.messages.asked[0].text,
               "スパン長と荷重長さに矛盾があります。\r\rデータを修正してください。\r\r"
-              "荷重データ No.1  [ " + area().LoadLines()[0] + " ]");
+              "荷重データ No.1  [ " +
+                  area().LoadLines()[0] + " ]");
     EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsOk);
     EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
     EXPECT_EQ(ui.previews, 0);
@@ -181,7 +182,7 @@ TEST_F(ControllerTest, SkipBeamIsWrittenThroughEvenWhenTheCommandStops) {
     AddBeams(1);
     area().SetCalculationFlag(0, true);
     EXPECT_FALSE(ctl.memberModified());  // ticking "この梁は計算しない" is not an edit
-    Type(Field::Span, "");                // the command will stop at the check
+    Type(Field::Span, "");               // the command will stop at the check
     EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::Check));
     EXPECT_EQ(ctl.project().beam(1).skipBeam, 1);
     EXPECT_FLOAT_EQ(ctl.project().beam(1).spanLength, 6.0f);

@@ -81,7 +81,7 @@ TEST(DefaultsDialogRulesTest, ConfirmAsksAndCopiesEveryControl) {
     user.Answer(kAnswerYes);
     EXPECT_TRUE(ConfirmDefaultsForm(form, user, d));
     EXPECT_FLOAT_EQ(d.concreteFc, 240.0f);
-    EXPECT_EQ(d.maxBarLayers, 2);     // halves to even
+    EXPECT_EQ(d.maxBarLayers, 2);  // halves to even
     EXPECT_EQ(d.maxStirrupLegs, 4);
     EXPECT_EQ(d.maxStirrupPitch, 0);  // not a number
     EXPECT_FLOAT_EQ(d.compressionBarRatio, 0.75f);
