@@ -80,12 +80,15 @@ std::string RecordLoadLine(const LoadLineValues& load) {
 
 std::string RecordLoadLine(const BeamRecord& record, int slot) {
     const int k = std::clamp(slot, 1, kMaxLoads) - 1;
+    // "NaN" or "Infinity" in a column would shift every later number when the line is read
+    // back; such a value (only a damaged file holds one) is shown as 0.
+    auto finite = [](float v) { return std::isfinite(v) ? static_cast<double>(v) : 0.0; };
     LoadLineValues load;
     load.type = record.loadType[k];
     // Single × 1000 stays single precision, as the stored value is.
-    load.value = record.loadValue[k] * 1000.0f;
-    load.height = record.loadHeight[k];
-    for (int i = 0; i < 4; ++i) load.lengths[i] = record.loadLengths[k][i];
+    load.value = finite(record.loadValue[k] * 1000.0f);
+    load.height = finite(record.loadHeight[k]);
+    for (int i = 0; i < 4; ++i) load.lengths[i] = finite(record.loadLengths[k][i]);
     return RecordLoadLine(load);
 }
 

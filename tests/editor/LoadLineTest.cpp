@@ -1,6 +1,8 @@
 // The display line of a load: built from the fields, rebuilt from a record, read back.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "data/BeamRecord.h"
 #include "editor/LoadLine.h"
 
@@ -59,6 +61,13 @@ TEST(LoadLineTest, LinesRebuiltFromAStoredRecord) {
     beam.loadLengths[1] = {0, 2, 2, 2};
     EXPECT_EQ(RecordLoadLine(beam, 1), "1    250.0" + std::string(8, ' ') + " 2.5000");
     EXPECT_EQ(RecordLoadLine(beam, 2), "5    350.0  3.0000 0.0000 2.0000 2.0000 2.0000");
+
+    // A damaged record's non-finite value keeps its column, so the line reads back in order.
+    beam.loadValue[1] = std::numeric_limits<float>::quiet_NaN();
+    beam.loadLengths[1][1] = std::numeric_limits<float>::infinity();
+    const std::string line = RecordLoadLine(beam, 2);
+    EXPECT_EQ(line, "5      0.0  3.0000 0.0000 0.0000 2.0000 2.0000");
+    EXPECT_DOUBLE_EQ(ParseLoadLine(line).lengths[3], 2.0);
 }
 
 TEST(LoadLineTest, LinesReadBack) {
