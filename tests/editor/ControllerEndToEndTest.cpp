@@ -156,6 +156,12 @@ TEST_F(EndToEndTest, ThreeBeamsSavedReopenedChangedAndSavedAs) {
         ExpectEffects(r[1].loadEffects, PointLoad(50.0 / kG, 2, 5), "G2");
         const double P3 = 10.0 / kG;
         ExpectEffects(r[2].loadEffects, {-2 * P3, 2 * P3, 2 * P3, P3, 0}, "G3");
+        // A cantilever's coefficients are 1, 1, 1: the end moments pass through unchanged and
+        // the shear needs no correction.
+        EXPECT_NEAR(r[2].designStresses.Mleft, -2 * P3, 1e-5);
+        EXPECT_NEAR(r[2].designStresses.Mright, 2 * P3, 1e-5);
+        EXPECT_NEAR(r[2].designStresses.Qleft, P3, 1e-5);
+        EXPECT_FLOAT_EQ(r[2].designStresses.Qcentre, 0.0f);
         for (const CalcResult& c : r) EXPECT_TRUE(c.calculated()) << c.error;
     }
 
