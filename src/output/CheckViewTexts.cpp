@@ -47,14 +47,16 @@ std::string BarText(const BeamRecord& beam, const CalcResult& result, const Colu
     const std::int64_t c = top ? values.topBars : values.bottomBars;
     std::string text;
     if (std::max<int>(own.topBars, own.bottomBars) >= 100) {
-        text = "**-" + beam.mainBarSize;
+        text = std::string("**-").append(beam.mainBarSize);
     } else {
         text = FormatFixed(static_cast<double>(c), 0) + "-" + beam.mainBarSize;
     }
     const std::int64_t b = own.barsPerLayer;
     const std::int64_t capacity = b * static_cast<std::int64_t>(beam.maxBarLayers);
     if (b < c && capacity >= c) {
-        text += "(" + std::to_string((c - 1) / b + 1) + "段)";
+        text += '(';
+        text += std::to_string((c - 1) / b + 1);
+        text += "段)";
     } else if (capacity < c) {
         text += "(NG) ";
     }
@@ -90,7 +92,7 @@ std::vector<std::string> CheckColumnHeadings(const BeamRecord& beam) {
 
 CheckViewTexts BuildCheckViewTexts(const BeamRecord& beam, const CalcResult& result, const PlacementFlags& flags) {
     CheckViewTexts texts;
-    texts.caption = "[ " + beam.memberName + " ] の断面チェック";
+    texts.caption = std::string("[ ").append(beam.memberName).append(" ] の断面チェック");
     texts.error = result.error;
     const std::vector<std::string> headings = CheckColumnHeadings(beam);
     for (int k = 0; k < ColumnCount(beam); ++k) {

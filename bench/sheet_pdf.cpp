@@ -1,0 +1,91 @@
+// The calculation sheet of a full project: 50 beams composed and written as a 25-page PDF.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "data/ZelFile.h"
+#include "output/SheetComposer.h"
+#include "output/SheetDocument.h"
+
+// The PDF half needs the Qt layer, which is linked (with its headers) when the GUI is built.
+#if __has_include(<QGuiApplication>)
+#define ZEL_HAVE_QT_BENCH 1
+#include <QGuiApplication>
+
+#include "qt/SheetFonts.h"
+#include "qt/SheetPdfWriter.h"
+#endif
+
+namespace {
+
+// The sample floor's printed beams repeated to the full 50 slots.
+zel::Project FiftyBeams() {
+    zel::Project floor = zel::MakeEmptyProject();
+    if (!zel::LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", floor).ok()) std::abort();
+    std::vector<zel::BeamRecord> printed;
+    for (int slot : zel::PrintedBeamSlots(floor)) printed.push_back(floor.beam(slot));
+    zel::Project project = floor;
+    for (int i = 0; i < zel::kMaxBeams; ++i) {
+        project.beams[i] = printed[static_cast<std::size_t>(i) % printed.size()];
+        project.beams[i].memberName += " #" + std::to_string(i + 1);
+    }
+    project.settings.beamCount = zel::kMaxBeams;
+    return project;
+}
+
+void BM_ComposeSheetFixedMetrics(benchmark::State& state) {
+    zel::Project project = FiftyBeams();
+    zel::FixedFontMetrics metrics;
+    for (auto _ : state) {
+        zel::SheetDocument doc(metrics);
+        zel::SheetLayout layout;
+        const zel::PrintSettings print = zel::PrintSettingsOf(project);
+        zel::SetUpSheetPage(doc, layout, print);
+        zel::BeamPageTable pages{};
+        const int count = zel::BuildSheetDocument(doc, project, print, layout, pages);
+        if (count != 25) state.SkipWithError("expected 25 pages");
+        benchmark::DoNotOptimize(doc.Pages().data());
+    }
+}
+BENCHMARK(BM_ComposeSheetFixedMetrics)->Unit(benchmark::kMillisecond);
+
+#ifdef ZEL_HAVE_QT_BENCH
+QGuiApplication& App() {
+    static std::unique_ptr<QGuiApplication> app = [] {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        static int argc = 1;
+        static char name[] = "sheet_pdf";
+        static char* argv[] = {name, nullptr};
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }();
+    return *app;
+}
+
+// What `zel sheet` does after loading: compose with the real fonts and write the PDF.
+void BM_SheetPdf50Beams(benchmark::State& state) {
+    App();
+    zel::Project project = FiftyBeams();
+    const std::string path = (std::filesystem::temp_directory_path() / "zel_bench_sheet.pdf").string();
+    zel::QtSheetFontMetrics metrics;
+    for (auto _ : state) {
+        zel::SheetDocument doc(metrics);
+        zel::SheetLayout layout;
+        const zel::PrintSettings print = zel::PrintSettingsOf(project);
+        zel::SetUpSheetPage(doc, layout, print);
+        zel::BeamPageTable pages{};
+        const int count = zel::BuildSheetDocument(doc, project, print, layout, pages);
+        std::string error;
+        if (count != 25 || !zel::WriteSheetPdf(doc, path, 1, count, {print.HeadingText, "bench"}, &error)) {
+            state.SkipWithError(("PDF not written: " + error).c_str());
+        }
+    }
+    state.counters["pages"] = 25;
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_SheetPdf50Beams)->Unit(benchmark::kMillisecond);
+#endif
+
+}  // namespace
