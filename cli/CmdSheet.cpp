@@ -81,6 +81,11 @@ void RunSheet(const SheetOptions& options) {
 
     // Fonts and painting need a GUI application, never a display.
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // A headless run has no per-user runtime folder; Qt's remark about it is noise here.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+        if (type != QtDebugMsg && type != QtInfoMsg) std::cerr << "zel: " << message.toStdString() << '\n';
+    });
     static int argc = 1;
     static char name[] = "zel";
     static char* argv[] = {name, nullptr};
