@@ -51,14 +51,19 @@ void AddPiece(Moments& m, double a, double b, double q0, double q1, bool leftOfX
 // moment's influence line has its kink.
 void AddClippedPiece(Moments& m, double L, double xM, double x0, double x1, double q0, double q1) {
     if (!(x1 > x0)) return;
-    const double slope = (q1 - q0) / (x1 - x0);
-    const auto intensityAt = [&](double x) { return q0 + slope * (x - x0); };
     const double a = std::max(x0, 0.0);
     const double b = std::min(x1, L);
     if (!(b > a)) return;
-    const double qa = intensityAt(a);
-    const double qb = intensityAt(b);
-    if (xM > a && xM < b) {
+    const bool split = xM > a && xM < b;
+    if (a == x0 && b == x1 && !split) {
+        AddPiece(m, a, b, q0, q1, b <= xM);
+        return;
+    }
+    const double slope = (q1 - q0) / (x1 - x0);
+    const auto intensityAt = [&](double x) { return q0 + slope * (x - x0); };
+    const double qa = a == x0 ? q0 : intensityAt(a);
+    const double qb = b == x1 ? q1 : intensityAt(b);
+    if (split) {
         const double qm = intensityAt(xM);
         AddPiece(m, a, xM, qa, qm, true);
         AddPiece(m, xM, b, qm, qb, false);
