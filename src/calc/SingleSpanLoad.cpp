@@ -10,17 +10,29 @@ namespace zel {
 
 namespace {
 
-// Moments ∫q·x^k dx (k = 0..3) of the load on the span, and ∫q, ∫q·x on either side of xM.
-// Every effect is a polynomial of degree at most 3 in x (piecewise for Mo), so these exact
-// integrals give the effects in closed form.
+// Moments ∫q·x^k dx (k = 0..3) of the load on the span, and ∫q, ∫q·x left of xM. Every
+// effect is a polynomial of degree at most 3 in x (piecewise for Mo), so these exact integrals
+// give the effects in closed form.
 struct Moments {
     double m0 = 0, m1 = 0, m2 = 0, m3 = 0;
-    double left0 = 0, left1 = 0, right0 = 0, right1 = 0;
+    double left0 = 0, left1 = 0;
 };
 
-// Adds a piece on [a, b] (0 <= a < b <= L) whose intensity runs linearly from q0 to q1.
-// Integrated in local coordinates t = x - a, where every term is of one sign.
-void AddPiece(Moments& m, double a, double b, double q0, double q1, bool leftOfXM) {
+// ∫q and ∫q·x of a piece starting at a of length h, intensity q0 + dq·t/h (t = x - a).
+// Integrated in local coordinates, where every term is of one sign.
+struct FirstMoments {
+    double m0, m1;
+};
+FirstMoments FirstMomentsOf(double a, double h, double q0, double dq) {
+    constexpr double kThird = 1.0 / 3.0;
+    const double n0 = h * (q0 + dq * 0.5);
+    const double n1 = h * h * (q0 * 0.5 + dq * kThird);
+    return {n0, a * n0 + n1};
+}
+
+// Adds a piece on [a, b] (0 <= a < b <= L) whose intensity runs linearly from q0 to q1; the
+// part left of xM also goes into the left sums.
+void AddPiece(Moments& m, double a, double b, double q0, double q1, double xM) {
     const double h = b - a;
     if (!(h > 0.0)) return;
     const double dq = q1 - q0;
@@ -32,44 +44,36 @@ void AddPiece(Moments& m, double a, double b, double q0, double q1, bool leftOfX
     const double n2 = h3 * (q0 * kThird + dq * 0.25);
     const double n3 = h4 * (q0 * 0.25 + dq * kFifth);
     const double a2 = a * a;
-    const double m0 = n0;
     const double m1 = a * n0 + n1;
-    m.m0 += m0;
+    m.m0 += n0;
     m.m1 += m1;
     m.m2 += a2 * n0 + 2.0 * a * n1 + n2;
     m.m3 += a2 * a * n0 + 3.0 * a2 * n1 + 3.0 * a * n2 + n3;
-    if (leftOfXM) {
-        m.left0 += m0;
+    if (b <= xM) {
+        m.left0 += n0;
         m.left1 += m1;
-    } else {
-        m.right0 += m0;
-        m.right1 += m1;
+    } else if (a < xM) {
+        const double hl = xM - a;
+        const FirstMoments left = FirstMomentsOf(a, hl, q0, dq * hl / h);
+        m.left0 += left.m0;
+        m.left1 += left.m1;
     }
 }
 
-// Adds the part of a linear piece that lies on the span, split at xM where the simple-beam
-// moment's influence line has its kink.
+// Adds the part of a linear piece that lies on the span.
 void AddClippedPiece(Moments& m, double L, double xM, double x0, double x1, double q0, double q1) {
     if (!(x1 > x0)) return;
     const double a = std::max(x0, 0.0);
     const double b = std::min(x1, L);
     if (!(b > a)) return;
-    const bool split = xM > a && xM < b;
-    if (a == x0 && b == x1 && !split) {
-        AddPiece(m, a, b, q0, q1, b <= xM);
+    if (a == x0 && b == x1) {
+        AddPiece(m, a, b, q0, q1, xM);
         return;
     }
     const double slope = (q1 - q0) / (x1 - x0);
-    const auto intensityAt = [&](double x) { return q0 + slope * (x - x0); };
-    const double qa = a == x0 ? q0 : intensityAt(a);
-    const double qb = b == x1 ? q1 : intensityAt(b);
-    if (split) {
-        const double qm = intensityAt(xM);
-        AddPiece(m, a, xM, qa, qm, true);
-        AddPiece(m, xM, b, qm, qb, false);
-    } else {
-        AddPiece(m, a, b, qa, qb, b <= xM);
-    }
+    const double qa = a == x0 ? q0 : q0 + slope * (a - x0);
+    const double qb = b == x1 ? q1 : q0 + slope * (b - x0);
+    AddPiece(m, a, b, qa, qb, xM);
 }
 
 }  // namespace
@@ -96,7 +100,7 @@ void VF_CMQGIR(std::int32_t& /*mode*/, float& span, float& start, float& loadedL
         // A load that cannot be placed must not vanish silently: the sums become NaN and the
         // beam is reported as not calculable.
         const double nan = std::numeric_limits<double>::quiet_NaN();
-        m = Moments{nan, nan, nan, nan, nan, nan, nan, nan};
+        m = Moments{nan, nan, nan, nan, nan, nan};
     } else if (point) {
         const double P = magnitude;
         if (x1 >= 0.0 && x1 <= L) {
@@ -107,9 +111,6 @@ void VF_CMQGIR(std::int32_t& /*mode*/, float& span, float& start, float& loadedL
             if (x1 <= xM) {
                 m.left0 = m.m0;
                 m.left1 = m.m1;
-            } else {
-                m.right0 = m.m0;
-                m.right1 = m.m1;
             }
         }
     } else {
@@ -128,7 +129,8 @@ void VF_CMQGIR(std::int32_t& /*mode*/, float& span, float& start, float& loadedL
     const double inverseL = 1.0 / L, inverseL2 = inverseL * inverseL;
     leftFixedEndMoment = Single(-(L * L * m.m1 - 2.0 * L * m.m2 + m.m3) * inverseL2);
     rightFixedEndMoment = Single((L * m.m2 - m.m3) * inverseL2);
-    simpleMoment = Single(((L - xM) * m.left1 + xM * (L * m.right0 - m.right1)) * inverseL);
+    const double right0 = m.m0 - m.left0, right1 = m.m1 - m.left1;
+    simpleMoment = Single(((L - xM) * m.left1 + xM * (L * right0 - right1)) * inverseL);
     leftShear = Single((L * m.m0 - m.m1) * inverseL);
     rightShear = Single(-m.m1 * inverseL);
     resultant = Single(m.m0);
