@@ -36,7 +36,7 @@ Project LoadProjectOrFail(const std::string& path) {
 }
 
 // "3", "2-5", "4-" or "-2" -> first and last page (1-based, inclusive).
-void ParsePageRange(const std::string& text, int pageCount, int& first, int& last) {
+[[maybe_unused]] void ParsePageRange(const std::string& text, int pageCount, int& first, int& last) {
     first = 1;
     last = pageCount;
     if (text.empty()) return;
