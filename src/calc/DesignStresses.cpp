@@ -13,8 +13,10 @@ namespace zel {
 
 namespace {
 
-void Accumulate(float& sum, double value) {
-    sum = Single(static_cast<double>(sum) + value);
+// Two Singles added in double and rounded once give exactly their Single sum, so plain
+// float addition is the double evaluation.
+void Accumulate(float& sum, float value) {
+    sum += value;
 }
 
 // The reserved beam value handed to the span routine, kept within Single range.
@@ -46,7 +48,7 @@ void AddCantileverLoad(LoadEffects& sums, const BeamRecord& beam, int type,
     const CantileverEffect effect =
         CantileverLoadEffect(type, beam.spanLength, load.x1, load.loadedLength, load.risingLength,
                              load.constantLength, w, H);
-    Accumulate(sums.CL, -static_cast<double>(effect.M));
+    Accumulate(sums.CL, -effect.M);
     Accumulate(sums.CR, effect.M);
     Accumulate(sums.Mo, effect.M);
     Accumulate(sums.QL, effect.Q);
