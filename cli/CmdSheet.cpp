@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <unistd.h>
 
 #include "Commands.h"
 #include "calc/CalculateBeam.h"
@@ -101,7 +102,8 @@ void RunSheet(const SheetOptions& options) {
     const PrintSettings print = PrintSettingsOf(project);
     SetUpSheetPage(document, layout, print);
     BeamPageTable pages{};
-    const bool progress = !options.quiet;
+    // The progress line rewrites itself, so it is only for a terminal.
+    const bool progress = !options.quiet && isatty(STDERR_FILENO) != 0;
     const int pageCount = BuildSheetDocument(document, project, print, layout, pages, [&](int placed, int total) {
         if (progress) std::cerr << "\rzel: composing beam " << placed << " / " << total << std::flush;
     });

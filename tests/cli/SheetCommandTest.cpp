@@ -6,6 +6,8 @@
 #include <sstream>
 #include <string>
 
+#include "data/ZelFile.h"
+
 namespace zel {
 namespace {
 
@@ -92,6 +94,12 @@ TEST_F(SheetCommand, DefaultNamePageRangeAndPngPages) {
     EXPECT_EQ(Zel("sheet -q '" + copy.string() + "' --pages 9-12").exitCode, 2);
     EXPECT_EQ(Zel("sheet -q '" + copy.string() + "' --pages x").exitCode, 2);
     EXPECT_EQ(Zel("sheet -q '" + (dir / "missing.Zel").string() + "'").exitCode, 1);
+
+    // Nothing to print: every beam skipped, or no beams at all.
+    Project empty = MakeEmptyProject();
+    ASSERT_TRUE(SaveZelFile((dir / "empty.Zel").string(), empty).ok);
+    EXPECT_EQ(Zel("sheet -q '" + (dir / "empty.Zel").string() + "'").exitCode, 1);
+    EXPECT_FALSE(fs::exists(dir / "Zel_empty.pdf"));
 }
 
 TEST_F(SheetCommand, CheckAndListPrintTheViewTexts) {
