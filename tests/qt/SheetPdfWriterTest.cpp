@@ -151,6 +151,17 @@ TEST_F(SheetPdfWriterTest, PngPageShowsInkWhereTheSheetDrawsIt) {
     const int y = (1134 + 567) * 150 / 1440;
     const int x = (1418 + 567 * 11) * 150 / 1440;
     EXPECT_LT(qGray(image.pixel(x, y)), 128);
+    // The hatched wall (9.0 .. 9.4 cm, 0 .. 2 cm): diagonal lines, neither empty nor solid.
+    int dark = 0, total = 0;
+    for (int py = (1134 + 100) * 150 / 1440; py < (1134 + 1034) * 150 / 1440; ++py) {
+        for (int px = (1418 + 5103 + 30) * 150 / 1440; px < (1418 + 5330 - 30) * 150 / 1440; ++px) {
+            ++total;
+            if (qGray(image.pixel(px, py)) < 250) ++dark;  // thin lines: any ink
+        }
+    }
+    ASSERT_GT(total, 0);
+    EXPECT_GT(dark, total / 10);
+    EXPECT_LT(dark, total * 7 / 10);
     // Blank paper far from everything.
     EXPECT_EQ(qGray(image.pixel(image.width() / 2, image.height() * 3 / 4)), 255);
     EXPECT_FALSE(WriteSheetPng(doc, 3, (dir / "p3.png").string(), 150, &error));
