@@ -1,6 +1,7 @@
 // Header and footer, the beam and load drawing and the load table, to the twip.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <variant>
 
 #include "output/PageFurniture.h"
@@ -193,6 +194,44 @@ TEST_F(PageFurnitureTest, LoadTableSitsFlushRightBelowTheBeam) {
     EXPECT_EQ(doc.TableAlign(), kTableAlignLeft);
     EXPECT_EQ(doc.FontSize(), 10);
     EXPECT_FALSE(doc.FontBold());
+}
+
+}  // namespace
+}  // namespace zel
+
+namespace zel {
+namespace {
+
+TEST(PageFurnitureHostile, NonsenseLoadsAreSkippedOrHeldNotCrashed) {
+    FixedFontMetrics metrics;
+    SheetDocument doc(metrics);
+    doc.StartDoc();
+    BeamRecord beam;
+    beam.spanLength = std::numeric_limits<float>::quiet_NaN();
+    beam.loadCount = 999;  // read as 20
+    for (int k = 0; k < kMaxLoads; ++k) {
+        beam.loadType[k] = static_cast<std::int16_t>(k % 9 - 1);
+        beam.loadValue[k] = k % 2 ? std::numeric_limits<float>::infinity() : -1e30f;
+        beam.loadHeight[k] = std::numeric_limits<float>::quiet_NaN();
+    }
+    SheetLayout layout;
+    ProjectSettings settings;
+    DrawBeamDiagram(doc, layout, beam, settings, 8.0f, 0.0f);
+    // Beam and pins, no loads (no scale), and a table of the twenty loads.
+    std::size_t tables = 0;
+    for (const auto& item : doc.Pages()[0].items) tables += std::holds_alternative<SheetTable>(item);
+    EXPECT_EQ(tables, 1u);
+    EXPECT_EQ(std::get<SheetTable>(doc.Pages()[0].items.back()).rows.size(), 21u);
+
+    beam.spanLength = 6.0f;
+    SheetDocument drawn(metrics);
+    drawn.StartDoc();
+    DrawLoadDiagram(drawn, beam, 10.0f, 3.0f, 5.5f, 1.5f);
+    for (const auto& item : drawn.Pages()[0].items) {
+        if (const auto* p = std::get_if<SheetPolygon>(&item)) {
+            for (const auto& [x, y] : p->points) EXPECT_GE(y, drawn.MarginTop() + CmToTwips(3.0f - 1.5f)) << "higher than the 1.5 cm limit";
+        }
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The 35 rows of the sheet body: captions, units, combined columns, end values and notes.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <variant>
 
 #include "output/SheetBody.h"
@@ -218,6 +219,43 @@ TEST(SheetBody, TableIsDrawnAtTheHalfPageWithSpanningRows) {
     EXPECT_EQ(table.rows[35][1].lines.size(), 4u);
     EXPECT_EQ(table.font.points, kSheetBodyFontSize);
     EXPECT_EQ(doc.FontSize(), 10);  // the canvas font is given back
+}
+
+}  // namespace
+}  // namespace zel
+
+namespace zel {
+namespace {
+
+// A damaged file can hold anything; composing its sheet must neither crash nor hang.
+TEST(SheetBody, HostileRecordsStillGiveASheet) {
+    BeamRecord beam = SimpleBeam(3);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (const std::int16_t sections : {std::int16_t{0}, std::int16_t{-4}, std::int16_t{9}}) {
+        beam.sectionCount = sections;
+        beam.mainBarGrade = 7;
+        beam.stirrupGrade = -1;
+        beam.spanType = 99;
+        beam.assemblyMethod = -3;
+        beam.minRebarRule = 5;
+        beam.maxBarLayers = -2;
+        beam.spanLength = nan;
+        beam.selfWeight = std::numeric_limits<double>::infinity();
+        CalcResult r = Result();
+        r.sections[1].barsPerLayer = 0;
+        r.sections[1].topBars = 30000;
+        r.designStresses.Mcentre = nan;
+        const auto rows = SheetBodyRows(beam, r, {}, Units(false, false));
+        ASSERT_EQ(rows.size(), 35u);
+        EXPECT_FALSE(rows[1].cells[0].empty());
+        EXPECT_EQ(rows[22].cells[0], " 主筋:  ｽﾀｰﾗｯﾌﾟ:  複筋比=0.50");
+
+        FixedFontMetrics metrics;
+        SheetDocument doc(metrics);
+        doc.StartDoc();
+        DrawSheetBody(doc, beam, r, {}, Units(false, false), 0.0f);
+        EXPECT_EQ(doc.PageCount(), 1);
+    }
 }
 
 }  // namespace
