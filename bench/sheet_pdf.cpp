@@ -24,7 +24,8 @@ namespace {
 // The sample floor's printed beams repeated to the full 50 slots.
 zel::Project FiftyBeams() {
     zel::Project floor = zel::MakeEmptyProject();
-    if (!zel::LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", floor).ok()) std::abort();
+    if (!zel::LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", floor).ok())
+        std::abort();
     std::vector<zel::BeamRecord> printed;
     for (int slot : zel::PrintedBeamSlots(floor)) printed.push_back(floor.beam(slot));
     zel::Project project = floor;
@@ -68,7 +69,8 @@ QGuiApplication& App() {
 void BM_SheetPdf50Beams(benchmark::State& state) {
     App();
     zel::Project project = FiftyBeams();
-    const std::string path = (std::filesystem::temp_directory_path() / "zel_bench_sheet.pdf").string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "zel_bench_sheet.pdf").string();
     zel::QtSheetFontMetrics metrics;
     for (auto _ : state) {
         zel::SheetDocument doc(metrics);
@@ -78,7 +80,8 @@ void BM_SheetPdf50Beams(benchmark::State& state) {
         zel::BeamPageTable pages{};
         const int count = zel::BuildSheetDocument(doc, project, print, layout, pages);
         std::string error;
-        if (count != 25 || !zel::WriteSheetPdf(doc, path, 1, count, {print.HeadingText, "bench"}, &error)) {
+        if (count != 25 ||
+            !zel::WriteSheetPdf(doc, path, 1, count, {print.HeadingText, "bench"}, &error)) {
             state.SkipWithError(("PDF not written: " + error).c_str());
         }
     }

@@ -1,10 +1,11 @@
 // `zel sheet`, `zel check` and `zel list`: the calculation sheet as PDF or PNG pages, the check
 // texts of every beam, and the result list with pages.
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
-#include <unistd.h>
 
 #include "Commands.h"
 #include "calc/CalculateBeam.h"
@@ -32,12 +33,14 @@ Project LoadProjectOrFail(const std::string& path) {
     Project project = MakeEmptyProject();
     const ZelLoadResult loaded = LoadZelFile(path, project);
     if (!loaded.ok()) Fail(loaded.message.empty() ? "cannot read " + path : loaded.message);
-    if (loaded.truncated) std::cerr << "zel: warning: " << path << " ends early; missing parts are empty\n";
+    if (loaded.truncated)
+        std::cerr << "zel: warning: " << path << " ends early; missing parts are empty\n";
     return project;
 }
 
 // "3", "2-5", "4-" or "-2" -> first and last page (1-based, inclusive).
-[[maybe_unused]] void ParsePageRange(const std::string& text, int pageCount, int& first, int& last) {
+[[maybe_unused]] void ParsePageRange(const std::string& text, int pageCount, int& first,
+                                     int& last) {
     first = 1;
     last = pageCount;
     if (text.empty()) return;
@@ -61,8 +64,10 @@ Project LoadProjectOrFail(const std::string& path) {
         last = number(text.substr(dash + 1), pageCount);
     }
     if (first > last) Fail("page range \"" + text + "\" is empty", 2);
-    if (first > pageCount) Fail("page " + std::to_string(first) + " does not exist (the sheet has " +
-                                std::to_string(pageCount) + " pages)", 2);
+    if (first > pageCount)
+        Fail("page " + std::to_string(first) + " does not exist (the sheet has " +
+                 std::to_string(pageCount) + " pages)",
+             2);
     if (last > pageCount) last = pageCount;
 }
 
@@ -85,15 +90,17 @@ void RunSheet(const SheetOptions& options) {
     // A headless run has no per-user runtime folder; Qt's remark about it is noise here.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
-        if (type != QtDebugMsg && type != QtInfoMsg) std::cerr << "zel: " << message.toStdString() << '\n';
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            std::cerr << "zel: " << message.toStdString() << '\n';
     });
     static int argc = 1;
     static char name[] = "zel";
     static char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
     if (!EnsureSheetFontsLoaded()) {
-        std::cerr << "zel: warning: the IPA fonts (fonts-ipafont-mincho, fonts-ipafont-gothic) are not "
-                     "installed; the sheet uses a substitute font\n";
+        std::cerr
+            << "zel: warning: the IPA fonts (fonts-ipafont-mincho, fonts-ipafont-gothic) are not "
+               "installed; the sheet uses a substitute font\n";
     }
 
     QtSheetFontMetrics metrics;
@@ -104,16 +111,19 @@ void RunSheet(const SheetOptions& options) {
     BeamPageTable pages{};
     // The progress line rewrites itself, so it is only for a terminal.
     const bool progress = !options.quiet && isatty(STDERR_FILENO) != 0;
-    const int pageCount = BuildSheetDocument(document, project, print, layout, pages, [&](int placed, int total) {
-        if (progress) std::cerr << "\rzel: composing beam " << placed << " / " << total << std::flush;
-    });
+    const int pageCount =
+        BuildSheetDocument(document, project, print, layout, pages, [&](int placed, int total) {
+            if (progress)
+                std::cerr << "\rzel: composing beam " << placed << " / " << total << std::flush;
+        });
     if (progress) std::cerr << '\n';
 
     int first = 1, last = pageCount;
     ParsePageRange(options.pages, pageCount, first, last);
 
     std::string output = options.output;
-    if (output.empty()) output = JoinPath(FolderOf(options.input), ProposedPdfName(options.input) + ".pdf");
+    if (output.empty())
+        output = JoinPath(FolderOf(options.input), ProposedPdfName(options.input) + ".pdf");
     std::string error;
     const SheetPdfInfo info{print.HeadingText, kProgramTitle};
     if (!WriteSheetPdf(document, output, first, last, info, &error)) Fail(error);
@@ -140,8 +150,8 @@ void RunCheck(const std::string& input) {
     for (int slot = 1; slot <= project.beamCount(); ++slot) {
         const CalcResult result = CalculateBeam(project, slot);
         const BeamRecord& beam = project.beam(slot);
-        const CheckViewTexts texts =
-            BuildCheckViewTexts(beam, result, project.placement[static_cast<std::size_t>(slot - 1)]);
+        const CheckViewTexts texts = BuildCheckViewTexts(
+            beam, result, project.placement[static_cast<std::size_t>(slot - 1)]);
         std::cout << slot << ": " << texts.caption;
         if (beam.skipBeam != 0) std::cout << "  (この梁は計算しない)";
         std::cout << '\n';
@@ -152,7 +162,10 @@ void RunCheck(const std::string& input) {
         for (int row = 0; row < 4; ++row) {
             line = PadRightToWidth(rowNames[row], 10);
             for (const CheckColumn& c : texts.columns) {
-                const std::string& cell = row == 0 ? c.topBars : row == 1 ? c.bottomBars : row == 2 ? c.stirrups : c.judgement;
+                const std::string& cell = row == 0   ? c.topBars
+                                          : row == 1 ? c.bottomBars
+                                          : row == 2 ? c.stirrups
+                                                     : c.judgement;
                 line += PadRightToWidth(cell, 20);
             }
             while (!line.empty() && line.back() == ' ') line.pop_back();
@@ -174,29 +187,36 @@ void RunList(const std::string& input) {
     BuildSheetDocument(document, project, print, layout, pages);
     std::cout << "断面算定結果 一覧表\n";
     std::cout << PadRightToWidth(" 部材名", 19) << PadRightToWidth("判   定", 11) << "ﾍﾟｰｼﾞ\n";
-    for (const ResultListEntry& entry : BuildResultList(project, pages)) std::cout << entry.line << '\n';
+    for (const ResultListEntry& entry : BuildResultList(project, pages))
+        std::cout << entry.line << '\n';
 }
 
 }  // namespace
 
 void AddSheetCommands(CLI::App& app) {
     auto sheet = std::make_shared<SheetOptions>();
-    CLI::App* cmd = app.add_subcommand("sheet", "Write the calculation sheet of a .Zel file as PDF (A4, two beams a page)");
+    CLI::App* cmd = app.add_subcommand(
+        "sheet", "Write the calculation sheet of a .Zel file as PDF (A4, two beams a page)");
     cmd->add_option("file", sheet->input, "data file (.Zel)")->required();
-    cmd->add_option("-o,--output", sheet->output, "PDF to write (default: Zel_<name>.pdf beside the data file)");
+    cmd->add_option("-o,--output", sheet->output,
+                    "PDF to write (default: Zel_<name>.pdf beside the data file)");
     cmd->add_option("--pages", sheet->pages, "page range a-b (default: all pages)");
-    cmd->add_option("--png", sheet->pngDir, "also write each page as page-NNN.png into this folder");
-    cmd->add_option("--dpi", sheet->dpi, "resolution of the PNG pages")->check(CLI::Range(10, 1200));
+    cmd->add_option("--png", sheet->pngDir,
+                    "also write each page as page-NNN.png into this folder");
+    cmd->add_option("--dpi", sheet->dpi, "resolution of the PNG pages")
+        ->check(CLI::Range(10, 1200));
     cmd->add_flag("-q,--quiet", sheet->quiet, "no progress line on stderr");
     cmd->callback([sheet] { RunSheet(*sheet); });
 
     auto checkInput = std::make_shared<std::string>();
-    CLI::App* check = app.add_subcommand("check", "Print the section check of every beam (bars, stirrups, judgement)");
+    CLI::App* check = app.add_subcommand(
+        "check", "Print the section check of every beam (bars, stirrups, judgement)");
     check->add_option("file", *checkInput, "data file (.Zel)")->required();
     check->callback([checkInput] { RunCheck(*checkInput); });
 
     auto listInput = std::make_shared<std::string>();
-    CLI::App* list = app.add_subcommand("list", "Print the result list: member, judgement and sheet page");
+    CLI::App* list =
+        app.add_subcommand("list", "Print the result list: member, judgement and sheet page");
     list->add_option("file", *listInput, "data file (.Zel)")->required();
     list->callback([listInput] { RunList(*listInput); });
 }

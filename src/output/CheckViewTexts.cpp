@@ -7,10 +7,12 @@
 
 namespace zel {
 
-int ColumnCount(const BeamRecord& beam) { return std::clamp<int>(beam.sectionCount, 1, 3); }
+int ColumnCount(const BeamRecord& beam) {
+    return std::clamp<int>(beam.sectionCount, 1, 3);
+}
 
-ColumnValues CombinedColumn(const BeamRecord& beam, const CalcResult& result, const PlacementFlags& flags,
-                            int column) {
+ColumnValues CombinedColumn(const BeamRecord& beam, const CalcResult& result,
+                            const PlacementFlags& flags, int column) {
     const int count = ColumnCount(beam);
     std::vector<int> sections;
     if (count == 3) {
@@ -42,7 +44,8 @@ ColumnValues CombinedColumn(const BeamRecord& beam, const CalcResult& result, co
     return v;
 }
 
-std::string BarText(const BeamRecord& beam, const CalcResult& result, const ColumnValues& values, bool top) {
+std::string BarText(const BeamRecord& beam, const CalcResult& result, const ColumnValues& values,
+                    bool top) {
     const SectionResult& own = result.sections[static_cast<std::size_t>(values.section)];
     const std::int64_t c = top ? values.topBars : values.bottomBars;
     std::string text;
@@ -68,7 +71,8 @@ bool SingleLegWarning(const CalcResult& result, const ColumnValues& values) {
     return own.stirrupLegs == 1 && own.topBars >= 2;
 }
 
-std::string StirrupText(const BeamRecord& beam, const CalcResult& result, const ColumnValues& values) {
+std::string StirrupText(const BeamRecord& beam, const CalcResult& result,
+                        const ColumnValues& values) {
     const SectionResult& own = result.sections[static_cast<std::size_t>(values.section)];
     std::string text = FormatFixed(own.stirrupLegs, 0) + "-" + beam.stirrupSize + "@" +
                        FormatFixed(values.stirrupPitch, 0);
@@ -84,13 +88,17 @@ std::string JudgementText(const CalcResult& result, const ColumnValues& values) 
 
 std::vector<std::string> CheckColumnHeadings(const BeamRecord& beam) {
     switch (ColumnCount(beam)) {
-        case 3: return {"左  端", "中  央", "右  端"};
-        case 2: return {"端  部", "中  央"};
-        default: return {beam.supportType == 1 ? "固定端" : "全断面"};
+        case 3:
+            return {"左  端", "中  央", "右  端"};
+        case 2:
+            return {"端  部", "中  央"};
+        default:
+            return {beam.supportType == 1 ? "固定端" : "全断面"};
     }
 }
 
-CheckViewTexts BuildCheckViewTexts(const BeamRecord& beam, const CalcResult& result, const PlacementFlags& flags) {
+CheckViewTexts BuildCheckViewTexts(const BeamRecord& beam, const CalcResult& result,
+                                   const PlacementFlags& flags) {
     CheckViewTexts texts;
     texts.caption = std::string("[ ").append(beam.memberName).append(" ] の断面チェック");
     texts.error = result.error;

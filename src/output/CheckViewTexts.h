@@ -24,13 +24,15 @@ struct ColumnValues {
 
 // Columns of a beam: as many as it has sections (1..3; other counts are read as the nearest).
 int ColumnCount(const BeamRecord& beam);
-ColumnValues CombinedColumn(const BeamRecord& beam, const CalcResult& result, const PlacementFlags& flags,
-                            int column);
+ColumnValues CombinedColumn(const BeamRecord& beam, const CalcResult& result,
+                            const PlacementFlags& flags, int column);
 
 // "4-D22", "7-D22(2段)", "7-D22(NG) ", "**-D25" for the top or bottom face of a column.
-std::string BarText(const BeamRecord& beam, const CalcResult& result, const ColumnValues& values, bool top);
+std::string BarText(const BeamRecord& beam, const CalcResult& result, const ColumnValues& values,
+                    bool top);
 // "2-D10@200", with "(*)" when the section has one leg and two or more top bars.
-std::string StirrupText(const BeamRecord& beam, const CalcResult& result, const ColumnValues& values);
+std::string StirrupText(const BeamRecord& beam, const CalcResult& result,
+                        const ColumnValues& values);
 // "OK" or "設計不可", with the same "(*)".
 std::string JudgementText(const CalcResult& result, const ColumnValues& values);
 // The one-leg warning "(*)" applies to the column.
@@ -48,12 +50,13 @@ struct CheckColumn {
 struct CheckViewTexts {
     std::string caption;  // "[ G1 ] の断面チェック"
     std::vector<CheckColumn> columns;
-    std::string error;    // why the beam could not be calculated, empty when it could
+    std::string error;  // why the beam could not be calculated, empty when it could
 };
 
 // Column headings of the view: "全断面" / "固定端", "端  部" "中  央", "左  端" "中  央" "右  端".
 std::vector<std::string> CheckColumnHeadings(const BeamRecord& beam);
 
-CheckViewTexts BuildCheckViewTexts(const BeamRecord& beam, const CalcResult& result, const PlacementFlags& flags);
+CheckViewTexts BuildCheckViewTexts(const BeamRecord& beam, const CalcResult& result,
+                                   const PlacementFlags& flags);
 
 }  // namespace zel

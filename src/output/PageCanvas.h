@@ -58,7 +58,7 @@ enum PaperSizeCode : std::int16_t {
 };
 
 class PageCanvas {
-public:
+  public:
     virtual ~PageCanvas() = default;
 
     // Page geometry (twips). Margins are set as texts with a unit ("2.5cm", "10mm", "1in").
@@ -134,7 +134,8 @@ public:
     // Inner cell spacing: blank kept left and right of a cell's text, and above and below it.
     virtual void SetTableSpacing(std::int16_t horizontal, std::int16_t vertical) = 0;
     // Widths (twips) of the lines between rows, between columns and under the header row.
-    virtual void SetTableInnerPens(std::int16_t rows, std::int16_t columns, std::int16_t header) = 0;
+    virtual void SetTableInnerPens(std::int16_t rows, std::int16_t columns,
+                                   std::int16_t header) = 0;
     // Width of the outer frame as a measure text ("0.6mm").
     virtual void SetTableFramePen(std::string_view measure) = 0;
     // Format "+<1340|+^1220;" ("<" left, "^" centred, ">" right), header "a|b\rc;", body rows.
@@ -146,7 +147,7 @@ public:
     virtual void EndTable() = 0;
 };
 
-// Reads "2.5cm", "6mm", "1in", "12pt" or plain twips; nullopt-like -1 for text it cannot read.
+// Reads "2.5cm", "6mm", "1in", "12pt" or plain twips; -1 for a text it cannot read.
 std::int32_t MeasureToTwips(std::string_view measure);
 
 }  // namespace zel

@@ -13,11 +13,15 @@ namespace {
 constexpr double kG = 9.80665;
 constexpr std::string_view kCR = "\r";
 
-int LoadCountOf(const BeamRecord& beam) { return std::clamp<int>(beam.loadCount, 0, kMaxLoads); }
+int LoadCountOf(const BeamRecord& beam) {
+    return std::clamp<int>(beam.loadCount, 0, kMaxLoads);
+}
 
 }  // namespace
 
-std::string PageNumberFooter(int printedPage) { return "|- " + std::to_string(printedPage) + " -"; }
+std::string PageNumberFooter(int printedPage) {
+    return "|- " + std::to_string(printedPage) + " -";
+}
 
 void SetPageHeaderFooter(PageCanvas& canvas, const PrintSettings& print, int page) {
     const int printed = page + print.StartPageNumber - 1;
@@ -34,24 +38,28 @@ void DrawBeamDiagram(PageCanvas& canvas, SheetLayout& layout, const BeamRecord& 
     const float x1 = x0 + 5.5f;
     const float y0 = y + 1.5f + layout.LineHeightCm;
 
-    DrawSheetPolygon(canvas, {{x0, y0}, {x0, y0 + 0.18f}, {x1, y0 + 0.18f}, {x1, y0}}, 4, kPenSolid, 10,
-                     kColorBlack, kColorBlack, kFillNone);
+    DrawSheetPolygon(canvas, {{x0, y0}, {x0, y0 + 0.18f}, {x1, y0 + 0.18f}, {x1, y0}}, 4, kPenSolid,
+                     10, kColorBlack, kColorBlack, kFillNone);
     if (beam.supportType == 1) {
-        DrawSheetPolygon(canvas,
-                         {{x0 - 0.4f, y0 - 1.4f}, {x0, y0 - 1.4f}, {x0, y0 + 0.5f}, {x0 - 0.4f, y0 + 0.5f}}, 4,
-                         kPenSolid, 10, kColorWhite, kColorBlack, kFillDownwardDiagonal);
+        DrawSheetPolygon(
+            canvas,
+            {{x0 - 0.4f, y0 - 1.4f}, {x0, y0 - 1.4f}, {x0, y0 + 0.5f}, {x0 - 0.4f, y0 + 0.5f}}, 4,
+            kPenSolid, 10, kColorWhite, kColorBlack, kFillDownwardDiagonal);
         DrawSheetLine(canvas, x0, y0 - 1.4f, x0, y0 + 0.5f, kPenSolid, 10, kColorBlack);
     } else {
-        DrawSheetPolygon(canvas, {{x0, y0 + 0.18f}, {x0 - 0.11f, y0 + 0.40f}, {x0 + 0.11f, y0 + 0.40f}}, 3,
+        DrawSheetPolygon(canvas,
+                         {{x0, y0 + 0.18f}, {x0 - 0.11f, y0 + 0.40f}, {x0 + 0.11f, y0 + 0.40f}}, 3,
                          kPenSolid, 10, kColorBlack, kColorBlack, kFillSolid);
-        DrawSheetPolygon(canvas, {{x1, y0 + 0.18f}, {x1 - 0.11f, y0 + 0.40f}, {x1 + 0.11f, y0 + 0.40f}}, 3,
+        DrawSheetPolygon(canvas,
+                         {{x1, y0 + 0.18f}, {x1 - 0.11f, y0 + 0.40f}, {x1 + 0.11f, y0 + 0.40f}}, 3,
                          kPenSolid, 10, kColorBlack, kColorBlack, kFillSolid);
     }
     DrawLoadDiagram(canvas, beam, x0, y0, 5.5f, 1.5f);
     DrawLoadTable(canvas, layout, beam, settings, x0, y0);
 }
 
-void DrawLoadDiagram(PageCanvas& canvas, const BeamRecord& beam, float x0, float y0, float length, float hmax) {
+void DrawLoadDiagram(PageCanvas& canvas, const BeamRecord& beam, float x0, float y0, float length,
+                     float hmax) {
     // A span of zero or less (only a damaged file can hold one) has no scale: draw no loads
     // rather than dividing by zero.
     const float span = beam.spanLength;
@@ -78,32 +86,35 @@ void DrawLoadDiagram(PageCanvas& canvas, const BeamRecord& beam, float x0, float
             case kLoadConcentrated:
                 DrawSheetLine(canvas, xa, y0, xa, top, penStyle, penWidth, kColorBlack);
                 if (value > 0.0f) {
-                    DrawSheetPolygon(canvas, {{xa, y0}, {xa - e / 3.0f, y0 - e}, {xa + e / 3.0f, y0 - e}}, 3,
-                                     penStyle, penWidth, kColorBlack, kColorBlack, kFillSolid);
+                    DrawSheetPolygon(canvas,
+                                     {{xa, y0}, {xa - e / 3.0f, y0 - e}, {xa + e / 3.0f, y0 - e}},
+                                     3, penStyle, penWidth, kColorBlack, kColorBlack, kFillSolid);
                 } else {
-                    DrawSheetPolygon(canvas, {{xa, top}, {xa - e / 3.0f, top + e}, {xa + e / 3.0f, top + e}}, 3,
-                                     penStyle, penWidth, kColorBlack, kColorBlack, kFillSolid);
+                    DrawSheetPolygon(
+                        canvas, {{xa, top}, {xa - e / 3.0f, top + e}, {xa + e / 3.0f, top + e}}, 3,
+                        penStyle, penWidth, kColorBlack, kColorBlack, kFillSolid);
                 }
                 break;
             case kLoadRisingTriangle:
-                DrawSheetPolygon(canvas, {{xa, y0}, {xb, top}, {xb, y0}}, 3, penStyle, penWidth, kColorBlack,
-                                 kColorBlack, kFillVerticalLines);
+                DrawSheetPolygon(canvas, {{xa, y0}, {xb, top}, {xb, y0}}, 3, penStyle, penWidth,
+                                 kColorBlack, kColorBlack, kFillVerticalLines);
                 break;
             case kLoadFallingTriangle:
-                DrawSheetPolygon(canvas, {{xa, y0}, {xa, top}, {xb, y0}}, 3, penStyle, penWidth, kColorBlack,
-                                 kColorBlack, kFillVerticalLines);
+                DrawSheetPolygon(canvas, {{xa, y0}, {xa, top}, {xb, y0}}, 3, penStyle, penWidth,
+                                 kColorBlack, kColorBlack, kFillVerticalLines);
                 break;
             case kLoadUniform:
-                DrawSheetPolygon(canvas, {{xa, y0}, {xa, top}, {xb, top}, {xb, y0}}, 4, penStyle, penWidth,
-                                 kColorBlack, kColorBlack, kFillVerticalLines);
+                DrawSheetPolygon(canvas, {{xa, y0}, {xa, top}, {xb, top}, {xb, y0}}, 4, penStyle,
+                                 penWidth, kColorBlack, kColorBlack, kFillVerticalLines);
                 break;
             case kLoadTrapezoid:
-                DrawSheetPolygon(canvas, {{xa, y0}, {xb, top}, {xc, top}, {xd, y0}}, 4, penStyle, penWidth,
-                                 kColorBlack, kColorBlack, kFillVerticalLines);
+                DrawSheetPolygon(canvas, {{xa, y0}, {xb, top}, {xc, top}, {xd, y0}}, 4, penStyle,
+                                 penWidth, kColorBlack, kColorBlack, kFillVerticalLines);
                 break;
             case kLoadTriangle:
-                DrawSheetPolygon(canvas, {{xa, y0}, {x0 + s * (L[0] + L[1] / 2.0f), top}, {xc, y0}}, 3, penStyle,
-                                 penWidth, kColorBlack, kColorBlack, kFillVerticalLines);
+                DrawSheetPolygon(canvas, {{xa, y0}, {x0 + s * (L[0] + L[1] / 2.0f), top}, {xc, y0}},
+                                 3, penStyle, penWidth, kColorBlack, kColorBlack,
+                                 kFillVerticalLines);
                 break;
             default:
                 break;
@@ -118,7 +129,9 @@ double LoadValueFactor(const ProjectSettings& settings) {
     return out ? kG : 1.0 / kG;
 }
 
-std::string LengthText(float value) { return FormatFixed(value, value < 10.0f ? 3 : 2); }
+std::string LengthText(float value) {
+    return FormatFixed(value, value < 10.0f ? 3 : 2);
+}
 
 std::string LoadTableHeader(bool outputSI) {
     std::string header = "No|荷  重";

@@ -12,7 +12,7 @@ namespace zel {
 
 // What the page furniture reads from the print settings.
 struct PrintSettings {
-    std::string HeadingText;         // header of page 1
+    std::string HeadingText;          // header of page 1
     std::int16_t PageNumberMode = 1;  // 1 none, 2 printed in the footer
     std::int16_t StartPageNumber = 1;
     std::string PrintFontName = "ＭＳ 明朝";
@@ -28,7 +28,8 @@ std::string PageNumberFooter(int printedPage);
 // and the load table. Measures the text cell into the layout first.
 void DrawBeamDiagram(PageCanvas& canvas, SheetLayout& layout, const BeamRecord& beam,
                      const ProjectSettings& settings, float x, float y);
-void DrawLoadDiagram(PageCanvas& canvas, const BeamRecord& beam, float x0, float y0, float length, float hmax);
+void DrawLoadDiagram(PageCanvas& canvas, const BeamRecord& beam, float x0, float y0, float length,
+                     float hmax);
 void DrawLoadTable(PageCanvas& canvas, const SheetLayout& layout, const BeamRecord& beam,
                    const ProjectSettings& settings, float x0, float y0);
 

@@ -11,6 +11,8 @@ std::string PdfBaseName(std::string_view dataPath) {
     return name.substr(0, dot);
 }
 
-std::string ProposedPdfName(std::string_view dataPath) { return "Zel_" + PdfBaseName(dataPath); }
+std::string ProposedPdfName(std::string_view dataPath) {
+    return "Zel_" + PdfBaseName(dataPath);
+}
 
 }  // namespace zel

@@ -20,7 +20,11 @@ std::string CutToWidth(std::string_view text, int width) {
     std::size_t i = 0;
     while (i < text.size()) {
         const unsigned char lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const std::size_t length = lead < 0x80    ? 1
+                                   : lead >= 0xF0 ? 4
+                                   : lead >= 0xE0 ? 3
+                                   : lead >= 0xC0 ? 2
+                                                  : 1;
         const std::string_view ch = text.substr(i, length);
         const int w = DisplayWidth(ch);
         if (used + w > width) break;
@@ -54,8 +58,9 @@ std::vector<ResultListEntry> BuildResultList(const Project& project, const BeamP
     std::vector<ResultListEntry> entries;
     for (const int slot : PrintedBeamSlots(project)) {
         const std::size_t i = static_cast<std::size_t>(slot - 1);
-        entries.push_back({slot, ResultListLine(project.beam(slot).memberName,
-                                                project.placement[i].anyPlacementFailed != 0, pages[i])});
+        entries.push_back(
+            {slot, ResultListLine(project.beam(slot).memberName,
+                                  project.placement[i].anyPlacementFailed != 0, pages[i])});
     }
     return entries;
 }

@@ -14,7 +14,9 @@ namespace {
 
 constexpr double kG = 9.80665;
 
-std::string Fixed3(double v) { return FormatFixed(v, 3); }
+std::string Fixed3(double v) {
+    return FormatFixed(v, 3);
+}
 
 // |M| 100 / (ft j): the tension area the column's moment asks for (cm2); "-----" when the
 // allowable stress or the lever arm is zero.
@@ -44,48 +46,71 @@ std::string LimitedValueText(double value, bool outputSI) {
 
 std::string SpanTypeNoteName(int spanType) {
     switch (spanType) {
-        case 0: return "単スパン";
-        case 1: return "２ｽﾊﾟﾝ(左)";
-        case 2: return "多ｽﾊﾟﾝ(左外)";
-        case 3: return "多スパン(内)";
-        case 4: return "ﾕｰｻﾞｰ設定";
-        case 5: return "２ｽﾊﾟﾝ(右)";
-        case 6: return "多ｽﾊﾟﾝ(右外)";
-        default: return "";
+        case 0:
+            return "単スパン";
+        case 1:
+            return "２ｽﾊﾟﾝ(左)";
+        case 2:
+            return "多ｽﾊﾟﾝ(左外)";
+        case 3:
+            return "多スパン(内)";
+        case 4:
+            return "ﾕｰｻﾞｰ設定";
+        case 5:
+            return "２ｽﾊﾟﾝ(右)";
+        case 6:
+            return "多ｽﾊﾟﾝ(右外)";
+        default:
+            return "";
     }
 }
 
 std::string AssemblyMethodName(int method) {
     switch (method) {
-        case 0: return "交互ﾌｯｸ先曲げ";
-        case 1: return "交互ﾌｯｸあと曲げ";
-        case 2: return "片隅ﾌｯｸ先曲げ";
-        case 3: return "片隅ﾌｯｸあと曲げ";
-        case 4: return "スポット溶接";
-        default: return "";
+        case 0:
+            return "交互ﾌｯｸ先曲げ";
+        case 1:
+            return "交互ﾌｯｸあと曲げ";
+        case 2:
+            return "片隅ﾌｯｸ先曲げ";
+        case 3:
+            return "片隅ﾌｯｸあと曲げ";
+        case 4:
+            return "スポット溶接";
+        default:
+            return "";
     }
 }
 
 std::string GradeName(int grade) {
     switch (grade) {
-        case 0: return "SD295";
-        case 1: return "SD345";
-        case 2: return "SR235";
-        case 3: return "SR295";
-        default: return "";
+        case 0:
+            return "SD295";
+        case 1:
+            return "SD345";
+        case 2:
+            return "SR235";
+        case 3:
+            return "SR295";
+        default:
+            return "";
     }
 }
 
 std::vector<std::string> SheetColumnHeadings(const BeamRecord& beam) {
     switch (ColumnCount(beam)) {
-        case 3: return {"左端", "中央", "右端"};
-        case 2: return {"端部", "中央"};
-        default: return {beam.supportType == 1 ? "固定端" : "全断面"};
+        case 3:
+            return {"左端", "中央", "右端"};
+        case 2:
+            return {"端部", "中央"};
+        default:
+            return {beam.supportType == 1 ? "固定端" : "全断面"};
     }
 }
 
 std::vector<SheetBodyRow> SheetBodyRows(const BeamRecord& beam, const CalcResult& result,
-                                        const PlacementFlags& flags, const ProjectSettings& settings) {
+                                        const PlacementFlags& flags,
+                                        const ProjectSettings& settings) {
     const bool si = settings.outputIsSI();
     const double g = si ? kG : 1.0;
     const std::string F = si ? "kN" : "t";
@@ -95,7 +120,9 @@ std::vector<SheetBodyRow> SheetBodyRows(const BeamRecord& beam, const CalcResult
     const DesignStresses& d = result.designStresses;
 
     std::vector<SheetBodyRow> rows(kSheetBodyRows);
-    auto caption = [&](int r, std::string text) { rows[static_cast<std::size_t>(r)].caption = std::move(text); };
+    auto caption = [&](int r, std::string text) {
+        rows[static_cast<std::size_t>(r)].caption = std::move(text);
+    };
     auto cell = [&](int r, int c, std::string text) {
         rows[static_cast<std::size_t>(r)].cells[static_cast<std::size_t>(c)] = std::move(text);
     };
@@ -151,14 +178,16 @@ std::vector<SheetBodyRow> SheetBodyRows(const BeamRecord& beam, const CalcResult
     caption(14, "   Ｍ (" + F + "･m)");
     caption(15, "   Ｑ (" + F + ")");
     caption(16, " 許容応力度");
-    spanning(16, "ft=" + FormatFixed(result.ft * 1000.0 * g, 0) + " fs=" + FormatFixed(result.fs * 1000.0 * g, 1) +
-                     " fa=" + FormatFixed(result.fa * 1000.0 * g, 1) + " wft=" +
-                     FormatFixed(result.wft * 1000.0 * g, 0) + "(" + f + "/cm2)");
+    spanning(16, "ft=" + FormatFixed(result.ft * 1000.0 * g, 0) +
+                     " fs=" + FormatFixed(result.fs * 1000.0 * g, 1) +
+                     " fa=" + FormatFixed(result.fa * 1000.0 * g, 1) +
+                     " wft=" + FormatFixed(result.wft * 1000.0 * g, 0) + "(" + f + "/cm2)");
     caption(17, " at=M/(ft･j)");
     caption(19, " 必要at (cm2)");
     caption(20, " 必要ψ (cm)");
     caption(22, " 設 計 配 筋");
-    spanning(22, " 主筋:" + GradeName(beam.mainBarGrade) + "  ｽﾀｰﾗｯﾌﾟ:" + GradeName(beam.stirrupGrade) +
+    spanning(22, " 主筋:" + GradeName(beam.mainBarGrade) +
+                     "  ｽﾀｰﾗｯﾌﾟ:" + GradeName(beam.stirrupGrade) +
                      "  複筋比=" + FormatFixed(beam.compressionBarRatio, 2));
     caption(23, "   主筋上端");
     caption(24, "       下端");
@@ -232,7 +261,8 @@ void DrawSheetBody(PageCanvas& canvas, const BeamRecord& beam, const CalcResult&
     canvas.SetTableFramePen("0.6mm");
     canvas.AddTable(kSheetBodyFormat, "", body);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        if (rows[static_cast<std::size_t>(r)].spansColumns) canvas.SetTableCell(kCellSpan, r + 1, 1, r + 1, 1, 3);
+        if (rows[static_cast<std::size_t>(r)].spansColumns)
+            canvas.SetTableCell(kCellSpan, r + 1, 1, r + 1, 1, 3);
     }
     canvas.SetTableCell(kCellAlign, kSheetBodyRows, 1, kSheetBodyRows, 1, kAlignLeftMiddle);
     canvas.EndTable();

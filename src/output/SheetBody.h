@@ -28,7 +28,8 @@ struct SheetBodyRow {
 
 // Everything the body shows for a beam, as text. `result` must be the beam's calculation.
 std::vector<SheetBodyRow> SheetBodyRows(const BeamRecord& beam, const CalcResult& result,
-                                        const PlacementFlags& flags, const ProjectSettings& settings);
+                                        const PlacementFlags& flags,
+                                        const ProjectSettings& settings);
 
 // Draws the body table at the left margin, its top y cm below the top of the printable area.
 void DrawSheetBody(PageCanvas& canvas, const BeamRecord& beam, const CalcResult& result,

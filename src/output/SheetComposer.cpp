@@ -11,7 +11,8 @@ PrintSettings PrintSettingsOf(const Project& project) {
     print.HeadingText = project.settings.sheetTitle;
     print.PageNumberMode = project.settings.pageNumberMode;
     print.StartPageNumber = project.settings.firstPageNumber;
-    print.PrintFontName = project.font.fontName.empty() ? std::string(kMinchoFontName) : project.font.fontName;
+    print.PrintFontName =
+        project.font.fontName.empty() ? std::string(kMinchoFontName) : project.font.fontName;
     print.PrintFontSize = 10;
     return print;
 }
@@ -22,7 +23,8 @@ void SetUpSheetPage(PageCanvas& canvas, SheetLayout& layout, const PrintSettings
     canvas.SetMarginRight("2.0cm");
     canvas.SetMarginBottom("2.5cm");
     layout.PrintFontSize = 10;
-    layout.PrintFontName = print.PrintFontName.empty() ? std::string(kMinchoFontName) : print.PrintFontName;
+    layout.PrintFontName =
+        print.PrintFontName.empty() ? std::string(kMinchoFontName) : print.PrintFontName;
     canvas.SetFontName(layout.PrintFontName);
     canvas.SetFontSize(layout.PrintFontSize);
     canvas.SetPaperSize(kPaperA4);
@@ -48,9 +50,10 @@ void DrawBeamSheet(PageCanvas& canvas, Project& project, int slot, float y, Shee
     pages[static_cast<std::size_t>(slot - 1)] = canvas.PageCount();
 }
 
-int BuildSheetDocument(PageCanvas& canvas, Project& project, const PrintSettings& print, SheetLayout& layout,
-                       BeamPageTable& pages, const SheetProgress& progress) {
-    canvas.SetPageStartHandler([print](PageCanvas& c, int page) { SetPageHeaderFooter(c, print, page); });
+int BuildSheetDocument(PageCanvas& canvas, Project& project, const PrintSettings& print,
+                       SheetLayout& layout, BeamPageTable& pages, const SheetProgress& progress) {
+    canvas.SetPageStartHandler(
+        [print](PageCanvas& c, int page) { SetPageHeaderFooter(c, print, page); });
     canvas.StartDoc();
     const std::vector<int> slots = PrintedBeamSlots(project);
     int n = 0;

@@ -28,8 +28,9 @@ using SheetProgress = std::function<void(int placed, int total)>;
 
 // Composes every printed beam (calculating each just before it is drawn) and returns the page
 // count. The canvas must have been set up with SetUpSheetPage.
-int BuildSheetDocument(PageCanvas& canvas, Project& project, const PrintSettings& print, SheetLayout& layout,
-                       BeamPageTable& pages, const SheetProgress& progress = {});
+int BuildSheetDocument(PageCanvas& canvas, Project& project, const PrintSettings& print,
+                       SheetLayout& layout, BeamPageTable& pages,
+                       const SheetProgress& progress = {});
 
 // One beam at the top y (cm) of its half page: body, diagram, loads; records its page.
 void DrawBeamSheet(PageCanvas& canvas, Project& project, int slot, float y, SheetLayout& layout,

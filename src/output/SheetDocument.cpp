@@ -22,8 +22,10 @@ constexpr PaperDimensions kPapers[] = {
 };
 
 std::string_view Trim(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -108,8 +110,10 @@ void WrapLine(std::string_view line, std::int32_t width, const SheetFontMetrics&
             if (blank > 0) {
                 if (inWord) {
                     if (firstBreak == 0) firstBreak = i;
-                    if (metrics.TextWidth(font, line.substr(0, i)) <= width) best = i;
-                    else break;
+                    if (metrics.TextWidth(font, line.substr(0, i)) <= width)
+                        best = i;
+                    else
+                        break;
                 }
                 inWord = false;
                 i += blank;
@@ -135,8 +139,8 @@ std::int32_t MeasureToTwips(std::string_view measure) {
     measure = Trim(measure);
     std::size_t numberEnd = 0;
     while (numberEnd < measure.size() &&
-           (std::isdigit(static_cast<unsigned char>(measure[numberEnd])) || measure[numberEnd] == '.' ||
-            measure[numberEnd] == '-' || measure[numberEnd] == '+')) {
+           (std::isdigit(static_cast<unsigned char>(measure[numberEnd])) ||
+            measure[numberEnd] == '.' || measure[numberEnd] == '-' || measure[numberEnd] == '+')) {
         ++numberEnd;
     }
     if (numberEnd == 0) return -1;
@@ -251,14 +255,20 @@ void SheetDocument::StartDoc() {
     BeginPage();
 }
 
-void SheetDocument::NewPage() { BeginPage(); }
+void SheetDocument::NewPage() {
+    BeginPage();
+}
 
 void SheetDocument::SetPageStartHandler(std::function<void(PageCanvas&, int)> handler) {
     pageStart_ = std::move(handler);
 }
 
-void SheetDocument::SetHeader(std::string_view text) { CurrentPage().header = text; }
-void SheetDocument::SetFooter(std::string_view text) { CurrentPage().footer = text; }
+void SheetDocument::SetHeader(std::string_view text) {
+    CurrentPage().header = text;
+}
+void SheetDocument::SetFooter(std::string_view text) {
+    CurrentPage().footer = text;
+}
 
 void SheetDocument::SetHeaderFont(std::string_view name, std::int16_t points) {
     headerFont_ = SheetFont{std::string(name), points, false};
@@ -298,10 +308,13 @@ void SheetDocument::SetMeasure(std::string_view text) {
     const std::vector<std::string> lines = CellLines(text);
     for (const std::string& line : lines) width = std::max(width, metrics_.TextWidth(font_, line));
     textWid_ = width;
-    textHei_ = metrics_.LineHeight(font_) * static_cast<std::int32_t>(std::max<std::size_t>(1, lines.size()));
+    textHei_ = metrics_.LineHeight(font_) *
+               static_cast<std::int32_t>(std::max<std::size_t>(1, lines.size()));
 }
 
-void SheetDocument::StartTable() { table_ = std::make_shared<PendingTable>(); }
+void SheetDocument::StartTable() {
+    table_ = std::make_shared<PendingTable>();
+}
 
 void SheetDocument::SetTableSpacing(std::int16_t horizontal, std::int16_t vertical) {
     if (!table_) StartTable();
@@ -309,7 +322,8 @@ void SheetDocument::SetTableSpacing(std::int16_t horizontal, std::int16_t vertic
     table_->verticalSpacing = std::max<std::int16_t>(0, vertical);
 }
 
-void SheetDocument::SetTableInnerPens(std::int16_t rows, std::int16_t columns, std::int16_t header) {
+void SheetDocument::SetTableInnerPens(std::int16_t rows, std::int16_t columns,
+                                      std::int16_t header) {
     if (!table_) StartTable();
     table_->rowPen = rows;
     table_->columnPen = columns;
@@ -363,8 +377,9 @@ void SheetDocument::EndTable() {
         column = Trim(column);
         while (!column.empty() && column.front() == '+') column.remove_prefix(1);
         std::int16_t align = kAlignLeftMiddle;
-        if (!column.empty() && (column.front() == '<' || column.front() == '^' || column.front() == '>')) {
-            align = column.front() == '^' ? kAlignCentreMiddle
+        if (!column.empty() &&
+            (column.front() == '<' || column.front() == '^' || column.front() == '>')) {
+            align = column.front() == '^'   ? kAlignCentreMiddle
                     : column.front() == '>' ? kAlignRightMiddle
                                             : kAlignLeftMiddle;
             column.remove_prefix(1);
@@ -388,7 +403,8 @@ void SheetDocument::EndTable() {
     // Row 0 is the header row whether or not a header is given, so that cell settings count
     // body rows from 1 either way.
     std::string_view header = pending.header;
-    while (!header.empty() && (header.back() == ';' || header.back() == '\n')) header.remove_suffix(1);
+    while (!header.empty() && (header.back() == ';' || header.back() == '\n'))
+        header.remove_suffix(1);
     table.hasHeader = !header.empty();
     std::vector<std::string> headerTexts;
     if (table.hasHeader) {
@@ -398,7 +414,8 @@ void SheetDocument::EndTable() {
     for (const auto& texts : pending.body) table.rows.push_back(makeRow(texts));
 
     for (const auto& s : pending.settings) {
-        for (int r = std::max(0, s.row1); r <= s.row2 && r < static_cast<int>(table.rows.size()); ++r) {
+        for (int r = std::max(0, s.row1); r <= s.row2 && r < static_cast<int>(table.rows.size());
+             ++r) {
             for (int c = std::max(0, s.col1); c <= s.col2 && c < static_cast<int>(columns); ++c) {
                 SheetTableCell& cell = table.rows[r][c];
                 if (s.setting == kCellAlign && s.value >= 0 && s.value <= kAlignRightMiddle) {
@@ -463,7 +480,8 @@ void SheetDocument::EndTable() {
         }
     }
 
-    table.x = tableAlign_ == kTableAlignRight ? PageWidth() - marginRight_ - table.Width() : marginLeft_;
+    table.x =
+        tableAlign_ == kTableAlignRight ? PageWidth() - marginRight_ - table.Width() : marginLeft_;
     table.y = currentY_;
     currentY_ = table.y + table.Height();
     CurrentPage().items.emplace_back(std::move(table));

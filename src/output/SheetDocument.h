@@ -82,7 +82,7 @@ struct SheetTable {
     std::int16_t horizontalSpacing = 0;  // blank beside the text
     std::int16_t verticalSpacing = 0;    // blank above and below the lines, each
     std::int16_t rowPen = 0, columnPen = 0, headerPen = 0;  // inner line widths
-    std::int32_t framePen = 0;                               // outer frame width
+    std::int32_t framePen = 0;                              // outer frame width
 
     std::int32_t Width() const;
     std::int32_t Height() const;
@@ -99,7 +99,7 @@ struct SheetPage {
 };
 
 class SheetDocument final : public PageCanvas {
-public:
+  public:
     // The metrics must outlive the document.
     explicit SheetDocument(const SheetFontMetrics& metrics);
 
@@ -174,7 +174,7 @@ public:
                       std::int32_t value) override;
     void EndTable() override;
 
-private:
+  private:
     struct PendingTable;
     SheetPage& CurrentPage();
     void BeginPage();

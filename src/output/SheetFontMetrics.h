@@ -16,7 +16,7 @@ struct SheetFont {
 };
 
 class SheetFontMetrics {
-public:
+  public:
     virtual ~SheetFontMetrics() = default;
     // Advance width of a one-line text.
     virtual std::int32_t TextWidth(const SheetFont& font, std::string_view text) const = 0;
@@ -27,7 +27,7 @@ public:
 // Every half-width character is half an em wide, a full-width one a whole em; a line is one em
 // high (1 point = 20 twips). This is how the fixed-pitch Japanese sheet fonts behave.
 class FixedFontMetrics final : public SheetFontMetrics {
-public:
+  public:
     std::int32_t TextWidth(const SheetFont& font, std::string_view text) const override;
     std::int32_t LineHeight(const SheetFont& font) const override;
 };

@@ -6,8 +6,8 @@
 
 namespace zel {
 
-void DrawSheetLine(PageCanvas& canvas, float x1, float y1, float x2, float y2, std::int16_t penStyle,
-                   std::int16_t penWidth, std::uint32_t penColor) {
+void DrawSheetLine(PageCanvas& canvas, float x1, float y1, float x2, float y2,
+                   std::int16_t penStyle, std::int16_t penWidth, std::uint32_t penColor) {
     const std::int32_t ax = CmToTwips(x1) + canvas.MarginLeft();
     const std::int32_t ay = CmToTwips(y1) + canvas.MarginTop();
     const std::int32_t bx = CmToTwips(x2) + canvas.MarginLeft();
@@ -24,7 +24,8 @@ void DrawSheetLine(PageCanvas& canvas, float x1, float y1, float x2, float y2, s
     canvas.SetPenStyle(oldStyle);
 }
 
-std::string SheetPolygonText(const PageCanvas& canvas, const std::vector<SheetPoint>& points, int count) {
+std::string SheetPolygonText(const PageCanvas& canvas, const std::vector<SheetPoint>& points,
+                             int count) {
     const int n = std::clamp(count, 0, static_cast<int>(points.size()));
     std::string text;
     for (int i = 0; i < n; ++i) {
@@ -59,18 +60,31 @@ void DrawSheetPolygon(PageCanvas& canvas, const std::vector<SheetPoint>& points,
     canvas.SetBrushColor(oldBrushColor);
 }
 
-void BeginSheetPage(PageCanvas& canvas) { canvas.NewPage(); }
+void BeginSheetPage(PageCanvas& canvas) {
+    canvas.NewPage();
+}
 
 std::int16_t PaperSizeForCode(std::int16_t paperCode) {
     switch (paperCode) {
-        case 0: case 1: case 12: case 13: return kPaperUser;
-        case 2: return kPaperA2;
-        case 3: return kPaperA3;
-        case 4: return kPaperA4;
-        case 5: return kPaperA5;
-        case 14: return kPaperB4;
-        case 15: return kPaperB5;
-        default: return kPaperNone;
+        case 0:
+        case 1:
+        case 12:
+        case 13:
+            return kPaperUser;
+        case 2:
+            return kPaperA2;
+        case 3:
+            return kPaperA3;
+        case 4:
+            return kPaperA4;
+        case 5:
+            return kPaperA5;
+        case 14:
+            return kPaperB4;
+        case 15:
+            return kPaperB5;
+        default:
+            return kPaperNone;
     }
 }
 
@@ -80,7 +94,8 @@ namespace {
 void PrintableArea(const PageCanvas& canvas, bool halfWidth, float& width, float& height) {
     const float pageWidth = halfWidth ? static_cast<float>(canvas.PageWidth()) / 2.0f
                                       : static_cast<float>(canvas.PageWidth());
-    width = pageWidth / 567.0f - static_cast<float>(canvas.MarginLeft() + canvas.MarginRight()) / 567.0f;
+    width = pageWidth / 567.0f -
+            static_cast<float>(canvas.MarginLeft() + canvas.MarginRight()) / 567.0f;
     height = static_cast<float>(canvas.PageHeight()) / 567.0f -
              static_cast<float>(canvas.MarginTop() + canvas.MarginBottom()) / 567.0f;
 }

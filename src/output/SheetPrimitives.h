@@ -31,8 +31,8 @@ enum FillCode : std::int16_t {
 // One polygon point (cm).
 using SheetPoint = std::array<float, 2>;
 
-void DrawSheetLine(PageCanvas& canvas, float x1, float y1, float x2, float y2, std::int16_t penStyle,
-                   std::int16_t penWidth, std::uint32_t penColor);
+void DrawSheetLine(PageCanvas& canvas, float x1, float y1, float x2, float y2,
+                   std::int16_t penStyle, std::int16_t penWidth, std::uint32_t penColor);
 
 // Outlines points[0 .. count-1] (count is clamped to the list) and fills as the fill code says.
 // Leaves pen style and width, brush style and colour as found; the pen colour stays at penColor.
@@ -41,7 +41,8 @@ void DrawSheetPolygon(PageCanvas& canvas, const std::vector<SheetPoint>& points,
                       std::uint32_t brushColor, std::int16_t fillCode);
 
 // The coordinate text DrawSheetPolygon hands to the canvas: "x y " per point, in twips.
-std::string SheetPolygonText(const PageCanvas& canvas, const std::vector<SheetPoint>& points, int count);
+std::string SheetPolygonText(const PageCanvas& canvas, const std::vector<SheetPoint>& points,
+                             int count);
 
 void BeginSheetPage(PageCanvas& canvas);
 

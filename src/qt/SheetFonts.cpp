@@ -25,12 +25,14 @@ constexpr const char* kFontFiles[] = {
 
 QString SheetFontFamily(const std::string& sheetFontName) {
     const QString name = QString::fromStdString(sheetFontName);
-    const bool proportional = name.contains(QStringLiteral("Ｐ")) || name.contains(QStringLiteral("P"));
-    if (name.contains(QStringLiteral("ゴシック")) || name.contains(QStringLiteral("Gothic"),
-                                                                    Qt::CaseInsensitive)) {
+    const bool proportional =
+        name.contains(QStringLiteral("Ｐ")) || name.contains(QStringLiteral("P"));
+    if (name.contains(QStringLiteral("ゴシック")) ||
+        name.contains(QStringLiteral("Gothic"), Qt::CaseInsensitive)) {
         return proportional ? QStringLiteral("IPAPGothic") : QString::fromLatin1(kGothicFamily);
     }
-    if (name.contains(QStringLiteral("明朝")) || name.contains(QStringLiteral("Mincho"), Qt::CaseInsensitive)) {
+    if (name.contains(QStringLiteral("明朝")) ||
+        name.contains(QStringLiteral("Mincho"), Qt::CaseInsensitive)) {
         return proportional ? QStringLiteral("IPAPMincho") : QString::fromLatin1(kMinchoFamily);
     }
     return QString::fromLatin1(kMinchoFamily);
@@ -43,7 +45,8 @@ bool EnsureSheetFontsLoaded() {
             families.contains(QString::fromLatin1(kGothicFamily))) {
             return true;
         }
-        for (const char* file : kFontFiles) QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        for (const char* file : kFontFiles)
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
         const QStringList after = QFontDatabase::families();
         return after.contains(QString::fromLatin1(kMinchoFamily)) &&
                after.contains(QString::fromLatin1(kGothicFamily));
@@ -69,7 +72,8 @@ const QFontMetricsF& QtSheetFontMetrics::MetricsOf(const SheetFont& font) const 
     auto key = std::make_tuple(font.name, static_cast<int>(font.points), font.bold);
     auto it = cache_.find(key);
     if (it == cache_.end()) {
-        it = cache_.emplace(std::move(key), std::make_unique<QFontMetricsF>(SheetQFont(font))).first;
+        it =
+            cache_.emplace(std::move(key), std::make_unique<QFontMetricsF>(SheetQFont(font))).first;
     }
     return *it->second;
 }

@@ -29,13 +29,13 @@ QFont SheetQFont(const SheetFont& font);
 // Real font metrics, in twips, for composing the sheet with the fonts it is painted in; a line
 // is one em high.
 class QtSheetFontMetrics final : public SheetFontMetrics {
-public:
+  public:
     QtSheetFontMetrics();
     ~QtSheetFontMetrics() override;
     std::int32_t TextWidth(const SheetFont& font, std::string_view text) const override;
     std::int32_t LineHeight(const SheetFont& font) const override;
 
-private:
+  private:
     const QFontMetricsF& MetricsOf(const SheetFont& font) const;
     mutable std::map<std::tuple<std::string, int, bool>, std::unique_ptr<QFontMetricsF>> cache_;
 };

@@ -19,16 +19,25 @@ constexpr int kPdfResolution = 1200;
 
 QPageSize PageSizeOf(const SheetDocument& document) {
     switch (document.PaperSize()) {
-        case kPaperA4: return QPageSize(QPageSize::A4);
-        case kPaperA3: return QPageSize(QPageSize::A3);
-        case kPaperA5: return QPageSize(QPageSize::A5);
-        case kPaperA2: return QPageSize(QPageSize::A2);
-        case kPaperB4: return QPageSize(QPageSize::B4);
-        case kPaperB5: return QPageSize(QPageSize::B5);
-        default: break;
+        case kPaperA4:
+            return QPageSize(QPageSize::A4);
+        case kPaperA3:
+            return QPageSize(QPageSize::A3);
+        case kPaperA5:
+            return QPageSize(QPageSize::A5);
+        case kPaperA2:
+            return QPageSize(QPageSize::A2);
+        case kPaperB4:
+            return QPageSize(QPageSize::B4);
+        case kPaperB5:
+            return QPageSize(QPageSize::B5);
+        default:
+            break;
     }
-    const double w = (document.Orientation() == 1 ? document.PageHeight() : document.PageWidth()) / 1440.0;
-    const double h = (document.Orientation() == 1 ? document.PageWidth() : document.PageHeight()) / 1440.0;
+    const double w =
+        (document.Orientation() == 1 ? document.PageHeight() : document.PageWidth()) / 1440.0;
+    const double h =
+        (document.Orientation() == 1 ? document.PageWidth() : document.PageHeight()) / 1440.0;
     return QPageSize(QSizeF(w, h), QPageSize::Inch);
 }
 
@@ -38,8 +47,8 @@ void SetError(std::string* error, const std::string& message) {
 
 }  // namespace
 
-bool WriteSheetPdf(const SheetDocument& document, const std::string& path, int firstPage, int lastPage,
-                   const SheetPdfInfo& info, std::string* error) {
+bool WriteSheetPdf(const SheetDocument& document, const std::string& path, int firstPage,
+                   int lastPage, const SheetPdfInfo& info, std::string* error) {
     const int first = std::max(1, firstPage);
     const int last = std::min(document.PageCount(), lastPage);
     if (first > last) {
@@ -60,10 +69,10 @@ bool WriteSheetPdf(const SheetDocument& document, const std::string& path, int f
         writer.setResolution(kPdfResolution);
         writer.setTitle(QString::fromStdString(info.title));
         writer.setCreator(QString::fromStdString(info.creator));
-        writer.setPageLayout(QPageLayout(PageSizeOf(document),
-                                         document.Orientation() == 1 ? QPageLayout::Landscape
-                                                                     : QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0)));
+        writer.setPageLayout(QPageLayout(
+            PageSizeOf(document),
+            document.Orientation() == 1 ? QPageLayout::Landscape : QPageLayout::Portrait,
+            QMarginsF(0, 0, 0, 0)));
         QPainter painter;
         if (!painter.begin(&writer)) {
             file.cancelWriting();
@@ -84,8 +93,8 @@ bool WriteSheetPdf(const SheetDocument& document, const std::string& path, int f
     return true;
 }
 
-bool WriteSheetPng(const SheetDocument& document, int page, const std::string& path, int dotsPerInch,
-                   std::string* error) {
+bool WriteSheetPng(const SheetDocument& document, int page, const std::string& path,
+                   int dotsPerInch, std::string* error) {
     if (page < 1 || page > document.PageCount()) {
         SetError(error, "no page " + std::to_string(page));
         return false;

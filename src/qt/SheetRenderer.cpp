@@ -23,12 +23,23 @@ QColor ColorOf(std::uint32_t bgr) {
 QPen PenOf(const SheetPen& pen) {
     Qt::PenStyle style = Qt::SolidLine;
     switch (pen.style) {
-        case kPenDash: style = Qt::DashLine; break;
-        case kPenDot: style = Qt::DotLine; break;
-        case kPenDashDot: style = Qt::DashDotLine; break;
-        case kPenDashDotDot: style = Qt::DashDotDotLine; break;
-        case kPenInvisible: style = Qt::NoPen; break;
-        default: break;
+        case kPenDash:
+            style = Qt::DashLine;
+            break;
+        case kPenDot:
+            style = Qt::DotLine;
+            break;
+        case kPenDashDot:
+            style = Qt::DashDotLine;
+            break;
+        case kPenDashDotDot:
+            style = Qt::DashDotDotLine;
+            break;
+        case kPenInvisible:
+            style = Qt::NoPen;
+            break;
+        default:
+            break;
     }
     QPen qpen(ColorOf(pen.color));
     qpen.setStyle(style);
@@ -42,7 +53,8 @@ QPen PenOf(const SheetPen& pen) {
     return qpen;
 }
 
-void DrawHatch(QPainter& painter, const QPainterPath& area, std::int16_t style, const QColor& color) {
+void DrawHatch(QPainter& painter, const QPainterPath& area, std::int16_t style,
+               const QColor& color) {
     const QRectF box = area.boundingRect();
     painter.save();
     painter.setClipPath(area, Qt::IntersectClip);
@@ -54,11 +66,13 @@ void DrawHatch(QPainter& painter, const QPainterPath& area, std::int16_t style, 
     const bool upward = style == kBrushUpwardDiagonal || style == kBrushDiagonalCross;
     const bool downward = style == kBrushDownwardDiagonal || style == kBrushDiagonalCross;
     if (horizontal) {
-        for (double y = std::floor(box.top() / kHatchSpacing) * kHatchSpacing; y <= box.bottom(); y += kHatchSpacing)
+        for (double y = std::floor(box.top() / kHatchSpacing) * kHatchSpacing; y <= box.bottom();
+             y += kHatchSpacing)
             painter.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
     }
     if (vertical) {
-        for (double x = std::floor(box.left() / kHatchSpacing) * kHatchSpacing; x <= box.right(); x += kHatchSpacing)
+        for (double x = std::floor(box.left() / kHatchSpacing) * kHatchSpacing; x <= box.right();
+             x += kHatchSpacing)
             painter.drawLine(QPointF(x, box.top()), QPointF(x, box.bottom()));
     }
     const double step = kHatchSpacing * std::sqrt(2.0);
@@ -95,7 +109,8 @@ void PaintPolygon(QPainter& painter, const SheetPolygon& polygon) {
 }
 
 void PaintText(QPainter& painter, const QFont& font, double left, double width, double top,
-               double lineHeight, const SheetTableCell& cell, int horizontal, std::int16_t spacing) {
+               double lineHeight, const SheetTableCell& cell, int horizontal,
+               std::int16_t spacing) {
     const QFontMetricsF metrics(font);
     painter.setFont(font);
     const std::vector<std::string>& lines = cell.lines;
@@ -108,7 +123,9 @@ void PaintText(QPainter& painter, const QFont& font, double left, double width, 
         if (horizontal == 2) x = left + width - spacing - textWidth;
         // Baseline: the font's ascent below the top of its line, the line box centred.
         const double lineTop = top + static_cast<double>(i) * lineHeight;
-        const double baseline = lineTop + (lineHeight - (metrics.ascent() + metrics.descent())) / 2.0 + metrics.ascent();
+        const double baseline = lineTop +
+                                (lineHeight - (metrics.ascent() + metrics.descent())) / 2.0 +
+                                metrics.ascent();
         if (scale < 1.0) {
             painter.save();
             painter.translate(x, baseline);
@@ -135,23 +152,27 @@ void PaintTable(QPainter& painter, const SheetTable& table) {
         for (std::size_t c = 0; c < table.rows[r].size(); ++c) {
             const SheetTableCell& cell = table.rows[r][c];
             if (cell.covered || cell.lines.empty()) continue;
-            const std::size_t last = std::min(columnX.size() - 1, c + static_cast<std::size_t>(cell.span));
+            const std::size_t last =
+                std::min(columnX.size() - 1, c + static_cast<std::size_t>(cell.span));
             const double left = columnX[c];
             const double width = columnX[last] - left;
-            const int horizontal = (cell.align == kAlignCentreTop || cell.align == kAlignCentreMiddle ||
-                                    cell.align == kAlignCentreBottom)
-                                       ? 1
-                                   : (cell.align == kAlignRightTop || cell.align == kAlignRightMiddle ||
-                                      cell.align == kAlignRightBottom)
-                                       ? 2
-                                       : 0;
+            const int horizontal =
+                (cell.align == kAlignCentreTop || cell.align == kAlignCentreMiddle ||
+                 cell.align == kAlignCentreBottom)
+                    ? 1
+                : (cell.align == kAlignRightTop || cell.align == kAlignRightMiddle ||
+                   cell.align == kAlignRightBottom)
+                    ? 2
+                    : 0;
             const double block = static_cast<double>(cell.lines.size()) * table.lineHeight;
             double top = rowTop + (height - block) / 2.0;
-            if (cell.align <= kAlignCentreTop) top = rowTop + table.verticalSpacing;
-            else if (cell.align <= kAlignCentreBottom) top = rowTop + height - table.verticalSpacing - block;
+            if (cell.align <= kAlignCentreTop)
+                top = rowTop + table.verticalSpacing;
+            else if (cell.align <= kAlignCentreBottom)
+                top = rowTop + height - table.verticalSpacing - block;
             painter.setPen(QPen(Qt::black));
-            PaintText(painter, cell.bold ? bold : font, left, width, top, table.lineHeight, cell, horizontal,
-                      table.horizontalSpacing);
+            PaintText(painter, cell.bold ? bold : font, left, width, top, table.lineHeight, cell,
+                      horizontal, table.horizontalSpacing);
         }
         rowTop += height;
     }
@@ -207,8 +228,9 @@ void PaintHeaderFooter(QPainter& painter, const SheetDocument& doc, const std::s
     const double left = doc.MarginLeft();
     const double right = doc.PageWidth() - doc.MarginRight();
     // The header sits just above the printable area, the footer just below it.
-    const double baseline = header ? doc.MarginTop() - 170.0 - metrics.descent()
-                                   : doc.PageHeight() - doc.MarginBottom() + 300.0 + metrics.ascent();
+    const double baseline = header
+                                ? doc.MarginTop() - 170.0 - metrics.descent()
+                                : doc.PageHeight() - doc.MarginBottom() + 300.0 + metrics.ascent();
     for (int i = 0; i < parts.size() && i < 3; ++i) {
         if (parts[i].isEmpty()) continue;
         const double w = metrics.horizontalAdvance(parts[i]);

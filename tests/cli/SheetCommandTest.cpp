@@ -37,11 +37,12 @@ ShellRun Zel(const std::string& arguments) {
 const std::string kFloor = std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel";
 
 class SheetCommand : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("zel_sheet_cli_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir =
+            fs::temp_directory_path() /
+            ("zel_sheet_cli_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir);
     }
     void TearDown() override { fs::remove_all(dir); }
@@ -56,7 +57,8 @@ TEST_F(SheetCommand, SampleFloorBecomesAPdfWithNamesJudgementsPagesAndEmbeddedFo
     EXPECT_NE(run.out.find("6 page(s)"), std::string::npos) << run.out;
 
     const std::string text = Shell("pdftotext -layout '" + pdf.string() + "' -").out;
-    for (const char* name : {"2G1 (X1通り)", "2G6 (吹抜け梁)", "2CG1 (片持梁)", "2B4 (間仕切受け)"}) {
+    for (const char* name :
+         {"2G1 (X1通り)", "2G6 (吹抜け梁)", "2CG1 (片持梁)", "2B4 (間仕切受け)"}) {
         EXPECT_NE(text.find(name), std::string::npos) << name;
     }
     EXPECT_EQ(text.find("2G7 (検討保留)"), std::string::npos);  // skipped beam
@@ -80,7 +82,8 @@ TEST_F(SheetCommand, SampleFloorBecomesAPdfWithNamesJudgementsPagesAndEmbeddedFo
 TEST_F(SheetCommand, DefaultNamePageRangeAndPngPages) {
     const fs::path copy = dir / "梁A.Zel";
     fs::copy_file(kFloor, copy);
-    ShellRun run = Zel("sheet -q '" + copy.string() + "' --pages 2-3 --png '" + dir.string() + "' --dpi 40");
+    ShellRun run =
+        Zel("sheet -q '" + copy.string() + "' --pages 2-3 --png '" + dir.string() + "' --dpi 40");
     if (run.exitCode == 3) GTEST_SKIP() << "zel was built without Qt";
     ASSERT_EQ(run.exitCode, 0) << run.out;
     const fs::path pdf = dir / "Zel_梁A.pdf";

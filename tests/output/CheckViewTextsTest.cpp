@@ -16,7 +16,8 @@ BeamRecord Beam(int sections, const char* bar = "D22") {
     return b;
 }
 
-CalcResult Result(std::array<int, 3> top, std::array<int, 3> bottom, std::array<int, 3> pitch, int perLayer = 5) {
+CalcResult Result(std::array<int, 3> top, std::array<int, 3> bottom, std::array<int, 3> pitch,
+                  int perLayer = 5) {
     CalcResult r;
     for (int s = 0; s < 3; ++s) {
         r.sections[s].topBars = static_cast<std::int16_t>(top[s]);
@@ -31,7 +32,8 @@ CalcResult Result(std::array<int, 3> top, std::array<int, 3> bottom, std::array<
 TEST(CheckViewTexts, ColumnsCombineTheSectionsTheyStandFor) {
     PlacementFlags flags;
     // Two sections: the end column takes the larger count of the two ends, the centre its own.
-    const CheckViewTexts two = BuildCheckViewTexts(Beam(2), Result({5, 2, 3}, {2, 4, 2}, {200, 200, 200}), flags);
+    const CheckViewTexts two =
+        BuildCheckViewTexts(Beam(2), Result({5, 2, 3}, {2, 4, 2}, {200, 200, 200}), flags);
     ASSERT_EQ(two.columns.size(), 2u);
     EXPECT_EQ(two.caption, "[ G1 ] の断面チェック");
     EXPECT_EQ(two.columns[0].heading, "端  部");
@@ -42,7 +44,8 @@ TEST(CheckViewTexts, ColumnsCombineTheSectionsTheyStandFor) {
 
     // One section: the smallest pitch of all three, and the largest flag.
     flags.placementFailed = {0, 0, 1};
-    const CheckViewTexts one = BuildCheckViewTexts(Beam(1), Result({3, 2, 3}, {2, 4, 2}, {200, 250, 150}), flags);
+    const CheckViewTexts one =
+        BuildCheckViewTexts(Beam(1), Result({3, 2, 3}, {2, 4, 2}, {200, 250, 150}), flags);
     ASSERT_EQ(one.columns.size(), 1u);
     EXPECT_EQ(one.columns[0].heading, "全断面");
     EXPECT_EQ(one.columns[0].stirrups, "2-D10@150");
@@ -52,7 +55,8 @@ TEST(CheckViewTexts, ColumnsCombineTheSectionsTheyStandFor) {
 
     // Three sections: each its own.
     flags = {};
-    const CheckViewTexts three = BuildCheckViewTexts(Beam(3), Result({3, 2, 4}, {2, 4, 2}, {200, 250, 150}), flags);
+    const CheckViewTexts three =
+        BuildCheckViewTexts(Beam(3), Result({3, 2, 4}, {2, 4, 2}, {200, 250, 150}), flags);
     ASSERT_EQ(three.columns.size(), 3u);
     EXPECT_EQ(three.columns[2].heading, "右  端");
     EXPECT_EQ(three.columns[2].topBars, "4-D22");
@@ -61,7 +65,9 @@ TEST(CheckViewTexts, ColumnsCombineTheSectionsTheyStandFor) {
 
     BeamRecord cantilever = Beam(1);
     cantilever.supportType = 1;
-    EXPECT_EQ(BuildCheckViewTexts(cantilever, Result({3, 2, 3}, {2, 2, 2}, {200, 200, 200}), flags).columns[0].heading,
+    EXPECT_EQ(BuildCheckViewTexts(cantilever, Result({3, 2, 3}, {2, 2, 2}, {200, 200, 200}), flags)
+                  .columns[0]
+                  .heading,
               "固定端");
 }
 

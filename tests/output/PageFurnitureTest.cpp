@@ -4,8 +4,8 @@
 #include <limits>
 #include <variant>
 
-#include "output/PageFurniture.h"
 #include "lib/Twips.h"
+#include "output/PageFurniture.h"
 #include "output/SheetDocument.h"
 
 namespace zel {
@@ -14,7 +14,7 @@ namespace {
 using Point = std::pair<std::int32_t, std::int32_t>;
 
 class PageFurnitureTest : public ::testing::Test {
-protected:
+  protected:
     PageFurnitureTest() : doc(metrics) {
         doc.SetMarginLeft("2.5cm");
         doc.SetMarginTop("2.0cm");
@@ -83,8 +83,10 @@ TEST_F(PageFurnitureTest, SimpleBeamWithoutLoadsHasPinsAndNoTable) {
     const float y0 = 1.5f + layout.LineHeightCm;
     const auto polys = Polygons();
     ASSERT_EQ(polys.size(), 3u);  // beam and two pins, nothing else
-    EXPECT_EQ(polys[0].points, (std::vector<Point>{{X(x0), Y(y0)}, {X(x0), Y(y0 + 0.18f)},
-                                                   {X(x0 + 5.5f), Y(y0 + 0.18f)}, {X(x0 + 5.5f), Y(y0)}}));
+    EXPECT_EQ(polys[0].points, (std::vector<Point>{{X(x0), Y(y0)},
+                                                   {X(x0), Y(y0 + 0.18f)},
+                                                   {X(x0 + 5.5f), Y(y0 + 0.18f)},
+                                                   {X(x0 + 5.5f), Y(y0)}}));
     EXPECT_EQ(polys[0].brush.style, kBrushTransparent);
     EXPECT_EQ(polys[1].points[1], (Point{X(x0 - 0.11f), Y(y0 + 0.40f)}));
     EXPECT_EQ(polys[2].points[0], (Point{X(x0 + 5.5f), Y(y0 + 0.18f)}));
@@ -113,12 +115,12 @@ TEST_F(PageFurnitureTest, CantileverHasAHatchedWall) {
 }
 
 TEST_F(PageFurnitureTest, LoadHeightsAreClampedAndHeadsPointTheRightWay) {
-    AddLoad(kLoadConcentrated, 0.05f, 0.0f, {1.0f, 0, 0, 0});   // 0.05 cm -> 0.144
-    AddLoad(kLoadUniform, 3.0f, 2.0f, {0.0f, 5.5f, 0, 0});      // 6 cm -> 1.5
-    AddLoad(kLoadConcentrated, -0.5f, 0.0f, {2.0f, 0, 0, 0});   // head at the top, dotted
-    AddLoad(kLoadConcentrated, 0.0f, 0.0f, {3.0f, 0, 0, 0});    // zero: head at the top too
-    AddLoad(kLoadTriangle, 0.2f, 1.0f, {1.0f, 2.0f, 0, 0});     // after a negative: solid again
-    AddLoad(9, 1.0f, 1.0f, {0, 1, 0, 0});                        // unknown type: nothing
+    AddLoad(kLoadConcentrated, 0.05f, 0.0f, {1.0f, 0, 0, 0});  // 0.05 cm -> 0.144
+    AddLoad(kLoadUniform, 3.0f, 2.0f, {0.0f, 5.5f, 0, 0});     // 6 cm -> 1.5
+    AddLoad(kLoadConcentrated, -0.5f, 0.0f, {2.0f, 0, 0, 0});  // head at the top, dotted
+    AddLoad(kLoadConcentrated, 0.0f, 0.0f, {3.0f, 0, 0, 0});   // zero: head at the top too
+    AddLoad(kLoadTriangle, 0.2f, 1.0f, {1.0f, 2.0f, 0, 0});    // after a negative: solid again
+    AddLoad(9, 1.0f, 1.0f, {0, 1, 0, 0});                      // unknown type: nothing
     DrawLoadDiagram(doc, beam, 10.0f, 3.0f, 5.5f, 1.5f);
     const auto lines = Lines();
     const auto polys = Polygons();
@@ -128,7 +130,7 @@ TEST_F(PageFurnitureTest, LoadHeightsAreClampedAndHeadsPointTheRightWay) {
     EXPECT_EQ(lines[0].x1, X(11.0f));
     EXPECT_EQ(polys[0].points[0], (Point{X(11.0f), Y(3.0f)}));  // head on the beam, pointing down
     EXPECT_EQ(polys[0].points[1], (Point{X(11.0f - 0.04f), Y(3.0f - 0.12f)}));
-    EXPECT_EQ(polys[1].points[1], (Point{X(10.0f), Y(1.5f)}));   // 1.5 cm high
+    EXPECT_EQ(polys[1].points[1], (Point{X(10.0f), Y(1.5f)}));  // 1.5 cm high
     EXPECT_EQ(polys[1].brush, (SheetBrush{kBrushVertical, kColorBlack}));
     EXPECT_EQ(lines[1].pen, (SheetPen{kPenDot, 0, kColorBlack}));
     EXPECT_EQ(polys[2].points[0], (Point{X(12.0f), Y(3.0f - 0.5f)}));  // head at the top
@@ -150,11 +152,14 @@ TEST_F(PageFurnitureTest, LoadTableTextsAndUnits) {
     AddLoad(kLoadConcentrated, -2.5f, 1.0f, {1.0f, 2.0f, 3.0f, 4.0f});
     AddLoad(kLoadTrapezoid, 0.8f, 3.0f, {0.0f, 1.0f, 2.0f, 1.0f});
     EXPECT_EQ(LoadTableRow(beam, 0, 1.0),
-              (std::vector<std::string>{"1", "等分布", "1.000", "10.000", "10.00", "2.000", "-----", "-----"}));
+              (std::vector<std::string>{"1", "等分布", "1.000", "10.000", "10.00", "2.000", "-----",
+                                        "-----"}));
     EXPECT_EQ(LoadTableRow(beam, 1, 1.0),
-              (std::vector<std::string>{"2", "集 中", "-2.500", "-----", "1.000", "-----", "-----", "-----"}));
+              (std::vector<std::string>{"2", "集 中", "-2.500", "-----", "1.000", "-----", "-----",
+                                        "-----"}));
     EXPECT_EQ(LoadTableRow(beam, 2, 1.0),
-              (std::vector<std::string>{"3", "台 形", "0.800", "3.000", "0.000", "1.000", "2.000", "1.000"}));
+              (std::vector<std::string>{"3", "台 形", "0.800", "3.000", "0.000", "1.000", "2.000",
+                                        "1.000"}));
     EXPECT_EQ(LoadTableRow(beam, 0, 9.80665)[2], "9.807");
 
     settings.setUnits(false, true);
@@ -166,8 +171,9 @@ TEST_F(PageFurnitureTest, LoadTableTextsAndUnits) {
 
     EXPECT_EQ(LoadTableHeader(false),
               "No|荷  重\rタイプ|荷  重\r(t)\r(t/m2)|Ｈ\r(m)|Ｌ1\r(m)|Ｌ2\r(m)|Ｌ3\r(m)|Ｌ4\r(m);");
-    EXPECT_EQ(LoadTableHeader(true),
-              "No|荷  重\rタイプ|荷  重\r(kN)\r(kN/m2)|Ｈ\r(m)|Ｌ1\r(m)|Ｌ2\r(m)|Ｌ3\r(m)|Ｌ4\r(m);");
+    EXPECT_EQ(
+        LoadTableHeader(true),
+        "No|荷  重\rタイプ|荷  重\r(kN)\r(kN/m2)|Ｈ\r(m)|Ｌ1\r(m)|Ｌ2\r(m)|Ｌ3\r(m)|Ｌ4\r(m);");
     EXPECT_EQ(LengthText(10.0f), "10.00");
     EXPECT_EQ(LengthText(9.9999f), "10.000");
 }
@@ -219,7 +225,8 @@ TEST(PageFurnitureHostile, NonsenseLoadsAreSkippedOrHeldNotCrashed) {
     DrawBeamDiagram(doc, layout, beam, settings, 8.0f, 0.0f);
     // Beam and pins, no loads (no scale), and a table of the twenty loads.
     std::size_t tables = 0;
-    for (const auto& item : doc.Pages()[0].items) tables += std::holds_alternative<SheetTable>(item);
+    for (const auto& item : doc.Pages()[0].items)
+        tables += std::holds_alternative<SheetTable>(item);
     EXPECT_EQ(tables, 1u);
     EXPECT_EQ(std::get<SheetTable>(doc.Pages()[0].items.back()).rows.size(), 21u);
 
@@ -229,7 +236,9 @@ TEST(PageFurnitureHostile, NonsenseLoadsAreSkippedOrHeldNotCrashed) {
     DrawLoadDiagram(drawn, beam, 10.0f, 3.0f, 5.5f, 1.5f);
     for (const auto& item : drawn.Pages()[0].items) {
         if (const auto* p = std::get_if<SheetPolygon>(&item)) {
-            for (const auto& [x, y] : p->points) EXPECT_GE(y, drawn.MarginTop() + CmToTwips(3.0f - 1.5f)) << "higher than the 1.5 cm limit";
+            for (const auto& [x, y] : p->points)
+                EXPECT_GE(y, drawn.MarginTop() + CmToTwips(3.0f - 1.5f))
+                    << "higher than the 1.5 cm limit";
         }
     }
 }

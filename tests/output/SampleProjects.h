@@ -49,10 +49,12 @@ inline BeamRecord BeamFromJson(const nlohmann::json& j, const GradeTable& grades
     if (b.supportType == 1) b.sectionCount = 1;
     b.userCoefficients = {1.0f, 0.0f, 1.0f};
     if (j.contains("userCoefficients")) {
-        for (int i = 0; i < 3; ++i) b.userCoefficients[i] = j["userCoefficients"].at(i).get<float>();
+        for (int i = 0; i < 3; ++i)
+            b.userCoefficients[i] = j["userCoefficients"].at(i).get<float>();
     }
     const auto& loads = j.value("loads", nlohmann::json::array());
-    if (loads.size() > static_cast<std::size_t>(kMaxLoads)) throw std::runtime_error("more than 20 loads");
+    if (loads.size() > static_cast<std::size_t>(kMaxLoads))
+        throw std::runtime_error("more than 20 loads");
     b.loadCount = static_cast<std::int16_t>(loads.size());
     for (std::size_t k = 0; k < loads.size(); ++k) {
         b.loadType[k] = loads[k].at("type").get<std::int16_t>();
@@ -83,11 +85,14 @@ inline Project ProjectFromJson(const std::string& jsonPath) {
     project.settings.sheetTitle = s.value("sheetTitle", std::string(kDefaultSheetTitle));
     project.settings.pageNumberMode = s.value("pageNumberMode", std::int16_t{2});
     project.settings.firstPageNumber = s.value("firstPageNumber", std::int16_t{1});
-    project.font.fontChoice = j.value("font", nlohmann::json::object()).value("fontChoice", std::int16_t{0});
+    project.font.fontChoice =
+        j.value("font", nlohmann::json::object()).value("fontChoice", std::int16_t{0});
     project.font.fontName = FontNameForChoice(project.font.fontChoice);
     const auto& beams = j.at("beams");
-    if (beams.size() > static_cast<std::size_t>(kMaxBeams)) throw std::runtime_error("more than 50 beams");
-    for (std::size_t i = 0; i < beams.size(); ++i) project.beams[i] = BeamFromJson(beams[i], grades.table);
+    if (beams.size() > static_cast<std::size_t>(kMaxBeams))
+        throw std::runtime_error("more than 50 beams");
+    for (std::size_t i = 0; i < beams.size(); ++i)
+        project.beams[i] = BeamFromJson(beams[i], grades.table);
     project.settings.beamCount = static_cast<std::int16_t>(beams.size());
     CalculateAll(project);
     return project;

@@ -47,9 +47,15 @@ TEST(SampleProjects, FloorCoversTheCasesTheSheetMustShow) {
     for (int slot = 1; slot <= p.beamCount(); ++slot) {
         const BeamRecord& b = p.beam(slot);
         for (int k = 0; k < b.loadCount; ++k) loadTypes[b.loadType[k]] = true;
-        if (b.supportType == 1) ++cantilevers; else spanTypes[b.spanType] = true;
+        if (b.supportType == 1)
+            ++cantilevers;
+        else
+            spanTypes[b.spanType] = true;
         sections[b.sectionCount] = true;
-        if (b.skipBeam) { ++skipped; continue; }
+        if (b.skipBeam) {
+            ++skipped;
+            continue;
+        }
         if (CalculateBeam(p, slot).designImpossible()) ++impossible;
     }
     for (int t = 1; t <= 6; ++t) EXPECT_TRUE(loadTypes[t]) << "load type " << t;

@@ -149,7 +149,8 @@ TEST(SheetBody, HugeValuesAreHeldAtTheLimit) {
 
     CalcResult r = Result();
     r.loadEffects.Mo = 2e10f;
-    EXPECT_EQ(SheetBodyRows(SimpleBeam(3), r, {}, Units(false, true))[10].cells[1], "1000000000.000");
+    EXPECT_EQ(SheetBodyRows(SimpleBeam(3), r, {}, Units(false, true))[10].cells[1],
+              "1000000000.000");
 }
 
 TEST(SheetBody, PositionRowAndNotes) {
@@ -171,9 +172,10 @@ TEST(SheetBody, PositionRowAndNotes) {
     t = SheetBodyRows(beam, r, {}, Units(false, true));
     EXPECT_EQ(t[13].cells[0], "Ｍ算定位置:左端から 2.250m");
     EXPECT_EQ(t[34].caption, "  備       考");
-    EXPECT_EQ(t[34].cells[0],
-              " 略算方法: ﾕｰｻﾞｰ設定\r   Fc=210(kg/cm2)\r 引張側最小鉄筋量: 存在応力から求めた値の 4/3倍\r"
-              " ｽﾀｰﾗｯﾌﾟ組立施工: スポット溶接\r 短期荷重として算定\r １(N)=1/9.80665 ≒ 0.102(kg)");
+    EXPECT_EQ(
+        t[34].cells[0],
+        " 略算方法: ﾕｰｻﾞｰ設定\r   Fc=210(kg/cm2)\r 引張側最小鉄筋量: 存在応力から求めた値の 4/3倍\r"
+        " ｽﾀｰﾗｯﾌﾟ組立施工: スポット溶接\r 短期荷重として算定\r １(N)=1/9.80665 ≒ 0.102(kg)");
 
     beam.minRebarRule = 2;
     beam.shortTerm = 0;
@@ -181,7 +183,8 @@ TEST(SheetBody, PositionRowAndNotes) {
     beam.assemblyMethod = 0;
     beam.concreteFc = 240.0f;
     t = SheetBodyRows(beam, r, {}, Units(true, true));
-    EXPECT_EQ(t[34].cells[0], " 略算方法: ２ｽﾊﾟﾝ(左)\r   Fc=24(N/mm2)\r ｽﾀｰﾗｯﾌﾟ組立施工: 交互ﾌｯｸ先曲げ");
+    EXPECT_EQ(t[34].cells[0],
+              " 略算方法: ２ｽﾊﾟﾝ(左)\r   Fc=24(N/mm2)\r ｽﾀｰﾗｯﾌﾟ組立施工: 交互ﾌｯｸ先曲げ");
 
     beam.minRebarRule = 0;
     t = SheetBodyRows(beam, r, {}, Units(false, false));
@@ -212,8 +215,8 @@ TEST(SheetBody, TableIsDrawnAtTheHalfPageWithSpanningRows) {
     EXPECT_EQ(table.columnWidths, (std::vector<std::int32_t>{1340, 1220, 1220, 1220}));
     EXPECT_EQ(table.framePen, 34);  // 0.6 mm
     EXPECT_EQ(table.rows.size(), 36u);
-    EXPECT_EQ(table.rows[1][1].span, 3);    // member name
-    EXPECT_EQ(table.rows[17][1].span, 3);   // allowable stresses
+    EXPECT_EQ(table.rows[1][1].span, 3);   // member name
+    EXPECT_EQ(table.rows[17][1].span, 3);  // allowable stresses
     EXPECT_EQ(table.rows[2][1].span, 1);
     EXPECT_EQ(table.rows[35][1].align, kAlignLeftMiddle);  // notes
     EXPECT_EQ(table.rows[35][1].lines.size(), 4u);

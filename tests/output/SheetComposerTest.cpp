@@ -60,7 +60,8 @@ struct Composed {
     std::vector<std::int32_t> BodyTops(int page) const {
         std::vector<std::int32_t> tops;
         for (const auto& item : doc.Pages()[page].items)
-            if (const auto* t = std::get_if<SheetTable>(&item); t && t->rows.size() == 36) tops.push_back(t->y);
+            if (const auto* t = std::get_if<SheetTable>(&item); t && t->rows.size() == 36)
+                tops.push_back(t->y);
         return tops;
     }
     FixedFontMetrics metrics;
@@ -123,8 +124,10 @@ TEST(SheetComposer, PageSetupAndPrintSettingsComeFromTheProject) {
 }
 
 TEST(ResultList, LinesAreInFixedColumns) {
-    EXPECT_EQ(ResultListLine("G1", false, 1), " G1" + std::string(16, ' ') + "ＯＫ　　" + "   " + "  1");
-    EXPECT_EQ(ResultListLine("  G1  ", true, 12), " G1" + std::string(16, ' ') + "設計不可" + "   " + " 12");
+    EXPECT_EQ(ResultListLine("G1", false, 1),
+              " G1" + std::string(16, ' ') + "ＯＫ　　" + "   " + "  1");
+    EXPECT_EQ(ResultListLine("  G1  ", true, 12),
+              " G1" + std::string(16, ' ') + "設計不可" + "   " + " 12");
     EXPECT_EQ(ResultListLine("ABCDEFGHIJKLMNOPQR", false, 3), " ABCDEFGHIJKLMNOPQRＯＫ　　     3");
     EXPECT_EQ(ResultListLine("ABCDEFGHIJKLMNOPQRS", false, 3), " ABCDEFGHIJKLMNOP ＯＫ　　     3");
     // Full-width names are measured in bytes of the fixed-pitch font: 2 each.

@@ -9,7 +9,7 @@ namespace zel {
 namespace {
 
 class SheetTableTest : public ::testing::Test {
-protected:
+  protected:
     SheetTableTest() : doc(metrics) {
         doc.SetMarginLeft("2.5cm");
         doc.SetMarginTop("2.0cm");
@@ -18,7 +18,9 @@ protected:
         doc.StartDoc();
         doc.SetFontSize(10);
     }
-    const SheetTable& LastTable() const { return std::get<SheetTable>(doc.Pages().back().items.back()); }
+    const SheetTable& LastTable() const {
+        return std::get<SheetTable>(doc.Pages().back().items.back());
+    }
 
     FixedFontMetrics metrics;
     SheetDocument doc;
@@ -61,7 +63,8 @@ TEST_F(SheetTableTest, RightAlignedTableEndsAtTheRightMargin) {
 
 TEST_F(SheetTableTest, CellSettingsCountTheHeaderAsRowZero) {
     doc.StartTable();
-    doc.AddTable("+^300|+^600|+^600|+^600;", "a|b|c|d;", {{"1", "2", "3", "4"}, {"5", "6", "7", "8"}});
+    doc.AddTable("+^300|+^600|+^600|+^600;", "a|b|c|d;",
+                 {{"1", "2", "3", "4"}, {"5", "6", "7", "8"}});
     doc.SetTableCell(kCellAlign, 0, 1, 2, 3, kAlignCentreMiddle);
     doc.SetTableCell(kCellAlign, 1, 2, 2, 3, kAlignRightMiddle);
     doc.SetTableCell(kCellAlign, 9, 9, 12, 12, kAlignRightMiddle);  // outside: ignored

@@ -10,7 +10,7 @@ namespace zel {
 namespace {
 
 class SheetPrimitivesTest : public ::testing::Test {
-protected:
+  protected:
     SheetPrimitivesTest() : doc(metrics) {
         doc.SetMarginLeft("2.5cm");
         doc.SetMarginTop("2.0cm");

@@ -21,7 +21,8 @@ struct Extent {
 std::vector<Extent> TableExtents(const SheetPage& page) {
     std::vector<Extent> out;
     for (const SheetItem& item : page.items) {
-        if (const auto* t = std::get_if<SheetTable>(&item)) out.push_back({t->y, t->y + t->Height(), t->x + t->Width()});
+        if (const auto* t = std::get_if<SheetTable>(&item))
+            out.push_back({t->y, t->y + t->Height(), t->x + t->Width()});
     }
     return out;
 }
@@ -29,7 +30,8 @@ std::vector<Extent> TableExtents(const SheetPage& page) {
 TEST(SheetLayoutFit, TwoLongBeamsShareAPageWithoutOverlapping) {
     test::EnsureGuiApplication();
     Project project = MakeEmptyProject();
-    ASSERT_TRUE(LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", project).ok());
+    ASSERT_TRUE(
+        LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", project).ok());
     // The longest body: every note (rule 0, short term, conventional input with SI output)
     // and the longest captions; twenty loads for the tallest load table.
     project.settings.unitCode = 1;
@@ -58,7 +60,8 @@ TEST(SheetLayoutFit, TwoLongBeamsShareAPageWithoutOverlapping) {
 
     const std::vector<Extent> tables = TableExtents(doc.Pages()[0]);
     ASSERT_EQ(tables.size(), 4u);  // body and load table of each beam
-    const std::int32_t half = doc.MarginTop() + static_cast<std::int32_t>(layout.PrintableHeightCm / 2.0f * 567.0f);
+    const std::int32_t half =
+        doc.MarginTop() + static_cast<std::int32_t>(layout.PrintableHeightCm / 2.0f * 567.0f);
     const std::int32_t bottom = doc.PageHeight() - doc.MarginBottom();
     EXPECT_LT(tables[0].bottom, half) << "body of the first beam runs into the second";
     EXPECT_LT(tables[1].bottom, half) << "load table of the first beam runs into the second";
@@ -66,7 +69,8 @@ TEST(SheetLayoutFit, TwoLongBeamsShareAPageWithoutOverlapping) {
     EXPECT_LE(tables[2].bottom, bottom);
     EXPECT_LE(tables[3].bottom, bottom);
     // Body table and load table side by side without overlapping.
-    const auto& loadTable = std::get<SheetTable>(doc.Pages()[0].items[doc.Pages()[0].items.size() - 1]);
+    const auto& loadTable =
+        std::get<SheetTable>(doc.Pages()[0].items[doc.Pages()[0].items.size() - 1]);
     EXPECT_LE(tables[0].right, loadTable.x);
     RecordProperty("body_height_twips", tables[0].bottom - tables[0].top);
 }

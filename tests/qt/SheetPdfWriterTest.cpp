@@ -3,9 +3,9 @@
 
 #include <QFontInfo>
 #include <QImage>
-#include <sstream>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "SheetQtSupport.h"
 #include "output/SheetPrimitives.h"
@@ -18,15 +18,18 @@ namespace {
 namespace fs = std::filesystem;
 
 class SheetPdfWriterTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { test::EnsureGuiApplication(); }
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("zel_sheet_pdf_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir =
+            fs::temp_directory_path() /
+            ("zel_sheet_pdf_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir);
     }
-    void TearDown() override { if (!std::getenv("ZEL_KEEP_TEST_FILES")) fs::remove_all(dir); }
+    void TearDown() override {
+        if (!std::getenv("ZEL_KEEP_TEST_FILES")) fs::remove_all(dir);
+    }
 
     // Two pages: a table, a line, a hatched polygon, header and footer.
     void Compose(SheetDocument& doc) {
@@ -48,8 +51,8 @@ protected:
         doc.AddTable("+<1340|+^1220;", "", {{" 部 材 名", "大梁G1"}, {" 判    定", "設計不可"}});
         doc.EndTable();
         DrawSheetLine(doc, 9.0f, 1.0f, 14.0f, 1.0f, kPenSolid, 10, kColorBlack);
-        DrawSheetPolygon(doc, {{9.0f, 0.0f}, {9.4f, 0.0f}, {9.4f, 2.0f}, {9.0f, 2.0f}}, 4, kPenSolid, 10,
-                         kColorWhite, kColorBlack, kFillDownwardDiagonal);
+        DrawSheetPolygon(doc, {{9.0f, 0.0f}, {9.4f, 0.0f}, {9.4f, 2.0f}, {9.0f, 2.0f}}, 4,
+                         kPenSolid, 10, kColorWhite, kColorBlack, kFillDownwardDiagonal);
         BeginSheetPage(doc);
         doc.SetFontName("ＭＳ ゴシック");
         doc.StartTable();
@@ -86,7 +89,9 @@ TEST_F(SheetPdfWriterTest, PdfHasTheTextsPagesAndEmbeddedJapaneseFonts) {
     Compose(doc);
     const fs::path pdf = dir / "sheet.pdf";
     std::string error;
-    ASSERT_TRUE(WriteSheetPdf(doc, pdf.string(), 1, doc.PageCount(), {"梁断面算定結果", "zel"}, &error)) << error;
+    ASSERT_TRUE(
+        WriteSheetPdf(doc, pdf.string(), 1, doc.PageCount(), {"梁断面算定結果", "zel"}, &error))
+        << error;
 
     const std::string info = test::CommandOutput("pdfinfo '" + pdf.string() + "'");
     EXPECT_EQ(test::PdfPageCount(pdf.string()), 2);
@@ -124,7 +129,8 @@ TEST_F(SheetPdfWriterTest, PageRangeAndFailuresAreReported) {
     std::string error;
     ASSERT_TRUE(WriteSheetPdf(doc, pdf.string(), 2, 99, {}, &error)) << error;
     EXPECT_EQ(test::PdfPageCount(pdf.string()), 1);
-    EXPECT_EQ(test::CommandOutput("pdftotext '" + pdf.string() + "' -").find("大梁G1"), std::string::npos);
+    EXPECT_EQ(test::CommandOutput("pdftotext '" + pdf.string() + "' -").find("大梁G1"),
+              std::string::npos);
 
     EXPECT_FALSE(WriteSheetPdf(doc, pdf.string(), 3, 2, {}, &error));
     EXPECT_FALSE(WriteSheetPdf(doc, (dir / "missing" / "x.pdf").string(), 1, 2, {}, &error));

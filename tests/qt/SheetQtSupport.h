@@ -25,7 +25,8 @@ inline std::string CommandOutput(const std::string& command) {
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     if (!pipe) return out;
     std::array<char, 4096> buffer{};
-    while (std::fgets(buffer.data(), static_cast<int>(buffer.size()), pipe.get())) out += buffer.data();
+    while (std::fgets(buffer.data(), static_cast<int>(buffer.size()), pipe.get()))
+        out += buffer.data();
     return out;
 }
 
