@@ -1,5 +1,6 @@
 #include "calc/BarTable.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -96,6 +97,14 @@ int BarDiameterNumber(std::string_view name, int gradeCode, BarList list) {
         digits = trimmed.substr(FirstCharacterLength(trimmed));
     } else {
         digits = trimmed.substr(0, LastCharacterStart(trimmed));
+    }
+    // Table names hold two plain digits: read them directly, the general reader only for
+    // anything else (it sits in the per-beam path of every calculation).
+    if (!digits.empty() && digits.size() <= 4 &&
+        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        int value = 0;
+        for (char c : digits) value = value * 10 + (c - '0');
+        return value;
     }
     return RoundToInt(LeadingValue(digits));
 }

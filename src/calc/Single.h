@@ -9,9 +9,10 @@ namespace zel {
 
 inline float Single(double value) {
     constexpr double kMax = std::numeric_limits<float>::max();
-    if (value > kMax) return std::numeric_limits<float>::infinity();
-    if (value < -kMax) return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(value);
+    // One comparison on the common path (NaN fails it and converts as NaN below).
+    if (!(std::fabs(value) > kMax)) return static_cast<float>(value);
+    return value > 0.0 ? std::numeric_limits<float>::infinity()
+                       : -std::numeric_limits<float>::infinity();
 }
 
 }  // namespace zel
