@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string>
 
@@ -130,6 +131,9 @@ void RunSheet(const SheetOptions& options) {
     std::cout << output << ": " << (last - first + 1) << " page(s)\n";
 
     if (!options.pngDir.empty()) {
+        std::error_code made;
+        std::filesystem::create_directories(options.pngDir, made);
+        if (made) Fail("cannot create the folder " + options.pngDir + ": " + made.message());
         for (int page = first; page <= last; ++page) {
             char file[64];
             std::snprintf(file, sizeof file, "page-%03d.png", page);

@@ -83,16 +83,18 @@ TEST_F(SheetCommand, DefaultNamePageRangeAndPngPages) {
     const fs::path copy = dir / "梁A.Zel";
     fs::copy_file(kFloor, copy);
     ShellRun run =
-        Zel("sheet -q '" + copy.string() + "' --pages 2-3 --png '" + dir.string() + "' --dpi 40");
+        Zel("sheet -q '" + copy.string() + "' --pages 2-3 --png '" + (dir / "png").string() +
+            "' --dpi 40");
     if (run.exitCode == 3) GTEST_SKIP() << "zel was built without Qt";
     ASSERT_EQ(run.exitCode, 0) << run.out;
     const fs::path pdf = dir / "Zel_梁A.pdf";
     ASSERT_TRUE(fs::exists(pdf));
     const std::string info = Shell("pdfinfo '" + pdf.string() + "'").out;
     EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
-    EXPECT_TRUE(fs::exists(dir / "page-002.png"));
-    EXPECT_TRUE(fs::exists(dir / "page-003.png"));
-    EXPECT_FALSE(fs::exists(dir / "page-001.png"));
+    // The PNG folder is made when it does not exist yet.
+    EXPECT_TRUE(fs::exists(dir / "png" / "page-002.png"));
+    EXPECT_TRUE(fs::exists(dir / "png" / "page-003.png"));
+    EXPECT_FALSE(fs::exists(dir / "png" / "page-001.png"));
 
     EXPECT_EQ(Zel("sheet -q '" + copy.string() + "' --pages 9-12").exitCode, 2);
     EXPECT_EQ(Zel("sheet -q '" + copy.string() + "' --pages x").exitCode, 2);
