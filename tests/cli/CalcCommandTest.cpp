@@ -7,6 +7,7 @@
 #include <string>
 
 #include "../calc/CalcTestBeams.h"
+#include "ZelRunner.h"
 #include "calc/CalculateBeam.h"
 #include "data/ZelFile.h"
 
@@ -16,24 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing_beams::ProjectOf;
 using testing_beams::TypicalBeam;
-
-struct RunResult {
-    int exitCode = -1;
-    std::string out;
-};
-
-RunResult RunZel(const std::string& arguments) {
-    const std::string command = std::string(ZEL_BIN_DIR) + "/zel " + arguments + " 2>/dev/null";
-    RunResult result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return result;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
-    const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
+using test::RunZel;
 
 class CalcCommand : public ::testing::Test {
   protected:
@@ -61,7 +45,7 @@ class CalcCommand : public ::testing::Test {
 };
 
 TEST_F(CalcCommand, JsonFollowsTheContract) {
-    const RunResult run = RunZel("calc '" + file_ + "' --json");
+    const test::ShellRun run = RunZel("calc '" + file_ + "' --json");
     ASSERT_EQ(run.exitCode, 0);
     const auto json = nlohmann::ordered_json::parse(run.out);
     EXPECT_EQ(json["unitCode"], 0);
@@ -120,7 +104,7 @@ TEST_F(CalcCommand, JsonFollowsTheContract) {
 }
 
 TEST_F(CalcCommand, TableShowsEveryBeamInTheFileUnits) {
-    const RunResult run = RunZel("calc '" + file_ + "'");
+    const test::ShellRun run = RunZel("calc '" + file_ + "'");
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_NE(run.out.find("1  G1  OK"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("2  壊れた梁  設計不可"), std::string::npos);
@@ -132,7 +116,7 @@ TEST_F(CalcCommand, TableShowsEveryBeamInTheFileUnits) {
 
     project_.settings.setUnits(false, true);
     ASSERT_TRUE(SaveZelFile(file_, project_).ok);
-    const RunResult si = RunZel("calc '" + file_ + "'");
+    const test::ShellRun si = RunZel("calc '" + file_ + "'");
     EXPECT_NE(si.out.find("M(kN·m)"), std::string::npos);
     EXPECT_NE(si.out.find("N/mm2"), std::string::npos);
 }
@@ -141,7 +125,7 @@ TEST_F(CalcCommand, SaveWritesTheResultRecords) {
     Project before;
     ASSERT_TRUE(LoadZelFile(file_, before).ok());
     EXPECT_EQ(before.resultSummary.resultCount, 0);
-    const RunResult run = RunZel("calc '" + file_ + "' --save");
+    const test::ShellRun run = RunZel("calc '" + file_ + "' --save");
     ASSERT_EQ(run.exitCode, 0);
     Project after;
     ASSERT_TRUE(LoadZelFile(file_, after).ok());

@@ -10,6 +10,7 @@
 
 #include "../data/TempDir.h"
 #include "../data/ZelLayout.h"
+#include "ZelRunner.h"
 #include "data/ZelFile.h"
 
 namespace zel {
@@ -18,28 +19,7 @@ namespace {
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
-
-struct ZelRun {
-    int exitCode = -1;
-    std::string out;  // stdout
-    std::string err;  // stderr
-};
-
-ZelRun Zel(const TempDir& dir, const std::string& arguments) {
-    const std::string errFile = dir.file("stderr.txt");
-    const std::string command =
-        std::string(ZEL_BIN_DIR) + "/zel " + arguments + " 2>'" + errFile + "'";
-    ZelRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[65536];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = ReadBytes(errFile);
-    return run;
-}
+using test::RunZel;
 
 std::string Quote(const std::string& path) {
     return "'" + path + "'";
@@ -65,7 +45,7 @@ TEST(DataCommandTest, ExportThenImportIsByteIdentical) {
         const std::string json = dir.file("in" + std::to_string(i) + ".json");
         const std::string back = dir.file("back" + std::to_string(i) + ".Zel");
         WriteBytes(zel, files[i]);
-        const ZelRun exported = Zel(dir, "export " + Quote(zel));
+        const test::ShellRun exported = RunZel("export " + Quote(zel));
         ASSERT_EQ(exported.exitCode, 0) << exported.err;
         WriteBytes(json, exported.out);
         const auto j = nlohmann::json::parse(exported.out);
@@ -73,7 +53,7 @@ TEST(DataCommandTest, ExportThenImportIsByteIdentical) {
         EXPECT_EQ(j["results"].size(), 100u);
         EXPECT_TRUE(j["beams"][0].contains("userCoefficients"));
 
-        const ZelRun imported = Zel(dir, "import " + Quote(json) + " -o " + Quote(back));
+        const test::ShellRun imported = RunZel("import " + Quote(json) + " -o " + Quote(back));
         ASSERT_EQ(imported.exitCode, 0) << imported.err;
         EXPECT_TRUE(ReadBytes(back) == files[i]) << "file " << i;
     }
@@ -101,7 +81,7 @@ TEST(DataCommandTest, InfoShowsUnitsTitleAndOneLinePerBeam) {
     const std::string path = dir.file("p.Zel");
     WriteBytes(path, EncodeZel(p));
 
-    const ZelRun run = Zel(dir, "info " + Quote(path));
+    const test::ShellRun run = RunZel("info " + Quote(path));
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("units: input SI (N, kN), output conventional (kg, t)"),
               std::string::npos)
@@ -118,7 +98,7 @@ TEST(DataCommandTest, InfoShowsUnitsTitleAndOneLinePerBeam) {
     // A short file is shown with a warning.
     const std::string shortPath = dir.file("short.Zel");
     WriteBytes(shortPath, EncodeZel(p).substr(0, 2000));
-    const ZelRun shortRun = Zel(dir, "info " + Quote(shortPath));
+    const test::ShellRun shortRun = RunZel("info " + Quote(shortPath));
     EXPECT_EQ(shortRun.exitCode, 0);
     EXPECT_NE(shortRun.err.find("warning"), std::string::npos) << shortRun.err;
     EXPECT_NE(shortRun.out.find("1  G1"), std::string::npos);
@@ -136,7 +116,7 @@ TEST(DataCommandTest, ImportBuildsAFileFromAShortScript) {
       "font": {"fontChoice": 0, "fontName": "ＭＳ 明朝"}
     })");
     const std::string out = dir.file("p.Zel");
-    const ZelRun run = Zel(dir, "import " + Quote(json) + " -o " + Quote(out));
+    const test::ShellRun run = RunZel("import " + Quote(json) + " -o " + Quote(out));
     ASSERT_EQ(run.exitCode, 0) << run.err;
     Project p;
     ASSERT_TRUE(LoadZelFile(out, p).ok());
@@ -154,7 +134,7 @@ TEST(DataCommandTest, FailuresGiveAMessageAndANonZeroExit) {
     TempDir dir;
     const std::string missing = dir.file("missing.Zel");
     for (const char* cmd : {"info ", "export "}) {
-        const ZelRun run = Zel(dir, cmd + Quote(missing));
+        const test::ShellRun run = RunZel(cmd + Quote(missing));
         EXPECT_NE(run.exitCode, 0) << cmd;
         EXPECT_NE(run.err.find("missing.Zel"), std::string::npos) << run.err;
         EXPECT_TRUE(run.out.empty());
@@ -162,7 +142,7 @@ TEST(DataCommandTest, FailuresGiveAMessageAndANonZeroExit) {
 
     const std::string foreign = dir.file("foreign.Zel");
     WriteBytes(foreign, "not a data file at all");
-    const ZelRun refused = Zel(dir, "info " + Quote(foreign));
+    const test::ShellRun refused = RunZel("info " + Quote(foreign));
     EXPECT_NE(refused.exitCode, 0);
     EXPECT_NE(refused.err.find("のデータではありません"), std::string::npos) << refused.err;
     EXPECT_NE(refused.err.find("File Name: foreign.Zel"), std::string::npos) << refused.err;
@@ -171,7 +151,7 @@ TEST(DataCommandTest, FailuresGiveAMessageAndANonZeroExit) {
     auto importFails = [&](const std::string& text, const std::string& expected) {
         const std::string json = dir.file("bad.json");
         WriteBytes(json, text);
-        const ZelRun run = Zel(dir, "import " + Quote(json) + " -o " + Quote(out));
+        const test::ShellRun run = RunZel("import " + Quote(json) + " -o " + Quote(out));
         EXPECT_NE(run.exitCode, 0) << text;
         EXPECT_NE(run.err.find(expected), std::string::npos) << text << " -> " << run.err;
         EXPECT_FALSE(std::filesystem::exists(out)) << text;
@@ -188,15 +168,15 @@ TEST(DataCommandTest, FailuresGiveAMessageAndANonZeroExit) {
     importFails(R"({"font": {"fontName": "😀"}})", "Shift-JIS");
     importFails(R"({"results": [{"unusedBlock24": "00"}]})", "24 hex digits");
 
-    const ZelRun noJson = Zel(dir, "import " + Quote(dir.file("none.json")) + " -o " + Quote(out));
+    const test::ShellRun noJson = RunZel("import " + Quote(dir.file("none.json")) + " -o " + Quote(out));
     EXPECT_NE(noJson.exitCode, 0);
     EXPECT_NE(noJson.err.find("none.json"), std::string::npos);
 
     // The target's folder does not exist: reported, nothing written.
     const std::string json = dir.file("ok.json");
     WriteBytes(json, "{}");
-    const ZelRun cannotWrite =
-        Zel(dir, "import " + Quote(json) + " -o " + Quote(dir.file("no/such/dir/x.Zel")));
+    const test::ShellRun cannotWrite =
+        RunZel("import " + Quote(json) + " -o " + Quote(dir.file("no/such/dir/x.Zel")));
     EXPECT_NE(cannotWrite.exitCode, 0);
     EXPECT_NE(cannotWrite.err.find("cannot write"), std::string::npos) << cannotWrite.err;
 }

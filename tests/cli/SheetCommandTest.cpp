@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "ZelRunner.h"
 #include "data/ZelFile.h"
 
 namespace zel {
@@ -13,26 +14,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ShellRun {
-    int exitCode = -1;
-    std::string out;
-};
-
-ShellRun Shell(const std::string& command) {
-    ShellRun result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return result;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
-    const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
-ShellRun Zel(const std::string& arguments) {
-    return Shell(std::string(ZEL_BIN_DIR) + "/zel " + arguments + " 2>/dev/null");
-}
+using test::RunZel;
+using test::Shell;
+using test::ShellRun;
 
 const std::string kFloor = std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel";
 
@@ -51,7 +35,7 @@ class SheetCommand : public ::testing::Test {
 
 TEST_F(SheetCommand, SampleFloorBecomesAPdfWithNamesJudgementsPagesAndEmbeddedFonts) {
     const fs::path pdf = dir / "floor.pdf";
-    const ShellRun run = Zel("sheet -q '" + kFloor + "' -o '" + pdf.string() + "'");
+    const ShellRun run = RunZel("sheet -q '" + kFloor + "' -o '" + pdf.string() + "'");
     if (run.exitCode == 3) GTEST_SKIP() << "zel was built without Qt";
     ASSERT_EQ(run.exitCode, 0) << run.out;
     EXPECT_NE(run.out.find("6 page(s)"), std::string::npos) << run.out;
@@ -83,7 +67,7 @@ TEST_F(SheetCommand, DefaultNamePageRangeAndPngPages) {
     const fs::path copy = dir / "梁A.Zel";
     fs::copy_file(kFloor, copy);
     ShellRun run =
-        Zel("sheet -q '" + copy.string() + "' --pages 2-3 --png '" + (dir / "png").string() +
+        RunZel("sheet -q '" + copy.string() + "' --pages 2-3 --png '" + (dir / "png").string() +
             "' --dpi 40");
     if (run.exitCode == 3) GTEST_SKIP() << "zel was built without Qt";
     ASSERT_EQ(run.exitCode, 0) << run.out;
@@ -96,19 +80,19 @@ TEST_F(SheetCommand, DefaultNamePageRangeAndPngPages) {
     EXPECT_TRUE(fs::exists(dir / "png" / "page-003.png"));
     EXPECT_FALSE(fs::exists(dir / "png" / "page-001.png"));
 
-    EXPECT_EQ(Zel("sheet -q '" + copy.string() + "' --pages 9-12").exitCode, 2);
-    EXPECT_EQ(Zel("sheet -q '" + copy.string() + "' --pages x").exitCode, 2);
-    EXPECT_EQ(Zel("sheet -q '" + (dir / "missing.Zel").string() + "'").exitCode, 1);
+    EXPECT_EQ(RunZel("sheet -q '" + copy.string() + "' --pages 9-12").exitCode, 2);
+    EXPECT_EQ(RunZel("sheet -q '" + copy.string() + "' --pages x").exitCode, 2);
+    EXPECT_EQ(RunZel("sheet -q '" + (dir / "missing.Zel").string() + "'").exitCode, 1);
 
     // Nothing to print: every beam skipped, or no beams at all.
     Project empty = MakeEmptyProject();
     ASSERT_TRUE(SaveZelFile((dir / "empty.Zel").string(), empty).ok);
-    EXPECT_EQ(Zel("sheet -q '" + (dir / "empty.Zel").string() + "'").exitCode, 1);
+    EXPECT_EQ(RunZel("sheet -q '" + (dir / "empty.Zel").string() + "'").exitCode, 1);
     EXPECT_FALSE(fs::exists(dir / "Zel_empty.pdf"));
 }
 
 TEST_F(SheetCommand, CheckAndListPrintTheViewTexts) {
-    const ShellRun check = Zel("check '" + kFloor + "'");
+    const ShellRun check = RunZel("check '" + kFloor + "'");
     ASSERT_EQ(check.exitCode, 0);
     EXPECT_NE(check.out.find("1: [ 2G1 (X1通り) ] の断面チェック"), std::string::npos) << check.out;
     EXPECT_NE(check.out.find("左  端"), std::string::npos);
@@ -118,7 +102,7 @@ TEST_F(SheetCommand, CheckAndListPrintTheViewTexts) {
     EXPECT_NE(check.out.find("(2段)"), std::string::npos);
     EXPECT_NE(check.out.find("1-D10@"), std::string::npos);  // the 15 cm wide beam: one leg
 
-    const ShellRun list = Zel("list '" + kFloor + "'");
+    const ShellRun list = RunZel("list '" + kFloor + "'");
     ASSERT_EQ(list.exitCode, 0);
     EXPECT_NE(list.out.find(" 2G1 (X1通り)      ＯＫ　　     1\n"), std::string::npos) << list.out;
     EXPECT_NE(list.out.find(" 2G6 (吹抜け梁)    設計不可     5\n"), std::string::npos) << list.out;
