@@ -137,6 +137,21 @@ double InputArea::SpanValue() const {
     return LeadingValue(Text(Field::Span));
 }
 
+void InputArea::ShowValue(Field field, const std::string& text, float stored) {
+    SetText(field, text);
+    shown_[FieldIndex(field)] = ShownValue{text, stored};
+}
+
+bool InputArea::ShowsStoredText(Field field) const {
+    const std::optional<ShownValue>& shown = shown_[FieldIndex(field)];
+    return shown && shown->text == Text(field);
+}
+
+float InputArea::ValueOf(Field field, double scale) const {
+    if (ShowsStoredText(field)) return shown_[FieldIndex(field)]->stored;
+    return ToSingle(LeadingValue(Text(field)) * scale);
+}
+
 // ----- Field events -----
 
 void InputArea::FocusEnter(Field field) {
@@ -198,27 +213,29 @@ void InputArea::DrawAllNormal() {
 // ----- Transfer -----
 
 void InputArea::GatherInto(BeamRecord& record, const GradeTable& grades, int beamCount) {
-    record.memberName = TrimFieldText(Text(Field::MemberName));
-    record.spanLength = ToSingle(SpanValue());
+    // A name shown from the record keeps its blanks; a typed one is trimmed.
+    const std::string& name = Text(Field::MemberName);
+    record.memberName = ShowsStoredText(Field::MemberName) ? name : TrimFieldText(name);
+    record.spanLength = ValueOf(Field::Span);
     record.sectionCount = static_cast<std::int16_t>(sectionOption_ + 1);
     for (int c = 0; c < record.sectionCount; ++c) {
-        record.sectionWidth[c] = ToSingle(LeadingValue(Text(BreadthField(c))));
-        record.sectionDepth[c] = ToSingle(LeadingValue(Text(DepthField(c))));
-        record.sectionCover[c] = ToSingle(LeadingValue(Text(CoverField(c))));
+        record.sectionWidth[c] = ValueOf(BreadthField(c));
+        record.sectionDepth[c] = ValueOf(DepthField(c));
+        record.sectionCover[c] = ValueOf(CoverField(c));
     }
     record.selfWeight = ComputeSelfWeight(record);
-    record.concreteFc = ToSingle(LeadingValue(Text(Field::Fc)) * (inputIsSI_ ? 10 : 1));
+    record.concreteFc = ValueOf(Field::Fc, inputIsSI_ ? 10 : 1);
 
     record.mainBarGrade = static_cast<std::int16_t>(mainGrade_);
     record.mainBarSize = mainSizeText_;
-    record.compressionBarRatio = ToSingle(LeadingValue(Text(Field::CompressionRatio)));
-    record.maxBarLayers = RoundToInt16(LeadingValue(Text(Field::BarLayers)));
+    record.compressionBarRatio = ValueOf(Field::CompressionRatio);
+    record.maxBarLayers = RoundToInt16(ValueOf(Field::BarLayers));
     record.mainGradeValue = grades.valueOf(mainGrade_);
 
     record.stirrupGrade = static_cast<std::int16_t>(stirrupGrade_);
     record.stirrupSize = stirrupSizeText_;
-    record.maxStirrupLegs = RoundToInt16(LeadingValue(Text(Field::StirrupLegs)));
-    record.maxStirrupPitch = RoundToInt16(LeadingValue(Text(Field::StirrupPitch)));
+    record.maxStirrupLegs = RoundToInt16(ValueOf(Field::StirrupLegs));
+    record.maxStirrupPitch = RoundToInt16(ValueOf(Field::StirrupPitch));
     record.assemblyMethod = static_cast<std::int16_t>(assemblyMethod_);
     record.stirrupGradeValue = grades.valueOf(stirrupGrade_);
 
@@ -232,8 +249,7 @@ void InputArea::GatherInto(BeamRecord& record, const GradeTable& grades, int bea
 
     record.supportType = static_cast<std::int16_t>(supportType_);
     record.momentPositionMode = static_cast<std::int16_t>(momentMode_);
-    record.momentPosition =
-        ComputeMomentPosition(record, ToSingle(LeadingValue(Text(Field::MomentPosition))));
+    record.momentPosition = ComputeMomentPosition(record, ValueOf(Field::MomentPosition));
 
     if (beamCount >= 1) SetEditButtons(1);
 }
@@ -245,19 +261,25 @@ void InputArea::ShowRecord(const BeamRecord& record) {
     // A cantilever has one section, whatever the record says.
     const int sections = cantilever ? 1 : std::clamp<int>(record.sectionCount, 1, 3);
 
-    SetText(Field::MemberName, record.memberName);
-    SetText(Field::Span, FormatGeneral(record.spanLength));
+    // Columns not shown keep their texts but not the memory of another beam's values.
+    shown_.fill(std::nullopt);
+    auto showNumber = [this](Field field, float stored) {
+        ShowValue(field, FormatGeneral(stored), stored);
+    };
+    ShowValue(Field::MemberName, record.memberName, 0.0f);
+    showNumber(Field::Span, record.spanLength);
     for (int c = 0; c < sections; ++c) {
-        SetText(BreadthField(c), FormatGeneral(record.sectionWidth[c]));
-        SetText(DepthField(c), FormatGeneral(record.sectionDepth[c]));
-        SetText(CoverField(c), FormatGeneral(record.sectionCover[c]));
+        showNumber(BreadthField(c), record.sectionWidth[c]);
+        showNumber(DepthField(c), record.sectionDepth[c]);
+        showNumber(CoverField(c), record.sectionCover[c]);
     }
-    SetText(Field::CompressionRatio, FormatGeneral(record.compressionBarRatio));
-    SetText(Field::BarLayers, IntegerText(record.maxBarLayers));
-    SetText(Field::StirrupLegs, IntegerText(record.maxStirrupLegs));
-    SetText(Field::StirrupPitch, IntegerText(record.maxStirrupPitch));
-    SetText(Field::Fc,
-            FormatGeneral(inputIsSI_ ? ToSingle(record.concreteFc / 10.0) : record.concreteFc));
+    showNumber(Field::CompressionRatio, record.compressionBarRatio);
+    ShowValue(Field::BarLayers, IntegerText(record.maxBarLayers), record.maxBarLayers);
+    ShowValue(Field::StirrupLegs, IntegerText(record.maxStirrupLegs), record.maxStirrupLegs);
+    ShowValue(Field::StirrupPitch, IntegerText(record.maxStirrupPitch), record.maxStirrupPitch);
+    ShowValue(Field::Fc,
+              FormatGeneral(inputIsSI_ ? ToSingle(record.concreteFc / 10.0) : record.concreteFc),
+              record.concreteFc);
     view_.sectionOption[1].enabled = !cantilever;
     view_.sectionOption[2].enabled = !cantilever;
 
@@ -275,7 +297,7 @@ void InputArea::ShowRecord(const BeamRecord& record) {
     view_.spanTypeCaption.caption = SpanTypeName(spanType_);
 
     if (record.momentPositionMode == 1) {
-        SetText(Field::MomentPosition, FormatGeneral(record.momentPosition));
+        showNumber(Field::MomentPosition, record.momentPosition);
         // A cantilever keeps its position field greyed: it has no position of its own.
         if (!cantilever) {
             view_.momentField.background = ViewColour::White;
@@ -293,6 +315,7 @@ void InputArea::ShowRecord(const BeamRecord& record) {
 void InputArea::ShowBeam(const BeamRecord& record) {
     ShowRecord(record);
     loadLines_.clear();
+    shownLoads_.clear();
     selectedLoad_ = -1;
     highlightedLoad_ = -1;
     view_.loadCounter.caption.clear();
@@ -308,12 +331,14 @@ void InputArea::ClearInputArea() {
     const bool wasFilling = fillingForm;
     fillingForm = true;
     for (int f = 0; f < kMemberFieldCount; ++f) SetText(static_cast<Field>(f), "");
+    shown_.fill(std::nullopt);
     // Every load page and the carry-over go too, so no text of the old beam comes back.
     for (std::array<std::string, 6>& page : pageTexts_) page.fill(std::string());
     carryOver_.fill(std::string());
     calcFlags_ = {false, false, false};
     SelectMomentPositionMode(0);
     loadLines_.clear();
+    shownLoads_.clear();
     selectedLoad_ = -1;
     highlightedLoad_ = -1;
     view_.loadCounter.caption.clear();

@@ -3,6 +3,7 @@
 // choices, the editing flags and the view state the widgets mirror. Every event of the input
 // area is an operation here; the user is reached only through the Prompter.
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -160,6 +161,10 @@ class InputArea {
     void SetLoadCounter(int position);
     void DrawAllNormal();
     double SpanValue() const;
+    void ShowValue(Field field, const std::string& text, float stored);
+    bool ShowsStoredText(Field field) const;
+    // The stored value while the field shows it, otherwise the text's value × `scale`.
+    float ValueOf(Field field, double scale = 1.0) const;
 
     Prompter& prompter_;
     InputAreaView view_;
@@ -168,7 +173,26 @@ class InputArea {
     std::array<std::array<std::string, 6>, kLoadTypeCount> pageTexts_;
     std::string focusText_;
 
+    // What the program showed in a member field and the stored value behind it. While the
+    // field still shows that text, a commit takes the stored value: the text may be rounded
+    // or converted (Fc in SI), and NaN reads back as 0.
+    struct ShownValue {
+        std::string text;
+        float stored = 0.0f;
+    };
+    std::array<std::optional<ShownValue>, kMemberFieldCount> shown_;
+
     std::vector<std::string> loadLines_;
+    // A list line shown from a record's load slot and the slot's stored numbers, kept while
+    // the line reads the same; one entry per list line (empty for lines built from typing).
+    struct ShownLoad {
+        std::string line;
+        std::int16_t type = 0;
+        float value = 0.0f;
+        float height = 0.0f;
+        std::array<float, 4> lengths{};
+    };
+    std::vector<std::optional<ShownLoad>> shownLoads_;
     int selectedLoad_ = -1;
     int highlightedLoad_ = -1;
     int currentLoadType_ = 1;

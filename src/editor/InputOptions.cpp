@@ -192,6 +192,8 @@ void InputArea::SelectInputUnits(int index) {
                               kButtonsOk, kMessageTitleWide);
     }
     inputIsSI_ = si;
+    // The Fc text now reads in the other unit: it no longer stands for the stored value.
+    shown_[FieldIndex(Field::Fc)].reset();
     SetUnitCaptions();
     unitFactor_ = UnitFactor(inputIsSI_);
 }

@@ -125,6 +125,7 @@ void InputArea::AddLoad() {
     view_.focusRequest = Field::Load0;
     CountEdit();
     loadLines_.push_back(BuildLoadLine());
+    shownLoads_.resize(loadLines_.size());
     RedrawDiagram();
     SelectLoad(static_cast<int>(loadLines_.size()) - 1);
     DrawAllNormal();
@@ -170,6 +171,8 @@ void InputArea::DeleteLoad() {
     if (prompter_.ShowMessage(question, kButtonsOkCancel, kMessageTitle) != kAnswerOk) return;
     CountEdit();
     loadLines_.erase(loadLines_.begin() + i);
+    // The lines below move up with the stored loads they were shown from.
+    if (i < static_cast<int>(shownLoads_.size())) shownLoads_.erase(shownLoads_.begin() + i);
     selectedLoad_ = -1;
     if (loadLines_.empty()) {
         view_.loadCounter.caption.clear();
@@ -205,6 +208,17 @@ void InputArea::LoadListToRecord(BeamRecord& record) const {
     const int count = std::min<int>(static_cast<int>(loadLines_.size()), kMaxLoads);
     record.loadCount = static_cast<std::int16_t>(count);
     for (int k = 0; k < count; ++k) {
+        // A line that still reads as it was shown is the stored load: its text is rounded, and
+        // it shows neither NaN nor the lengths its type does not use.
+        if (k < static_cast<int>(shownLoads_.size()) && shownLoads_[k] &&
+            shownLoads_[k]->line == loadLines_[k]) {
+            const ShownLoad& shown = *shownLoads_[k];
+            record.loadType[k] = shown.type;
+            record.loadValue[k] = shown.value;
+            record.loadHeight[k] = shown.height;
+            record.loadLengths[k] = shown.lengths;
+            continue;
+        }
         const LoadLineValues load = ParseLoadLine(loadLines_[k]);
         record.loadType[k] = RoundToInt16(load.type);
         record.loadValue[k] = ToSingle(load.value / 1000);
@@ -218,7 +232,12 @@ void InputArea::RecordToLoadList(const BeamRecord& record) {
     const int count = std::clamp<int>(record.loadCount, 0, kMaxLoads);
     if (count == 0) return;
     loadLines_.resize(std::max<size_t>(loadLines_.size(), count));
-    for (int k = 0; k < count; ++k) loadLines_[k] = RecordLoadLine(record, k + 1);
+    shownLoads_.resize(loadLines_.size());
+    for (int k = 0; k < count; ++k) {
+        loadLines_[k] = RecordLoadLine(record, k + 1);
+        shownLoads_[k] = ShownLoad{loadLines_[k], record.loadType[k], record.loadValue[k],
+                                   record.loadHeight[k], record.loadLengths[k]};
+    }
     const int lastType = record.loadType[count - 1];
     if (lastType >= 1 && lastType <= kLoadTypeCount) {
         currentLoadType_ = lastType;
