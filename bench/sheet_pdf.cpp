@@ -41,14 +41,9 @@ void BM_ComposeSheetFixedMetrics(benchmark::State& state) {
     zel::Project project = FiftyBeams();
     zel::FixedFontMetrics metrics;
     for (auto _ : state) {
-        zel::SheetDocument doc(metrics);
-        zel::SheetLayout layout;
-        const zel::PrintSettings print = zel::PrintSettingsOf(project);
-        zel::SetUpSheetPage(doc, layout, print);
-        zel::BeamPageTable pages{};
-        const int count = zel::BuildSheetDocument(doc, project, print, layout, pages);
-        if (count != 25) state.SkipWithError("expected 25 pages");
-        benchmark::DoNotOptimize(doc.Pages().data());
+        const zel::ComposedSheet sheet = zel::ComposeSheet(project, metrics);
+        if (sheet.pageCount != 25) state.SkipWithError("expected 25 pages");
+        benchmark::DoNotOptimize(sheet.document.Pages().data());
     }
 }
 BENCHMARK(BM_ComposeSheetFixedMetrics)->Unit(benchmark::kMillisecond);
@@ -73,15 +68,11 @@ void BM_SheetPdf50Beams(benchmark::State& state) {
         (std::filesystem::temp_directory_path() / "zel_bench_sheet.pdf").string();
     zel::QtSheetFontMetrics metrics;
     for (auto _ : state) {
-        zel::SheetDocument doc(metrics);
-        zel::SheetLayout layout;
-        const zel::PrintSettings print = zel::PrintSettingsOf(project);
-        zel::SetUpSheetPage(doc, layout, print);
-        zel::BeamPageTable pages{};
-        const int count = zel::BuildSheetDocument(doc, project, print, layout, pages);
+        const zel::ComposedSheet sheet = zel::ComposeSheet(project, metrics);
         std::string error;
-        if (count != 25 ||
-            !zel::WriteSheetPdf(doc, path, 1, count, {print.HeadingText, "bench"}, &error)) {
+        if (sheet.pageCount != 25 ||
+            !zel::WriteSheetPdf(sheet.document, path, 1, sheet.pageCount,
+                                {sheet.print.HeadingText, "bench"}, &error)) {
             state.SkipWithError(("PDF not written: " + error).c_str());
         }
     }

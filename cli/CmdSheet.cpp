@@ -105,18 +105,14 @@ void RunSheet(const SheetOptions& options) {
     }
 
     QtSheetFontMetrics metrics;
-    SheetDocument document(metrics);
-    SheetLayout layout;
-    const PrintSettings print = PrintSettingsOf(project);
-    SetUpSheetPage(document, layout, print);
-    BeamPageTable pages{};
     // The progress line rewrites itself, so it is only for a terminal.
     const bool progress = !options.quiet && isatty(STDERR_FILENO) != 0;
-    const int pageCount =
-        BuildSheetDocument(document, project, print, layout, pages, [&](int placed, int total) {
-            if (progress)
-                std::cerr << "\rzel: composing beam " << placed << " / " << total << std::flush;
-        });
+    const ComposedSheet sheet = ComposeSheet(project, metrics, [&](int placed, int total) {
+        if (progress)
+            std::cerr << "\rzel: composing beam " << placed << " / " << total << std::flush;
+    });
+    const SheetDocument& document = sheet.document;
+    const int pageCount = sheet.pageCount;
     if (progress) std::cerr << '\n';
 
     int first = 1, last = pageCount;
@@ -126,7 +122,7 @@ void RunSheet(const SheetOptions& options) {
     if (output.empty())
         output = JoinPath(FolderOf(options.input), ProposedPdfName(options.input) + ".pdf");
     std::string error;
-    const SheetPdfInfo info{print.HeadingText, kProgramTitle};
+    const SheetPdfInfo info{sheet.print.HeadingText, kProgramTitle};
     if (!WriteSheetPdf(document, output, first, last, info, &error)) Fail(error);
     std::cout << output << ": " << (last - first + 1) << " page(s)\n";
 
@@ -183,15 +179,10 @@ void RunList(const std::string& input) {
     Project project = LoadProjectOrFail(input);
     // Pages follow from the order of the printed beams alone, so the layout needs no real fonts.
     FixedFontMetrics metrics;
-    SheetDocument document(metrics);
-    SheetLayout layout;
-    const PrintSettings print = PrintSettingsOf(project);
-    SetUpSheetPage(document, layout, print);
-    BeamPageTable pages{};
-    BuildSheetDocument(document, project, print, layout, pages);
+    const ComposedSheet sheet = ComposeSheet(project, metrics);
     std::cout << "断面算定結果 一覧表\n";
     std::cout << PadRightToWidth(" 部材名", 19) << PadRightToWidth("判   定", 11) << "ﾍﾟｰｼﾞ\n";
-    for (const ResultListEntry& entry : BuildResultList(project, pages))
+    for (const ResultListEntry& entry : BuildResultList(project, sheet.pages))
         std::cout << entry.line << '\n';
 }
 

@@ -38,13 +38,6 @@ const char* SpanTypeName(int spanType) {
     return spanType >= 0 && spanType < 7 ? kNames[spanType] : "";
 }
 
-const char* AssemblyMethodName(int position) {
-    static const char* const kNames[] = {"交互フック・フック先曲げ", "交互フック・フックあと曲げ",
-                                         "片隅フック・フック先曲げ", "片隅フック・フックあと曲げ",
-                                         "スポット溶接 (ｼﾝｸﾞﾙ配筋用)"};
-    return position >= 0 && position < 5 ? kNames[position] : "";
-}
-
 const char* LoadTypeCaption(int loadType) {
     static const char* const kNames[] = {"1:集中荷重",   "2:右上がり三角荷重", "3:左上がり三角荷重",
                                          "4:等分布荷重", "5:台形荷重",         "6:三角荷重"};

@@ -1,5 +1,6 @@
 #pragma once
 // Fixed captions and hints of the input area, for the widgets that show them.
+#include "data/BeamTexts.h"
 #include "editor/InputField.h"
 
 namespace zel {
@@ -82,7 +83,7 @@ inline constexpr const char* kOutputUnitHints[] = {"出力時の単位を [ｋ�
                                                    "出力時の単位を [Ｎ，ｋＮ] で行います"};
 
 inline constexpr const char* kSupportTypeCaptions[] = {"単純梁", "片持梁"};
-inline constexpr const char* kGradeCaptions[] = {"SD295", "SD345", "SR235", "SR295"};
+inline constexpr const auto& kGradeCaptions = kGradeNames;
 inline constexpr const char* kMinRebarRuleCaptions[] = {"最小引張鉄筋比 0.4%  (0.004・Bd)",
                                                         "存在応力から求めた鉄筋量の 4/3 倍",
                                                         "存在応力から求めた鉄筋量"};

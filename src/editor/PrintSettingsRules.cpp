@@ -21,25 +21,6 @@ std::string TrimSpaces(const std::string& text) {
 
 }  // namespace
 
-PrintSettings PrintSettingsOf(const ProjectSettings& settings, const SheetFontSetting& font) {
-    PrintSettings print;
-    print.HeadingText = settings.sheetTitle;
-    print.PageNumberMode = settings.pageNumberMode;
-    print.StartPageNumber = settings.firstPageNumber;
-    print.fontIndex = font.fontChoice;
-    print.PrintFontName = font.fontName;
-    return print;
-}
-
-void StorePrintSettings(const PrintSettings& print, ProjectSettings& settings,
-                        SheetFontSetting& font) {
-    settings.sheetTitle = print.HeadingText;
-    settings.pageNumberMode = print.PageNumberMode;
-    settings.firstPageNumber = print.StartPageNumber;
-    font.fontChoice = print.fontIndex;
-    font.fontName = print.PrintFontName;
-}
-
 PrintSettingsForm OpenPrintSettingsForm(const PrintSettings& current) {
     PrintSettingsForm form;
     form.heading = current.HeadingText;

@@ -1,31 +1,14 @@
 #pragma once
-// The print settings of the calculation sheet and the rules of their dialog, without widgets.
-// The values live in the project (ProjectSettings and SheetFontSetting) and travel with the file.
+// The rules of the print-settings dialog, without widgets; they act on the PrintSettings the
+// sheet is composed with.
 #include <cstdint>
 #include <string>
 
+#include "data/PrintSettings.h"
 #include "editor/InputAreaView.h"
 #include "editor/Prompter.h"
 
 namespace zel {
-
-struct ProjectSettings;
-struct SheetFontSetting;
-
-struct PrintSettings {
-    std::string HeadingText;          // heading of page 1; empty = none
-    std::int16_t PageNumberMode = 2;  // 1 "付けない", 2 "付ける"
-    std::int16_t StartPageNumber = 1;
-    std::int16_t fontIndex = 0;  // 0 "ＭＳ 明朝", 1 "ＭＳ ゴシック"
-    std::string PrintFontName;
-    std::int16_t PrintFontSize = 10;  // fixed
-
-    bool operator==(const PrintSettings&) const = default;
-};
-
-PrintSettings PrintSettingsOf(const ProjectSettings& settings, const SheetFontSetting& font);
-void StorePrintSettings(const PrintSettings& print, ProjectSettings& settings,
-                        SheetFontSetting& font);
 
 inline constexpr const char* kPrintSettingsQuestion = "設定項目を有効にしますか？";
 // Shown when the start number does not fit a page number.

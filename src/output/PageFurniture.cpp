@@ -25,7 +25,7 @@ std::string PageNumberFooter(int printedPage) {
 
 void SetPageHeaderFooter(PageCanvas& canvas, const PrintSettings& print, int page) {
     const int printed = page + print.StartPageNumber - 1;
-    canvas.SetHeaderFont(print.PrintFontName, 12);
+    canvas.SetHeaderFont(SheetFontNameOf(print), 12);
     canvas.SetHeader(page == 1 ? print.HeadingText : std::string());
     if (print.PageNumberMode == 2) canvas.SetFooter(PageNumberFooter(printed));
 }

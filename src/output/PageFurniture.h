@@ -4,20 +4,12 @@
 #include <string>
 
 #include "data/BeamRecord.h"
+#include "data/PrintSettings.h"
 #include "data/ProjectSettings.h"
 #include "output/PageCanvas.h"
 #include "output/SheetPrimitives.h"
 
 namespace zel {
-
-// What the page furniture reads from the print settings.
-struct PrintSettings {
-    std::string HeadingText;          // header of page 1
-    std::int16_t PageNumberMode = 1;  // 1 none, 2 printed in the footer
-    std::int16_t StartPageNumber = 1;
-    std::string PrintFontName = "ＭＳ 明朝";
-    std::int16_t PrintFontSize = 10;
-};
 
 // Header of page p (1-based in the document) and its footer "|- n -".
 void SetPageHeaderFooter(PageCanvas& canvas, const PrintSettings& print, int page);

@@ -65,38 +65,6 @@ std::string SpanTypeNoteName(int spanType) {
     }
 }
 
-std::string AssemblyMethodName(int method) {
-    switch (method) {
-        case 0:
-            return "交互ﾌｯｸ先曲げ";
-        case 1:
-            return "交互ﾌｯｸあと曲げ";
-        case 2:
-            return "片隅ﾌｯｸ先曲げ";
-        case 3:
-            return "片隅ﾌｯｸあと曲げ";
-        case 4:
-            return "スポット溶接";
-        default:
-            return "";
-    }
-}
-
-std::string GradeName(int grade) {
-    switch (grade) {
-        case 0:
-            return "SD295";
-        case 1:
-            return "SD345";
-        case 2:
-            return "SR235";
-        case 3:
-            return "SR295";
-        default:
-            return "";
-    }
-}
-
 std::vector<std::string> SheetColumnHeadings(const BeamRecord& beam) {
     switch (ColumnCount(beam)) {
         case 3:
@@ -186,7 +154,7 @@ std::vector<SheetBodyRow> SheetBodyRows(const BeamRecord& beam, const CalcResult
     caption(19, " 必要at (cm2)");
     caption(20, " 必要ψ (cm)");
     caption(22, " 設 計 配 筋");
-    spanning(22, " 主筋:" + GradeName(beam.mainBarGrade) +
+    spanning(22, " 主筋:" + std::string(GradeName(beam.mainBarGrade)) +
                      "  ｽﾀｰﾗｯﾌﾟ:" + GradeName(beam.stirrupGrade) +
                      "  複筋比=" + FormatFixed(beam.compressionBarRatio, 2));
     caption(23, "   主筋上端");
@@ -234,7 +202,7 @@ std::vector<SheetBodyRow> SheetBodyRows(const BeamRecord& beam, const CalcResult
              (inputSI ? "N/mm2" : "kg/cm2") + ")";
     if (beam.minRebarRule == 0) notes += "\r 引張側最小鉄筋量: 0.4% (0.004･Bd)";
     if (beam.minRebarRule == 1) notes += "\r 引張側最小鉄筋量: 存在応力から求めた値の 4/3倍";
-    notes += "\r ｽﾀｰﾗｯﾌﾟ組立施工: " + AssemblyMethodName(beam.assemblyMethod);
+    notes += "\r ｽﾀｰﾗｯﾌﾟ組立施工: " + std::string(AssemblyMethodName(beam.assemblyMethod));
     if (beam.shortTerm != 0) notes += "\r 短期荷重として算定";
     if (!inputSI && si) notes += "\r １(N)=1/9.80665 ≒ 0.102(kg)";
     // A beam that could not be calculated says why instead of showing zeros without comment.

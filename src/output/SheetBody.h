@@ -7,6 +7,7 @@
 
 #include "calc/CalcResult.h"
 #include "data/BeamRecord.h"
+#include "data/BeamTexts.h"
 #include "data/PlacementFlags.h"
 #include "data/ProjectSettings.h"
 #include "output/PageCanvas.h"
@@ -42,9 +43,5 @@ std::vector<std::string> SheetColumnHeadings(const BeamRecord& beam);
 std::string LimitedValueText(double value, bool outputSI);
 // Name of a span type in the notes ("ﾕｰｻﾞｰ設定" for type 4).
 std::string SpanTypeNoteName(int spanType);
-// Name of a stirrup assembly method 0..4 (empty for others).
-std::string AssemblyMethodName(int method);
-// Name of a steel grade code 0..3 (empty for others).
-std::string GradeName(int grade);
 
 }  // namespace zel

@@ -1,21 +1,9 @@
 #include "output/SheetComposer.h"
 
 #include "calc/CalculateBeam.h"
-#include "data/SheetFontSetting.h"
 #include "output/SheetBody.h"
 
 namespace zel {
-
-PrintSettings PrintSettingsOf(const Project& project) {
-    PrintSettings print;
-    print.HeadingText = project.settings.sheetTitle;
-    print.PageNumberMode = project.settings.pageNumberMode;
-    print.StartPageNumber = project.settings.firstPageNumber;
-    print.PrintFontName =
-        project.font.fontName.empty() ? std::string(kMinchoFontName) : project.font.fontName;
-    print.PrintFontSize = 10;
-    return print;
-}
 
 void SetUpSheetPage(PageCanvas& canvas, SheetLayout& layout, const PrintSettings& print) {
     canvas.SetMarginLeft("2.5cm");
@@ -23,8 +11,7 @@ void SetUpSheetPage(PageCanvas& canvas, SheetLayout& layout, const PrintSettings
     canvas.SetMarginRight("2.0cm");
     canvas.SetMarginBottom("2.5cm");
     layout.PrintFontSize = 10;
-    layout.PrintFontName =
-        print.PrintFontName.empty() ? std::string(kMinchoFontName) : print.PrintFontName;
+    layout.PrintFontName = SheetFontNameOf(print);
     canvas.SetFontName(layout.PrintFontName);
     canvas.SetFontSize(layout.PrintFontSize);
     canvas.SetPaperSize(kPaperA4);
@@ -70,6 +57,22 @@ int BuildSheetDocument(PageCanvas& canvas, Project& project, const PrintSettings
     }
     canvas.EndDoc();
     return canvas.PageCount();
+}
+
+ComposedSheet ComposeSheet(Project& project, const SheetFontMetrics& metrics,
+                           const PrintSettings& print, const SheetProgress& progress) {
+    ComposedSheet sheet(metrics);
+    sheet.print = print;
+    sheet.print.PrintFontName = SheetFontNameOf(print);
+    SetUpSheetPage(sheet.document, sheet.layout, sheet.print);
+    sheet.pageCount = BuildSheetDocument(sheet.document, project, sheet.print, sheet.layout,
+                                         sheet.pages, progress);
+    return sheet;
+}
+
+ComposedSheet ComposeSheet(Project& project, const SheetFontMetrics& metrics,
+                           const SheetProgress& progress) {
+    return ComposeSheet(project, metrics, PrintSettingsOf(project), progress);
 }
 
 }  // namespace zel

@@ -8,6 +8,7 @@
 #include "data/Project.h"
 #include "output/PageCanvas.h"
 #include "output/PageFurniture.h"
+#include "output/SheetDocument.h"
 #include "output/SheetPrimitives.h"
 
 namespace zel {
@@ -16,15 +17,34 @@ namespace zel {
 // keep what they held.
 using BeamPageTable = std::array<std::int32_t, kMaxBeams>;
 
-// The print settings a project carries: heading, page numbers and the sheet font.
-PrintSettings PrintSettingsOf(const Project& project);
+// Called after each printed beam with the number placed so far and the number to place.
+using SheetProgress = std::function<void(int placed, int total)>;
 
+// A composed calculation sheet: the pages, the geometry they were composed against, the page of
+// every printed beam and the settings used.
+struct ComposedSheet {
+    explicit ComposedSheet(const SheetFontMetrics& metrics) : document(metrics) {}
+
+    SheetDocument document;  // refers to the metrics it was composed with
+    SheetLayout layout;
+    BeamPageTable pages{};  // 0 for beams that are not printed
+    int pageCount = 0;
+    PrintSettings print;
+};
+
+// The one way to compose the sheet: sets up the page, calculates and draws every printed beam
+// and numbers the pages. The metrics must outlive the result. The project's placement flags and
+// allowable stresses are updated by the calculation, as a calculation always does.
+ComposedSheet ComposeSheet(Project& project, const SheetFontMetrics& metrics,
+                           const PrintSettings& print, const SheetProgress& progress = {});
+// With the print settings the project carries.
+ComposedSheet ComposeSheet(Project& project, const SheetFontMetrics& metrics,
+                           const SheetProgress& progress = {});
+
+// The steps of ComposeSheet, for tests of a single step.
 // Margins 2.5/2.0/2.0/2.5 cm, the sheet font at 10 points, A4 portrait; fills the printable
 // area of the layout.
 void SetUpSheetPage(PageCanvas& canvas, SheetLayout& layout, const PrintSettings& print);
-
-// Called after each printed beam with the number placed so far and the number to place.
-using SheetProgress = std::function<void(int placed, int total)>;
 
 // Composes every printed beam (calculating each just before it is drawn) and returns the page
 // count. The canvas must have been set up with SetUpSheetPage.

@@ -193,7 +193,7 @@ TEST_F(InputAreaTest, GradesRefillTheSizeListsKeepingThePosition) {
     ResetFlags();
     area.SelectAssemblyMethod(3);
     EXPECT_TRUE(area.memberModified);
-    EXPECT_EQ(std::string(AssemblyMethodName(4)), "スポット溶接 (ｼﾝｸﾞﾙ配筋用)");
+    EXPECT_EQ(std::string(AssemblyMethodCaption(4)), "スポット溶接 (ｼﾝｸﾞﾙ配筋用)");
     ResetFlags();
     area.SelectMinRebarRule(2);
     EXPECT_TRUE(area.fileModified);

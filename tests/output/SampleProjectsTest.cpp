@@ -67,13 +67,9 @@ TEST(SampleProjects, FloorCoversTheCasesTheSheetMustShow) {
 
     // 12 printed beams: six pages, and the beam after the skipped one moves up into its place.
     FixedFontMetrics metrics;
-    SheetDocument doc(metrics);
-    SheetLayout layout;
-    const PrintSettings print = PrintSettingsOf(p);
-    SetUpSheetPage(doc, layout, print);
-    BeamPageTable pages{};
-    EXPECT_EQ(BuildSheetDocument(doc, p, print, layout, pages), 6);
-    const std::vector<ResultListEntry> list = BuildResultList(p, pages);
+    const ComposedSheet sheet = ComposeSheet(p, metrics);
+    EXPECT_EQ(sheet.pageCount, 6);
+    const std::vector<ResultListEntry> list = BuildResultList(p, sheet.pages);
     ASSERT_EQ(list.size(), 12u);
     EXPECT_EQ(list.back().line.substr(list.back().line.size() - 3), "  6");
 

@@ -50,12 +50,7 @@ Project ProjectOf(int beams) {
 }
 
 struct Composed {
-    explicit Composed(Project& p) : doc(metrics) {
-        print = PrintSettingsOf(p);
-        SetUpSheetPage(doc, layout, print);
-        pages.fill(-1);
-        pageCount = BuildSheetDocument(doc, p, print, layout, pages);
-    }
+    explicit Composed(Project& p) : sheet(ComposeSheet(p, metrics)) {}
     // Top of every body table (the 35-row tables) on a page.
     std::vector<std::int32_t> BodyTops(int page) const {
         std::vector<std::int32_t> tops;
@@ -65,11 +60,11 @@ struct Composed {
         return tops;
     }
     FixedFontMetrics metrics;
-    SheetDocument doc;
-    SheetLayout layout;
-    PrintSettings print;
-    BeamPageTable pages{};
-    int pageCount = 0;
+    ComposedSheet sheet;
+    const SheetDocument& doc = sheet.document;
+    const SheetLayout& layout = sheet.layout;
+    const BeamPageTable& pages = sheet.pages;
+    const int& pageCount = sheet.pageCount;
 };
 
 TEST(SheetComposer, TwoBeamsAPageAndSkippedBeamsLeaveNoGap) {
@@ -89,8 +84,8 @@ TEST(SheetComposer, TwoBeamsAPageAndSkippedBeamsLeaveNoGap) {
     skipped.beam(2).skipBeam = 1;
     Composed withSkip(skipped);
     EXPECT_EQ(withSkip.pageCount, 2);
-    EXPECT_EQ(withSkip.pages[1], -1);  // keeps what it held
-    EXPECT_EQ(withSkip.pages[2], 1);   // beam 3 moves up into the lower half of page 1
+    EXPECT_EQ(withSkip.pages[1], 0);  // not printed
+    EXPECT_EQ(withSkip.pages[2], 1);  // beam 3 moves up into the lower half of page 1
     EXPECT_EQ(withSkip.pages[3], 2);
     EXPECT_EQ(withSkip.BodyTops(0).size(), 2u);
 
@@ -110,7 +105,9 @@ TEST(SheetComposer, PageSetupAndPrintSettingsComeFromTheProject) {
     const PrintSettings print = PrintSettingsOf(p);
     EXPECT_EQ(print.HeadingText, "見出し");
     EXPECT_EQ(print.StartPageNumber, 5);
-    EXPECT_EQ(print.PrintFontName, "ＭＳ 明朝");
+    EXPECT_EQ(print.PrintFontName, "");
+    EXPECT_EQ(Composed(p).doc.FontName(), "ＭＳ 明朝");
+    EXPECT_EQ(Composed(p).doc.Pages()[0].headerFont.name, "ＭＳ 明朝");
     p.font.fontName = "ＭＳ ゴシック";
     EXPECT_EQ(PrintSettingsOf(p).PrintFontName, "ＭＳ ゴシック");
 

@@ -51,12 +51,10 @@ TEST(SheetLayoutFit, TwoLongBeamsShareAPageWithoutOverlapping) {
     project.settings.beamCount = 2;
 
     QtSheetFontMetrics metrics;
-    SheetDocument doc(metrics);
-    SheetLayout layout;
-    const PrintSettings print = PrintSettingsOf(project);
-    SetUpSheetPage(doc, layout, print);
-    BeamPageTable pages{};
-    ASSERT_EQ(BuildSheetDocument(doc, project, print, layout, pages), 1);
+    const ComposedSheet sheet = ComposeSheet(project, metrics);
+    ASSERT_EQ(sheet.pageCount, 1);
+    const SheetDocument& doc = sheet.document;
+    const SheetLayout& layout = sheet.layout;
 
     const std::vector<Extent> tables = TableExtents(doc.Pages()[0]);
     ASSERT_EQ(tables.size(), 4u);  // body and load table of each beam
