@@ -166,7 +166,7 @@ QWidget* DefaultData::BuildBarsPage() {
     stirrupLayout->addWidget(stirrupGridWidget);
     stirrupSize_ = AddList(stirrupGrid, 0, "鉄筋径");
     assembly_ = AddList(stirrupGrid, 1, "組立方法");
-    for (int i = 0; i < 4; ++i) assembly_->addItem(Q(AssemblyMethodName(i)));
+    for (int i = 0; i < 4; ++i) assembly_->addItem(Q(AssemblyMethodCaption(i)));
     legs_ = AddField(stirrupGrid, 2, "最大本数", "本", 2);
     pitch_ = AddField(stirrupGrid, 3, "最大ﾋﾟｯﾁ", "(mm)", 4);
     stirrupGrid->setColumnStretch(3, 1);
