@@ -15,8 +15,8 @@
 #define ZEL_HAVE_QT_BENCH 1
 #include <QGuiApplication>
 
-#include "qt/SheetFonts.h"
-#include "qt/SheetPdfWriter.h"
+#include "qt/sheet/SheetExporter.h"
+#include "qt/sheet/SheetFonts.h"
 #endif
 
 namespace {
@@ -69,11 +69,10 @@ void BM_SheetPdf50Beams(benchmark::State& state) {
     zel::QtSheetFontMetrics metrics;
     for (auto _ : state) {
         const zel::ComposedSheet sheet = zel::ComposeSheet(project, metrics);
-        std::string error;
-        if (sheet.pageCount != 25 ||
-            !zel::WriteSheetPdf(sheet.document, path, 1, sheet.pageCount,
-                                {sheet.print.HeadingText, "bench"}, &error)) {
-            state.SkipWithError(("PDF not written: " + error).c_str());
+        const zel::SheetExportResult written =
+            zel::WriteSheetPdf(sheet.document, path, {}, {sheet.print.HeadingText, "bench"});
+        if (sheet.pageCount != 25 || !written.ok()) {
+            state.SkipWithError(("PDF not written: " + written.message).c_str());
         }
     }
     state.counters["pages"] = 25;

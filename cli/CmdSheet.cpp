@@ -2,9 +2,7 @@
 // texts of every beam, and the result list with pages.
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <string>
 
@@ -23,8 +21,8 @@
 #ifdef ZEL_WITH_QT
 #include <QGuiApplication>
 
-#include "qt/SheetFonts.h"
-#include "qt/SheetPdfWriter.h"
+#include "qt/sheet/SheetExporter.h"
+#include "qt/sheet/SheetFonts.h"
 #endif
 
 namespace zel::cli {
@@ -111,7 +109,6 @@ void RunSheet(const SheetOptions& options) {
         if (progress)
             std::cerr << "\rzel: composing beam " << placed << " / " << total << std::flush;
     });
-    const SheetDocument& document = sheet.document;
     const int pageCount = sheet.pageCount;
     if (progress) std::cerr << '\n';
 
@@ -121,22 +118,17 @@ void RunSheet(const SheetOptions& options) {
     std::string output = options.output;
     if (output.empty())
         output = JoinPath(FolderOf(options.input), ProposedPdfName(options.input) + ".pdf");
-    std::string error;
-    const SheetPdfInfo info{sheet.print.HeadingText, kProgramTitle};
-    if (!WriteSheetPdf(document, output, first, last, info, &error)) Fail(error);
-    std::cout << output << ": " << (last - first + 1) << " page(s)\n";
+    const SheetPageRange range{first, last};
+    const SheetExportResult pdf =
+        WriteSheetPdf(sheet.document, output, range, {sheet.print.HeadingText, kProgramTitle});
+    if (!pdf.ok()) Fail(pdf.message);
+    std::cout << output << ": " << pdf.pages << " page(s)\n";
 
     if (!options.pngDir.empty()) {
-        std::error_code made;
-        std::filesystem::create_directories(options.pngDir, made);
-        if (made) Fail("cannot create the folder " + options.pngDir + ": " + made.message());
-        for (int page = first; page <= last; ++page) {
-            char file[64];
-            std::snprintf(file, sizeof file, "page-%03d.png", page);
-            const std::string path = JoinPath(options.pngDir, file);
-            if (!WriteSheetPng(document, page, path, options.dpi, &error)) Fail(error);
-            std::cout << path << '\n';
-        }
+        const SheetExportResult png =
+            WriteSheetPngs(sheet.document, options.pngDir, range, options.dpi);
+        for (const std::string& path : png.files) std::cout << path << '\n';
+        if (!png.ok()) Fail(png.message);
     }
 #else
     (void)options;

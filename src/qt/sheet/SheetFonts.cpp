@@ -1,4 +1,4 @@
-#include "qt/SheetFonts.h"
+#include "qt/sheet/SheetFonts.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

@@ -1,23 +1,25 @@
-// The Qt renderer and PDF/PNG writing of a hand-built sheet document.
+// The sheet exporter on a hand-built sheet document: rendering, printing, PDF and PNG.
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
 #include <QImage>
+#include <QPainter>
+#include <QPrinter>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "SheetQtSupport.h"
 #include "output/SheetPrimitives.h"
-#include "qt/SheetFonts.h"
-#include "qt/SheetPdfWriter.h"
+#include "qt/sheet/SheetExporter.h"
+#include "qt/sheet/SheetFonts.h"
 
 namespace zel {
 namespace {
 
 namespace fs = std::filesystem;
 
-class SheetPdfWriterTest : public ::testing::Test {
+class SheetExporterTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { test::EnsureGuiApplication(); }
     void SetUp() override {
@@ -64,7 +66,7 @@ class SheetPdfWriterTest : public ::testing::Test {
     fs::path dir;
 };
 
-TEST_F(SheetPdfWriterTest, SheetFontsAreTheIpaFacesWithFixedPitchMetrics) {
+TEST_F(SheetExporterTest, SheetFontsAreTheIpaFacesWithFixedPitchMetrics) {
     EXPECT_TRUE(EnsureSheetFontsLoaded());
     EXPECT_EQ(SheetFontFamily("ＭＳ 明朝"), "IPAMincho");
     EXPECT_EQ(SheetFontFamily("ＭＳ ゴシック"), "IPAGothic");
@@ -83,15 +85,16 @@ TEST_F(SheetPdfWriterTest, SheetFontsAreTheIpaFacesWithFixedPitchMetrics) {
     EXPECT_EQ(metrics.TextWidth(mincho, ""), 0);
 }
 
-TEST_F(SheetPdfWriterTest, PdfHasTheTextsPagesAndEmbeddedJapaneseFonts) {
+TEST_F(SheetExporterTest, PdfHasTheTextsPagesAndEmbeddedJapaneseFonts) {
     QtSheetFontMetrics metrics;
     SheetDocument doc(metrics);
     Compose(doc);
     const fs::path pdf = dir / "sheet.pdf";
-    std::string error;
-    ASSERT_TRUE(
-        WriteSheetPdf(doc, pdf.string(), 1, doc.PageCount(), {"梁断面算定結果", "zel"}, &error))
-        << error;
+    const SheetExportResult written =
+        WriteSheetPdf(doc, pdf.string(), {}, {"梁断面算定結果", "zel"});
+    ASSERT_TRUE(written.ok()) << written.message;
+    EXPECT_EQ(written.pages, 2);
+    EXPECT_EQ(written.files, std::vector<std::string>{pdf.string()});
 
     const std::string info = test::CommandOutput("pdfinfo '" + pdf.string() + "'");
     EXPECT_EQ(test::PdfPageCount(pdf.string()), 2);
@@ -121,34 +124,35 @@ TEST_F(SheetPdfWriterTest, PdfHasTheTextsPagesAndEmbeddedJapaneseFonts) {
     EXPECT_GE(fontLines, 2);
 }
 
-TEST_F(SheetPdfWriterTest, PageRangeAndFailuresAreReported) {
+TEST_F(SheetExporterTest, PageRangeAndFailuresAreReported) {
     QtSheetFontMetrics metrics;
     SheetDocument doc(metrics);
     Compose(doc);
     const fs::path pdf = dir / "page2.pdf";
-    std::string error;
-    ASSERT_TRUE(WriteSheetPdf(doc, pdf.string(), 2, 99, {}, &error)) << error;
+    ASSERT_TRUE(WriteSheetPdf(doc, pdf.string(), {2, 99}).ok());
     EXPECT_EQ(test::PdfPageCount(pdf.string()), 1);
     EXPECT_EQ(test::CommandOutput("pdftotext '" + pdf.string() + "' -").find("大梁G1"),
               std::string::npos);
 
-    EXPECT_FALSE(WriteSheetPdf(doc, pdf.string(), 3, 2, {}, &error));
-    EXPECT_FALSE(WriteSheetPdf(doc, (dir / "missing" / "x.pdf").string(), 1, 2, {}, &error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(WriteSheetPdf(doc, pdf.string(), {3, 2}).failure,
+              SheetExportResult::Failure::NoPages);
+    const SheetExportResult missing = WriteSheetPdf(doc, (dir / "missing" / "x.pdf").string());
+    EXPECT_EQ(missing.failure, SheetExportResult::Failure::CannotCreate);
+    EXPECT_NE(missing.message.find("x.pdf を作成できません"), std::string::npos) << missing.message;
+    EXPECT_TRUE(missing.files.empty());
 
     // A failed write leaves the earlier file as it was.
     const auto size = fs::file_size(pdf);
-    EXPECT_FALSE(WriteSheetPdf(doc, pdf.string(), 5, 9, {}, &error));
+    EXPECT_FALSE(WriteSheetPdf(doc, pdf.string(), {5, 9}).ok());
     EXPECT_EQ(fs::file_size(pdf), size);
 }
 
-TEST_F(SheetPdfWriterTest, PngPageShowsInkWhereTheSheetDrawsIt) {
+TEST_F(SheetExporterTest, PngPageShowsInkWhereTheSheetDrawsIt) {
     QtSheetFontMetrics metrics;
     SheetDocument doc(metrics);
     Compose(doc);
     const fs::path png = dir / "p1.png";
-    std::string error;
-    ASSERT_TRUE(WriteSheetPng(doc, 1, png.string(), 150, &error)) << error;
+    ASSERT_TRUE(WriteSheetPng(doc, 1, png.string(), 150).ok());
     QImage image(QString::fromStdString(png.string()));
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.width(), 11906 * 150 / 1440);
@@ -170,7 +174,75 @@ TEST_F(SheetPdfWriterTest, PngPageShowsInkWhereTheSheetDrawsIt) {
     EXPECT_LT(dark, total * 7 / 10);
     // Blank paper far from everything.
     EXPECT_EQ(qGray(image.pixel(image.width() / 2, image.height() * 3 / 4)), 255);
-    EXPECT_FALSE(WriteSheetPng(doc, 3, (dir / "p3.png").string(), 150, &error));
+    EXPECT_EQ(WriteSheetPng(doc, 3, (dir / "p3.png").string(), 150).failure,
+              SheetExportResult::Failure::NoPages);
+
+    // A range of pages goes into a folder that is made on the way.
+    const SheetExportResult pages = WriteSheetPngs(doc, (dir / "a" / "b").string(), {2, 9}, 30);
+    ASSERT_TRUE(pages.ok()) << pages.message;
+    EXPECT_EQ(pages.files, std::vector<std::string>{(dir / "a" / "b" / "page-002.png").string()});
+    EXPECT_TRUE(fs::exists(dir / "a" / "b" / "page-002.png"));
+    // A file where the folder should be is reported, not written through.
+    std::ofstream(dir / "file").put('x');
+    EXPECT_EQ(WriteSheetPngs(doc, (dir / "file").string(), {}, 30).failure,
+              SheetExportResult::Failure::CannotCreate);
+}
+
+// Printing uses the whole paper: what is drawn 2.5 cm from the paper's left edge is printed
+// there, not 2.5 cm from the printer's margin.
+TEST_F(SheetExporterTest, PrintingDrawsFromThePaperCorner) {
+    QtSheetFontMetrics metrics;
+    SheetDocument doc(metrics);
+    Compose(doc);
+    const fs::path pdf = dir / "printed.pdf";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    const SheetExportResult printed = PrintSheet(doc, printer, {2, 2});
+    ASSERT_TRUE(printed.ok()) << printed.message;
+    EXPECT_EQ(printed.pages, 1);
+    EXPECT_TRUE(printer.fullPage());
+    EXPECT_EQ(test::PdfPageCount(pdf.string()), 1);
+    // "ゴシック体" sits in the table at the left margin (1418 twips = 70.9 pt), the second page.
+    const std::string boxes = test::CommandOutput("pdftotext -bbox '" + pdf.string() + "' -");
+    const auto word = boxes.find("ゴシック体");
+    ASSERT_NE(word, std::string::npos) << boxes;
+    const auto at = boxes.rfind("xMin=\"", word);
+    ASSERT_NE(at, std::string::npos);
+    const double xMin = std::atof(boxes.c_str() + at + 6);
+    EXPECT_GT(xMin, 70.0);
+    EXPECT_LT(xMin, 80.0);  // with the printer's 20 mm margin added it would be beyond 120 pt
+
+    EXPECT_EQ(PrintSheet(doc, printer, {3, 4}).failure, SheetExportResult::Failure::NoPages);
+}
+
+// The preview paints on its own painter: a page drawn in twips scaled to a small picture.
+TEST_F(SheetExporterTest, RenderingOnAnyPainterScaledToTwips) {
+    QtSheetFontMetrics metrics;
+    SheetDocument doc(metrics);
+    Compose(doc);
+    const auto inkOf = [&](int page) {
+        QImage image(11906 * 48 / 1440, 16838 * 48 / 1440, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        ScalePainterToTwips(painter, 48, 48);
+        RenderSheetPage(painter, doc, page);
+        painter.end();
+        int ink = 0, inTopHalf = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 160) {
+                    ++ink;
+                    if (y < image.height() / 2) ++inTopHalf;
+                }
+        return std::pair{ink, inTopHalf};
+    };
+    const auto [ink, inTopHalf] = inkOf(1);
+    EXPECT_GT(ink, 100);
+    EXPECT_GT(inTopHalf, ink * 9 / 10);  // header, table and hatch sit near the top; footer below
+    EXPECT_EQ(inkOf(0).first, 0);        // no such page: nothing drawn
+    EXPECT_EQ(inkOf(3).first, 0);
 }
 
 }  // namespace

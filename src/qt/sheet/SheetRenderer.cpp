@@ -1,12 +1,13 @@
-#include "qt/SheetRenderer.h"
-
+// Painting of one sheet page with QPainter, for every device the exporter serves.
 #include <QFontMetricsF>
+#include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 
-#include "qt/SheetFonts.h"
+#include "qt/sheet/SheetExporter.h"
+#include "qt/sheet/SheetFonts.h"
 
 namespace zel {
 namespace {
@@ -245,9 +246,9 @@ void ScalePainterToTwips(QPainter& painter, double dotsPerInchX, double dotsPerI
     painter.scale(dotsPerInchX / 1440.0, dotsPerInchY / 1440.0);
 }
 
-void PaintSheetPage(QPainter& painter, const SheetDocument& document, int index) {
-    if (index < 0 || index >= document.PageCount()) return;
-    const SheetPage& page = document.Pages()[static_cast<std::size_t>(index)];
+void RenderSheetPage(QPainter& painter, const SheetDocument& document, int pageNumber) {
+    if (pageNumber < 1 || pageNumber > document.PageCount()) return;
+    const SheetPage& page = document.Pages()[static_cast<std::size_t>(pageNumber - 1)];
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
