@@ -329,7 +329,11 @@ bool MainController::RunMemberCommand(MemberCommand command) {
     if (!added) Commit(position_);
 
     if (command == MemberCommand::Check) {
-        ui_.OpenCheckView(position_);
+        const CalcResult result = CalculateBeam(project_, position_);
+        ui_.OpenCheckView(
+            position_,
+            BuildCheckViewTexts(project_.beam(position_), result,
+                                project_.placement[static_cast<std::size_t>(position_ - 1)]));
         RefreshView();
         return true;
     }
@@ -340,7 +344,7 @@ bool MainController::RunMemberCommand(MemberCommand command) {
             return true;
         }
         ui_.CloseCheckView();
-        ui_.OpenPreview();
+        ui_.OpenPreview(SheetRequest{project_, PrintSettingsOf(project_)});
     }
     if (area_.fileModified) RefillBeamList();
     RefreshView();

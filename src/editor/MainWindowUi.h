@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "data/PrintSettings.h"
+#include "data/Project.h"
 #include "editor/Prompter.h"
+#include "output/CheckViewTexts.h"
 
 namespace zel {
 
@@ -18,6 +21,14 @@ struct FileDialogRequest {
     std::string defaultExtension;  // without the dot: "Zel"
     std::string filter;            // "text|pattern|text|pattern"
     bool operator==(const FileDialogRequest&) const = default;
+};
+
+// What the preview needs to compose the sheet with ComposeSheet: a copy of the project as
+// committed, which the preview calculates on, and the print settings. The window never reaches
+// into the controller's project.
+struct SheetRequest {
+    Project project;
+    PrintSettings print;
 };
 
 // The parts of the main window that follow the project rather than the input area.
@@ -42,10 +53,11 @@ class MainWindowUi : public Prompter {
     virtual std::optional<std::string> AskOpenFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> AskSaveFile(const FileDialogRequest& request) = 0;
     virtual void SetWaitCursor(bool busy) = 0;
-    // The result check view of beam `slot` (modal) and the preview of the calculation sheet.
-    virtual void OpenCheckView(int slot) = 0;
+    // The result check view (modal) of beam `slot`, with the texts of its fresh calculation.
+    virtual void OpenCheckView(int slot, const CheckViewTexts& texts) = 0;
     virtual void CloseCheckView() = 0;
-    virtual void OpenPreview() = 0;
+    // The preview of the calculation sheet, composed from the request.
+    virtual void OpenPreview(const SheetRequest& request) = 0;
     // Called after every command that changed the window's state.
     virtual void MainWindowChanged(const MainWindowView& view) = 0;
 };

@@ -45,9 +45,15 @@ class ScriptedMainWindowUi : public MainWindowUi {
         waitDepth += busy ? 1 : -1;
         if (busy) ++waitCursorUses;
     }
-    void OpenCheckView(int slot) override { checkViews.push_back(slot); }
+    void OpenCheckView(int slot, const CheckViewTexts& texts) override {
+        checkViews.push_back(slot);
+        checkTexts.push_back(texts);
+    }
     void CloseCheckView() override { ++checkViewCloses; }
-    void OpenPreview() override { ++previews; }
+    void OpenPreview(const SheetRequest& request) override {
+        ++previews;
+        sheetRequests.push_back(request);
+    }
     void MainWindowChanged(const MainWindowView& view) override {
         lastView = view;
         ++viewChanges;
@@ -61,6 +67,8 @@ class ScriptedMainWindowUi : public MainWindowUi {
     int waitDepth = 0;
     int waitCursorUses = 0;
     std::vector<int> checkViews;
+    std::vector<CheckViewTexts> checkTexts;
+    std::vector<SheetRequest> sheetRequests;
     int checkViewCloses = 0;
     int previews = 0;
     MainWindowView lastView;

@@ -74,6 +74,12 @@ TEST_F(ControllerTest, CalcSheetChangeAnswerCommitsAndOpensThePreview) {
     EXPECT_EQ(ui.previews, 1);
     EXPECT_EQ(ui.checkViewCloses, 1);
     EXPECT_EQ(ui.lastView.selectedLine, 0);
+    // The preview is handed the project as committed, with its print settings.
+    ASSERT_EQ(ui.sheetRequests.size(), 1u);
+    const SheetRequest& request = ui.sheetRequests[0];
+    EXPECT_FLOAT_EQ(request.project.beam(1).spanLength, 7.0f);
+    EXPECT_EQ(request.project.beamCount(), 2);
+    EXPECT_EQ(request.print, ctl.CurrentPrintSettings());
 }
 
 TEST_F(ControllerTest, CalcSheetAddAnswerKeepsTheEditedRecordAndAddsABeam) {
@@ -175,6 +181,14 @@ TEST_F(ControllerTest, CheckCommitsWithoutAskingAndOpensTheCheckView) {
     EXPECT_EQ(ui.checkViews, std::vector<int>{2});
     EXPECT_FLOAT_EQ(ctl.project().beam(2).spanLength, 7.0f);
     EXPECT_EQ(ui.previews, 0);
+    // The view is handed the texts of the committed beam, calculated now.
+    ASSERT_EQ(ui.checkTexts.size(), 1u);
+    const CheckViewTexts& texts = ui.checkTexts[0];
+    EXPECT_EQ(texts.caption, "[ " + ctl.project().beam(2).memberName + " ] の断面チェック");
+    ASSERT_FALSE(texts.columns.empty());
+    EXPECT_EQ(texts.error, "");
+    EXPECT_NE(texts.columns[0].stirrups.find(ctl.project().beam(2).stirrupSize + "@"),
+              std::string::npos);
 }
 
 TEST_F(ControllerTest, SkipBeamIsWrittenThroughEvenWhenTheCommandStops) {
