@@ -12,6 +12,8 @@
 #include "data/ZelFile.h"
 #include "lib/Numbers.h"
 #include "lib/ShiftJis.h"
+#include "lib/Units.h"
+#include "output/CheckViewTexts.h"
 
 namespace zel::cli {
 
@@ -88,17 +90,13 @@ const CalcResult* ResultOf(const std::vector<CalcResult>& results, int slot) {
     return nullptr;
 }
 
-std::string BarText(int count, const std::string& name) {
-    return (count >= 100 ? std::string("**") : std::to_string(count)) + "-" + name;
-}
-
 void PrintTable(const Project& project, const std::vector<CalcResult>& results) {
     const bool si = project.settings.outputIsSI();
-    const double force = si ? 9.80665 : 1.0;  // t -> kN
+    const double force = si ? kStandardGravity : 1.0;  // t -> kN
     const char* momentUnit = si ? "kN·m" : "t·m";
     const char* forceUnit = si ? "kN" : "t";
     // t/cm2 -> kg/cm2 or N/mm2
-    const double stress = si ? 98.0665 : 1000.0;
+    const double stress = si ? kStandardGravity * 10.0 : 1000.0;
     const char* stressUnit = si ? "N/mm2" : "kg/cm2";
     std::ostringstream out;
     for (int slot = 1; slot <= project.beamCount(); ++slot) {
@@ -120,7 +118,7 @@ void PrintTable(const Project& project, const std::vector<CalcResult>& results) 
         out << "  " << PadRightToWidth("断面", 6)
             << PadRightToWidth(std::string("M(") + momentUnit + ")", 12)
             << PadRightToWidth(std::string("Q(") + forceUnit + ")", 11)
-            << PadRightToWidth("上端筋", 10) << PadRightToWidth("下端筋", 10)
+            << PadRightToWidth("上端筋", 13) << PadRightToWidth("下端筋", 13)
             << PadRightToWidth("段数", 6) << PadRightToWidth("ｽﾀｰﾗｯﾌﾟ", 14) << "判定\n";
         const DesignStresses& d = r->designStresses;
         const float moments[3] = {d.Mleft, d.Mcentre, d.Mright};
@@ -128,16 +126,17 @@ void PrintTable(const Project& project, const std::vector<CalcResult>& results) 
         const char* labels[3] = {"左端", "中央", "右端"};
         for (int s = 0; s < 3; ++s) {
             const SectionResult& sec = r->sections[s];
+            // Each section on its own, with the texts of the check view and the sheet.
+            const ColumnValues own{s, sec.topBars, sec.bottomBars, sec.stirrupPitch,
+                                   sec.placementFailed};
             out << "  " << PadRightToWidth(labels[s], 6)
                 << PadRightToWidth(FormatFixed(moments[s] * force, 2), 12)
                 << PadRightToWidth(FormatFixed(shears[s] * force, 2), 11)
-                << PadRightToWidth(BarText(sec.topBars, beam.mainBarSize), 10)
-                << PadRightToWidth(BarText(sec.bottomBars, beam.mainBarSize), 10)
+                << PadRightToWidth(BarText(beam, *r, own, true), 13)
+                << PadRightToWidth(BarText(beam, *r, own, false), 13)
                 << PadRightToWidth(std::to_string(sec.layers), 6)
-                << PadRightToWidth(std::to_string(sec.stirrupLegs) + "-" + beam.stirrupSize + "@" +
-                                       std::to_string(sec.stirrupPitch),
-                                   14)
-                << (sec.placementFailed != 0 ? "設計不可" : "OK") << "\n";
+                << PadRightToWidth(StirrupText(beam, *r, own), 14) << JudgementText(*r, own)
+                << "\n";
         }
         out << "\n";
     }

@@ -7,6 +7,7 @@
 #include "calc/Single.h"
 #include "lib/Numbers.h"
 #include "lib/Rounding.h"
+#include "lib/Text.h"
 
 namespace zel {
 
@@ -51,12 +52,6 @@ std::size_t LastCharacterStart(std::string_view text) {
 
 }  // namespace
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
 std::vector<std::string> BarSizesFor(BarList list, int gradeCode) {
     const bool deformed = IsDeformedGrade(gradeCode);
     if (list == BarList::MainBars) {
@@ -75,7 +70,7 @@ std::span<const BarSizeRow> BarSizeTable() {
 
 BarData LookupBar(std::string_view name) {
     const float pi = Single(4.0 * std::atan(1.0));
-    const std::string_view trimmed = TrimBlanks(name);
+    const std::string_view trimmed = TrimSpaces(name);
     BarData data;
     for (const BarSizeRow& row : kBarRows) {
         if (row.name != trimmed) continue;
@@ -90,7 +85,7 @@ BarData LookupBar(std::string_view name) {
 }
 
 int BarDiameterNumber(std::string_view name, int gradeCode, BarList list) {
-    const std::string_view trimmed = TrimBlanks(name);
+    const std::string_view trimmed = TrimSpaces(name);
     if (list == BarList::Stirrups && CharacterCount(trimmed) > 3) return 13;
     std::string_view digits;
     if (IsDeformedGrade(gradeCode)) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/BarLimits.h"
 #include "calc/Single.h"
 #include "lib/Rounding.h"
 
@@ -10,7 +11,6 @@ namespace zel {
 
 namespace {
 
-constexpr int kMaxBars = 100;
 // The layer loop ends long before this with at most 100 bars and one bar per layer.
 constexpr int kMaxLayers = kMaxBars + 1;
 constexpr int kMaxWidthSteps = 999;

@@ -1,6 +1,10 @@
 #include "calc/UnitFactor.h"
 
+#include "lib/Units.h"
+
 namespace zel {
+
+static_assert(kSiUnitFactor == static_cast<float>(kStandardGravity));
 
 float UnitFactor(bool inputIsSI) {
     return inputIsSI ? kSiUnitFactor : 1.0f;

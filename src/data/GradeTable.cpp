@@ -6,19 +6,11 @@
 #include "lib/Numbers.h"
 #include "lib/Paths.h"
 #include "lib/ShiftJis.h"
+#include "lib/Text.h"
 
 namespace zel {
 
-namespace {
-
-std::string_view TrimBlanks(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) return {};
-    const auto last = s.find_last_not_of(" \t\r");
-    return s.substr(first, last - first + 1);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 GradeTableReadResult ParseGradeTable(std::string_view sjisText, std::string_view fileName) {
     GradeTableReadResult result;
@@ -29,14 +21,14 @@ GradeTableReadResult ParseGradeTable(std::string_view sjisText, std::string_view
     while (pos < sjisText.size() && count < kGradeCount) {
         auto end = sjisText.find('\n', pos);
         if (end == std::string_view::npos) end = sjisText.size();
-        const std::string_view line = TrimBlanks(sjisText.substr(pos, end - pos));
+        const std::string_view line = TrimChars(sjisText.substr(pos, end - pos), " \t\r");
         pos = end + 1;
         ++lineNo;
         if (line.empty() || line.front() == '*') continue;
         const auto comma = line.find(',');
         const double value = comma == std::string_view::npos
                                  ? 0.0
-                                 : LeadingValue(TrimBlanks(line.substr(comma + 1)));
+                                 : LeadingValue(TrimChars(line.substr(comma + 1), " \t\r"));
         // A zero F value would only surface later as a division by zero in the calculation.
         if (!(value > 0.0) || !std::isfinite(value)) {
             result.error = name + ": line " + std::to_string(lineNo) + " \"" +

@@ -5,17 +5,12 @@
 #include "lib/Numbers.h"
 #include "lib/Rounding.h"
 #include "lib/ShiftJis.h"
+#include "lib/Text.h"
 #include "lib/Version.h"
 
 namespace zel {
 
 namespace {
-
-std::string_view Trim(std::string_view s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
 
 // Lines without their CR LF (a lone LF is accepted too).
 std::vector<std::string_view> SplitLines(std::string_view text) {
@@ -94,11 +89,11 @@ std::string WriteSettingsFile(const std::string& path, const SettingsFile& setti
 }
 
 void AddToHistory(std::vector<std::string>& history, std::string_view currentFile) {
-    const std::string_view wanted = Trim(currentFile);
+    const std::string_view wanted = TrimSpaces(currentFile);
     if (wanted.empty() || wanted == kNewDataName) return;
     std::size_t target = history.size();  // 0-based index of the entry that is overwritten
     for (std::size_t k = 0; k < history.size(); ++k) {
-        if (Trim(history[k]) == wanted) {
+        if (TrimSpaces(history[k]) == wanted) {
             target = k;
             break;
         }

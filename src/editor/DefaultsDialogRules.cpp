@@ -6,16 +6,11 @@
 #include "editor/PrintSettingsRules.h"
 #include "lib/Numbers.h"
 #include "lib/Rounding.h"
+#include "lib/Text.h"
 
 namespace zel {
 
 namespace {
-
-std::string TrimSpaces(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return std::string();
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::string IntegerText(int value) {
     return FormatNumber(value, "#0");

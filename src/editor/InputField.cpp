@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "lib/Text.h"
+
 namespace zel {
 
 int MaxChars(Field f) {
@@ -43,27 +45,8 @@ int LastLoadField(int loadType) {
     return 3;
 }
 
-namespace {
-
-// Length in bytes of the blank at the start of `text` (0 when none).
-size_t LeadingBlank(std::string_view text) {
-    if (!text.empty() && (text[0] == ' ' || text[0] == '\t')) return 1;
-    if (text.substr(0, 3) == "\xE3\x80\x80") return 3;  // full-width blank
-    return 0;
-}
-
-size_t TrailingBlank(std::string_view text) {
-    if (!text.empty() && (text.back() == ' ' || text.back() == '\t')) return 1;
-    if (text.size() >= 3 && text.substr(text.size() - 3) == "\xE3\x80\x80") return 3;
-    return 0;
-}
-
-}  // namespace
-
 std::string TrimFieldText(std::string_view text) {
-    while (size_t n = LeadingBlank(text)) text.remove_prefix(n);
-    while (size_t n = TrailingBlank(text)) text.remove_suffix(n);
-    return std::string(text);
+    return std::string(TrimBlanks(text));
 }
 
 std::string LimitChars(std::string_view text, int maxChars) {

@@ -9,6 +9,7 @@
 #include "editor/ConfirmDialog.h"
 #include "lib/Numbers.h"
 #include "lib/Paths.h"
+#include "lib/Text.h"
 #include "lib/Version.h"
 
 namespace zel {
@@ -17,12 +18,6 @@ namespace {
 
 constexpr const char* kCr = "\r";
 constexpr const char* kCrCr = "\r\r";
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return std::string();
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::string No(int position) {
     return FormatNumber(position, "#0");
@@ -66,7 +61,7 @@ std::string MainController::DefaultsPath() const {
 }
 
 bool MainController::IsNewData() const {
-    return Trimmed(settings_.currentFile) == kNewDataName;
+    return std::string(TrimSpaces(settings_.currentFile)) == kNewDataName;
 }
 
 std::string MainController::Caption() const {
@@ -168,7 +163,7 @@ bool MainController::AddBeam() {
     // The project counts as changed only once the beam is really added, so that a refused
     // add leaves the flags as they were.
     if (ValidateInputArea() >= kInputBlockingFrom) return false;
-    if (Trimmed(area_.Text(Field::MemberName)).empty() &&
+    if (TrimSpaces(area_.Text(Field::MemberName)).empty() &&
         ui_.ShowMessage(std::string("部材名が入力されていません。") + kCrCr +
                             "このまま追加してもよろしいですか？",
                         kButtonsYesNo, kMessageTitle) != kAnswerYes)
@@ -269,7 +264,7 @@ bool MainController::SelectBeam(int line) {
         const int answer = ui_.ShowMessage(text, kButtonsYesNo, kMessageTitle);
         area_.memberModified = false;
         if (answer == kAnswerYes)
-            view_.beamList[position_ - 1] = Trimmed(area_.Text(Field::MemberName));
+            view_.beamList[position_ - 1] = std::string(TrimSpaces(area_.Text(Field::MemberName)));
         else
             commit = false;  // the edits are dropped
     }
@@ -396,7 +391,7 @@ bool MainController::NewProject() {
 bool MainController::AskFileModifiedBeforeOpen() {
     if (!area_.fileModified) return true;
     return ui_.ShowMessage(std::string("データは変更されています。") + kCrCr + "(" +
-                               Trimmed(settings_.currentFile) + ")" + kCrCr +
+                               std::string(TrimSpaces(settings_.currentFile)) + ")" + kCrCr +
                                "このまま保存せず、読込みますか？",
                            kButtonsYesNo, kMessageTitle) == kAnswerYes;
 }
@@ -451,7 +446,8 @@ bool MainController::Open() {
 bool MainController::OpenHistory(int index) {
     if (index < 0 || index >= static_cast<int>(settings_.history.size())) return false;
     if (!AskFileModifiedBeforeOpen()) return false;
-    const std::string path = Trimmed(settings_.history[static_cast<std::size_t>(index)]);
+    const std::string path =
+        std::string(TrimSpaces(settings_.history[static_cast<std::size_t>(index)]));
     if (!FileExists(path)) {
         // The file was moved or deleted since: say so and forget the entry.
         ui_.ShowMessage(path + " が見つかりません。", kButtonsOk, kMessageTitleWide);
@@ -494,7 +490,7 @@ bool MainController::Save() {
         ui_.Beep();
         return false;
     }
-    const std::string path = Trimmed(settings_.currentFile);
+    const std::string path = std::string(TrimSpaces(settings_.currentFile));
     if (ui_.ShowMessage(std::string("入力データを上書き保存します｡") + kCrCr + "( " + path + " )" +
                             kCrCr + "よろしいですか？",
                         kButtonsYesNo, kMessageTitle) != kAnswerYes)
@@ -510,8 +506,8 @@ bool MainController::SaveAs() {
         return false;
     }
     const std::optional<std::string> chosen = ui_.AskSaveFile(DialogRequest(kSaveDialogTitle));
-    if (!chosen || Trimmed(*chosen).empty()) return false;
-    const std::string path = Trimmed(*chosen);
+    if (!chosen || std::string(TrimSpaces(*chosen)).empty()) return false;
+    const std::string path = std::string(TrimSpaces(*chosen));
     if (FileExists(path) && ui_.ShowMessage(path + kCrCr + "はすでに存在します。" + kCrCr +
                                                 "上書きしてもよろしいですか？",
                                             kButtonsYesNo, kMessageTitle) != kAnswerYes)

@@ -6,20 +6,11 @@
 #include "data/SheetFontSetting.h"
 #include "lib/Numbers.h"
 #include "lib/Rounding.h"
+#include "lib/Text.h"
 
 namespace zel {
 
-namespace {
-
-// Blanks the dialog's field trims: half-width spaces only, as typed headings may start with a
-// deliberate full-width space.
-std::string TrimSpaces(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return std::string();
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 PrintSettingsForm OpenPrintSettingsForm(const PrintSettings& current) {
     PrintSettingsForm form;
@@ -62,7 +53,7 @@ bool ConfirmPrintSettingsForm(const PrintSettingsForm& form, Prompter& prompter,
     // No option selected reads as index 0, as an option group without a selection does.
     const int option = form.pageNumberOption < 0 ? 0 : form.pageNumberOption;
     settings.PageNumberMode = static_cast<std::int16_t>(option + 1);
-    settings.HeadingText = TrimSpaces(form.heading);
+    settings.HeadingText = std::string(TrimSpaces(form.heading));
     settings.StartPageNumber = start;
     settings.fontIndex = static_cast<std::int16_t>(form.fontOption == 1 ? 1 : 0);
     settings.PrintFontName = FontNameForChoice(settings.fontIndex);

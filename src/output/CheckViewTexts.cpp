@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "calc/BarLimits.h"
 #include "lib/Numbers.h"
 
 namespace zel {
@@ -49,7 +50,7 @@ std::string BarText(const BeamRecord& beam, const CalcResult& result, const Colu
     const SectionResult& own = result.sections[static_cast<std::size_t>(values.section)];
     const std::int64_t c = top ? values.topBars : values.bottomBars;
     std::string text;
-    if (std::max<int>(own.topBars, own.bottomBars) >= 100) {
+    if (std::max<int>(own.topBars, own.bottomBars) >= kMaxBars) {
         text = std::string("**-").append(beam.mainBarSize);
     } else {
         text = FormatFixed(static_cast<double>(c), 0) + "-" + beam.mainBarSize;

@@ -5,12 +5,12 @@
 
 #include "lib/Numbers.h"
 #include "lib/Twips.h"
+#include "lib/Units.h"
 #include "output/SheetDocument.h"
 
 namespace zel {
 namespace {
 
-constexpr double kG = 9.80665;
 constexpr std::string_view kCR = "\r";
 
 int LoadCountOf(const BeamRecord& beam) {
@@ -126,7 +126,7 @@ double LoadValueFactor(const ProjectSettings& settings) {
     const bool in = settings.inputIsSI();
     const bool out = settings.outputIsSI();
     if (in == out) return 1.0;
-    return out ? kG : 1.0 / kG;
+    return out ? kStandardGravity : 1.0 / kStandardGravity;
 }
 
 std::string LengthText(float value) {

@@ -2,16 +2,12 @@
 
 #include <cstdio>
 
+#include "calc/CalcResult.h"
 #include "lib/ShiftJis.h"
+#include "lib/Text.h"
 
 namespace zel {
 namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
 
 // Leading whole characters of a UTF-8 text up to a display width.
 std::string CutToWidth(std::string_view text, int width) {
@@ -38,7 +34,7 @@ std::string CutToWidth(std::string_view text, int width) {
 }  // namespace
 
 std::string ResultListLine(std::string_view memberName, bool failed, std::int32_t page) {
-    const std::string_view name = TrimBlanks(memberName);
+    const std::string_view name = TrimSpaces(memberName);
     std::string line = " ";
     if (DisplayWidth(name) > 18) {
         // Cut by columns, not characters, so that a full-width name cannot push the
@@ -47,7 +43,7 @@ std::string ResultListLine(std::string_view memberName, bool failed, std::int32_
     } else {
         line += PadRightToWidth(name, 18);
     }
-    line += PadRightToWidth(failed ? "設計不可" : "ＯＫ　　", 11);
+    line += PadRightToWidth(failed ? kJudgementImpossible : "ＯＫ　　", 11);
     char number[16];
     std::snprintf(number, sizeof number, "%3d", static_cast<int>(page));
     line += number;

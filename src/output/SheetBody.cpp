@@ -6,13 +6,12 @@
 #include "calc/CalculateBeam.h"
 #include "lib/Numbers.h"
 #include "lib/Twips.h"
+#include "lib/Units.h"
 #include "output/CheckViewTexts.h"
 #include "output/SheetDocument.h"
 
 namespace zel {
 namespace {
-
-constexpr double kG = 9.80665;
 
 std::string Fixed3(double v) {
     return FormatFixed(v, 3);
@@ -80,7 +79,7 @@ std::vector<SheetBodyRow> SheetBodyRows(const BeamRecord& beam, const CalcResult
                                         const PlacementFlags& flags,
                                         const ProjectSettings& settings) {
     const bool si = settings.outputIsSI();
-    const double g = si ? kG : 1.0;
+    const double g = si ? kStandardGravity : 1.0;
     const std::string F = si ? "kN" : "t";
     const std::string f = si ? "N" : "kg";
     const int n = ColumnCount(beam);

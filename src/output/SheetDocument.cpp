@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "lib/Text.h"
 #include "lib/Twips.h"
 
 namespace zel {
@@ -20,14 +21,6 @@ constexpr PaperDimensions kPapers[] = {
     {kPaperA4, 11906, 16838}, {kPaperA3, 16838, 23811}, {kPaperA5, 8391, 11906},
     {kPaperB4, 14570, 20636}, {kPaperB5, 10318, 14570}, {kPaperA2, 23811, 33676},
 };
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::vector<std::string_view> Split(std::string_view text, char separator) {
     std::vector<std::string_view> parts;
@@ -67,6 +60,7 @@ std::vector<std::string> CellLines(std::string_view text) {
 constexpr float kCondenseLimit = 0.8f;
 constexpr float kMinLineScale = 0.5f;
 
+constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
 constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
 
 // Length of the blank (ASCII or ideographic) at position i, 0 when there is none.
@@ -74,18 +68,6 @@ std::size_t BlankAt(std::string_view text, std::size_t i) {
     if (text[i] == ' ') return 1;
     if (text.substr(i, 3) == kIdeographicSpace) return 3;
     return 0;
-}
-
-std::string_view TrimBlanksRight(std::string_view text) {
-    for (;;) {
-        if (!text.empty() && text.back() == ' ') {
-            text.remove_suffix(1);
-        } else if (text.size() >= 3 && text.substr(text.size() - 3) == kIdeographicSpace) {
-            text.remove_suffix(3);
-        } else {
-            return text;
-        }
-    }
 }
 
 // Breaks one line at blanks so that each piece fits the width; a word wider than the width
@@ -136,7 +118,7 @@ void WrapLine(std::string_view line, std::int32_t width, const SheetFontMetrics&
 }  // namespace
 
 std::int32_t MeasureToTwips(std::string_view measure) {
-    measure = Trim(measure);
+    measure = TrimChars(measure, kWhiteSpace);
     std::size_t numberEnd = 0;
     while (numberEnd < measure.size() &&
            (std::isdigit(static_cast<unsigned char>(measure[numberEnd])) ||
@@ -148,7 +130,7 @@ std::int32_t MeasureToTwips(std::string_view measure) {
     char* end = nullptr;
     const double value = std::strtod(number.c_str(), &end);
     if (end != number.c_str() + number.size() || !std::isfinite(value)) return -1;
-    const std::string_view unit = Trim(measure.substr(numberEnd));
+    const std::string_view unit = TrimChars(measure.substr(numberEnd), kWhiteSpace);
     if (unit == "cm") return CmToTwips(static_cast<float>(value));
     if (unit == "mm") return CmToTwips(static_cast<float>(value / 10.0));
     if (unit == "in") return static_cast<std::int32_t>(std::lround(value * 1440.0));
@@ -370,11 +352,11 @@ void SheetDocument::EndTable() {
     table.framePen = pending.framePen;
 
     // Columns: "+" (framed), an alignment mark and the width in twips.
-    std::string_view format = Trim(pending.format);
+    std::string_view format = TrimChars(pending.format, kWhiteSpace);
     if (!format.empty() && format.back() == ';') format.remove_suffix(1);
     std::vector<std::int16_t> columnAlign;
     for (std::string_view column : Split(format, '|')) {
-        column = Trim(column);
+        column = TrimChars(column, kWhiteSpace);
         while (!column.empty() && column.front() == '+') column.remove_prefix(1);
         std::int16_t align = kAlignLeftMiddle;
         if (!column.empty() &&

@@ -2,13 +2,14 @@
 
 #include <cmath>
 #include <cstdio>
-#include <limits>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 
 #include "lib/Paths.h"
 #include "lib/Rounding.h"
 #include "lib/ShiftJis.h"
+#include "lib/Text.h"
 #include "lib/Twips.h"
 
 using namespace zel;
@@ -38,6 +39,26 @@ TEST(ShiftJis, UnconvertibleTextsAreErrorsNotTruncations) {
     EXPECT_EQ(DisplayWidth("A😀B"), 4);
     EXPECT_EQ(PadRightToWidth("梁", 5), "梁   ");
     EXPECT_EQ(PadRightToWidth("長い名前", 3), "長い名前");
+}
+
+// Each trim removes only its own blanks: a heading keeps a deliberate full-width blank, a field
+// loses it, and nothing is cut inside a multi-byte character.
+TEST(Trimming, EachFlavourRemovesOnlyItsBlanks) {
+    const std::string fullWidth = "\xE3\x80\x80";  // "　"
+    EXPECT_EQ(TrimSpaces("  G1 梁  "), "G1 梁");
+    EXPECT_EQ(TrimSpaces(fullWidth + "見出し "), fullWidth + "見出し");
+    EXPECT_EQ(TrimSpaces("\tG1\t"), "\tG1\t");
+    EXPECT_EQ(TrimBlanks(" \t" + fullWidth + "6.5" + fullWidth + fullWidth + "\t "), "6.5");
+    EXPECT_EQ(TrimBlanksRight(fullWidth + "ab " + fullWidth), fullWidth + "ab");
+    EXPECT_EQ(TrimChars("\r SD295 ,3000\t\r", " \t\r"), "SD295 ,3000");
+    // "ー" (E3 83 BC) shares its lead byte with the full-width blank: it stays whole.
+    EXPECT_EQ(TrimBlanks("ー"), "ー");
+    for (const std::string& blank : {std::string(), std::string("   "), fullWidth + " \t"}) {
+        EXPECT_EQ(TrimBlanks(blank), "");
+        EXPECT_EQ(TrimBlanksRight(blank), "");
+    }
+    EXPECT_EQ(TrimSpaces("   "), "");
+    EXPECT_EQ(TrimChars("", " "), "");
 }
 
 TEST(Rounding, HalvesGoToTheEvenNeighbourAndNothingOverflows) {

@@ -1,0 +1,18 @@
+#pragma once
+// Trimming of texts from fields, files and lists. Which blanks count differs by source, so each
+// flavour has a name; all of them work on UTF-8 and never cut inside a character.
+#include <string>
+#include <string_view>
+
+namespace zel {
+
+// Half-width spaces only: a typed heading may start with a deliberate full-width blank.
+std::string_view TrimSpaces(std::string_view text);
+// Half-width spaces, tabs and full-width blanks "　" (what the input fields ignore).
+std::string_view TrimBlanks(std::string_view text);
+// The same blanks, from the end only.
+std::string_view TrimBlanksRight(std::string_view text);
+// Any of the given single-byte characters, e.g. " \t\r" for the lines of a table file.
+std::string_view TrimChars(std::string_view text, std::string_view characters);
+
+}  // namespace zel
