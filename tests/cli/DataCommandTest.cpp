@@ -17,9 +17,9 @@ namespace zel {
 namespace {
 
 using test::ReadBytes;
+using test::RunZel;
 using test::TempDir;
 using test::WriteBytes;
-using test::RunZel;
 
 std::string Quote(const std::string& path) {
     return "'" + path + "'";
@@ -89,17 +89,18 @@ TEST(DataCommandTest, InfoShowsUnitsTitleAndOneLinePerBeam) {
     EXPECT_NE(run.out.find("title: ２階梁\n"), std::string::npos);
     EXPECT_NE(run.out.find("beams: 2\n"), std::string::npos);
     EXPECT_NE(
-        run.out.find("1  G1  span 7.2 m  sections 40x75/5, 35x70/5  loads 2: 4 0.75; 1 4.5\n"),
+        run.out.find("1  G1  span 7.2 m  sections 40x75/5, 35x70/5  loads 2: 4:等分布荷重 0.75; "
+                     "1:集中荷重 4.5\n"),
         std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find("2  B1  span 0 m"), std::string::npos);
     EXPECT_EQ(run.out.find("not in use"), std::string::npos);
 
-    // A short file is shown with a warning.
+    // A short file is shown with a warning and the exit code of a damaged file.
     const std::string shortPath = dir.file("short.Zel");
     WriteBytes(shortPath, EncodeZel(p).substr(0, 2000));
     const test::ShellRun shortRun = RunZel("info " + Quote(shortPath));
-    EXPECT_EQ(shortRun.exitCode, 0);
+    EXPECT_EQ(shortRun.exitCode, 4);
     EXPECT_NE(shortRun.err.find("warning"), std::string::npos) << shortRun.err;
     EXPECT_NE(shortRun.out.find("1  G1"), std::string::npos);
 }
@@ -168,7 +169,8 @@ TEST(DataCommandTest, FailuresGiveAMessageAndANonZeroExit) {
     importFails(R"({"font": {"fontName": "😀"}})", "Shift-JIS");
     importFails(R"({"results": [{"unusedBlock24": "00"}]})", "24 hex digits");
 
-    const test::ShellRun noJson = RunZel("import " + Quote(dir.file("none.json")) + " -o " + Quote(out));
+    const test::ShellRun noJson =
+        RunZel("import " + Quote(dir.file("none.json")) + " -o " + Quote(out));
     EXPECT_NE(noJson.exitCode, 0);
     EXPECT_NE(noJson.err.find("none.json"), std::string::npos);
 
