@@ -502,7 +502,7 @@ void RunInfo(const std::string& path) {
     out << "units: input " << UnitName(p->settings.inputIsSI()) << ", output "
         << UnitName(p->settings.outputIsSI()) << " (code " << p->settings.unitCode << ")\n";
     out << "title: " << p->settings.sheetTitle << '\n';
-    out << "beams: " << p->settings.beamCount << '\n';
+    out << "beams: " << p->beamCount() << '\n';
     for (int slot = 1; slot <= p->beamCount(); ++slot) {
         const BeamRecord& b = p->beam(slot);
         out << slot << "  " << b.memberName << "  span " << FormatGeneral(b.spanLength) << " m  ";

@@ -68,7 +68,7 @@ struct BeamRecord {
     std::array<float, 3> userCoefficients{};  // left end, centre, right end (spanType 4)
 
     // Not in the file: the data file ended inside this record, so part of it is reset. Such a
-    // beam is not calculated. Any edit that rebuilds the record clears it.
+    // beam is not calculated. Committing an edit of the beam from the input area clears it.
     bool cutByFileEnd = false;
 
     // The eight bytes of reserved[10] and reserved[11] read as one Double, unchanged.

@@ -253,12 +253,12 @@ ZelLoadResult DecodeZel(std::string_view bytes, Project& project) {
     Project& p = *fresh;
     endsIn([&] { Settings(reader, p.settings); }, "the settings", "the settings",
            "the settings and beams 1…");
+    // The count itself is kept, so that the file saves back byte for byte; every reader takes
+    // it through Project::beamCount(), which clamps it.
     if (cut.empty() && (p.settings.beamCount < 0 || p.settings.beamCount > kMaxBeams)) {
-        const int clamped = p.beamCount();
         result.warnings.push_back("beam count " + std::to_string(p.settings.beamCount) +
                                   " is out of range 0…" + std::to_string(kMaxBeams) + "; read as " +
-                                  std::to_string(clamped));
-        p.settings.beamCount = static_cast<std::int16_t>(clamped);
+                                  std::to_string(p.beamCount()));
     }
     for (int k = 1; k <= kMaxBeams; ++k) {
         BeamRecord& beam = p.beam(k);

@@ -2,6 +2,7 @@
 // files that are damaged, run through the real program.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -102,8 +103,8 @@ TEST_F(ZelOutputs, ABeamCutByTheFileEndIsNotCalculatedAndEveryCommandSaysSo) {
     const std::string warning = "zel: warning: " + cut.string() +
                                 ": file ends at byte 1000, inside beam 2; beams 2… "
                                 "are incomplete\n";
-    for (const std::string& command : {"info", "calc", "check", "list", "export"}) {
-        const ShellRun run = RunZel(command + " " + Q(cut));
+    for (const char* command : {"info", "calc", "check", "list", "export"}) {
+        const ShellRun run = RunZel(std::string(command) + " " + Q(cut));
         EXPECT_EQ(run.exitCode, 4) << command;
         EXPECT_EQ(run.err, warning) << command;
     }

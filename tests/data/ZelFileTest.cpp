@@ -519,12 +519,13 @@ TEST(ZelFileDamage, ABeamCountAboveFiftyIsClampedWithAWarning) {
     EXPECT_FALSE(r.truncated);
     ASSERT_EQ(r.warnings.size(), 1u);
     EXPECT_EQ(r.warnings[0], "beam count 999 is out of range 0…50; read as 50");
-    EXPECT_EQ(q->settings.beamCount, 50);
+    EXPECT_EQ(q->beamCount(), 50);
+    EXPECT_EQ(EncodeZel(*q), bytes);  // still saved back byte for byte
 
     p->settings.beamCount = -3;
     r = DecodeZel(EncodeZel(*p), *q);
     EXPECT_TRUE(r.damaged());
-    EXPECT_EQ(q->settings.beamCount, 0);
+    EXPECT_EQ(q->beamCount(), 0);
 }
 
 }  // namespace
