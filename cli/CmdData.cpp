@@ -529,7 +529,7 @@ void RunExport(const std::string& path) {
     std::cout << ProjectToJson(*p).dump(1, ' ', false, Json::error_handler_t::replace) << '\n';
 }
 
-void RunImport(const std::string& jsonPath, const std::string& outPath) {
+void RunImport(const std::string& jsonPath, const std::string& outPath, bool unchecked) {
     std::string text;
     std::string error;
     if (!ReadWholeFile(jsonPath, text, kMaxJsonBytes, &error)) Fail("cannot read " + error);
@@ -542,7 +542,7 @@ void RunImport(const std::string& jsonPath, const std::string& outPath) {
     auto project = std::make_unique<Project>();
     try {
         ProjectFromJson(j, *project);
-        CheckProject(*project);
+        if (!unchecked) CheckProject(*project);
     } catch (const BadJson& e) {
         Fail(jsonPath + ": " + e.what());
     } catch (const Json::exception& e) {
@@ -579,7 +579,11 @@ void AddDataCommands(CLI::App& app) {
     auto* imp = app.add_subcommand("import", "Build a data file from JSON (as written by export)");
     imp->add_option("FILE", *jsonPath, "JSON file")->required();
     imp->add_option("-o,--output", *outPath, "data file to write (.Zel)")->required();
-    imp->callback([jsonPath, outPath] { RunImport(*jsonPath, *outPath); });
+    auto unchecked = std::make_shared<bool>(false);
+    imp->add_flag("--unchecked", *unchecked,
+                  "skip the range checks of counts, codes and beam values, to rebuild a damaged "
+                  "file exactly as exported");
+    imp->callback([jsonPath, outPath, unchecked] { RunImport(*jsonPath, *outPath, *unchecked); });
 }
 
 }  // namespace zel::cli
