@@ -144,10 +144,7 @@ void PrintTable(const Project& project, const std::vector<CalcResult>& results) 
 }
 
 void RunCalc(const CalcOptions& options) {
-    Project project = MakeEmptyProject();
-    const ZelLoadResult loaded = LoadZelFile(options.file, project);
-    if (!loaded.ok()) Fail(loaded.message.empty() ? "cannot read " + options.file : loaded.message);
-    if (loaded.truncated) std::cerr << "zel: " << loaded.message << '\n';
+    Project project = LoadProjectOrFail(options.file);
 
     const std::vector<CalcResult> results = CalculateAll(project);
 

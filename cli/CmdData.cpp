@@ -397,19 +397,97 @@ void ProjectFromJson(const Json& j, Project& p) {
     }
 }
 
+// ---- values a data file can hold -----------------------------------------------------------
+
+// Counts and codes out of range, and beam values the input area would refuse, make a damaged
+// data file; import names the field instead of writing one.
+class RangeCheck {
+  public:
+    template <typename T>
+    void codes(const std::string& where, T value, int low, int high) {
+        if (value < low || value > high) {
+            Bad(where, std::to_string(value) + " is out of range " + std::to_string(low) + "…" +
+                           std::to_string(high));
+        }
+    }
+    void length(const std::string& where, float value, bool positive, double max = 1e6) {
+        if (!std::isfinite(value) || value < 0.0f || (positive && value == 0.0f) || value > max) {
+            Bad(where, FloatJson(value).dump() +
+                           (positive ? " must be a number above 0" : " must be a number from 0") +
+                           " up to " + FormatGeneral(max));
+        }
+    }
+    void finite(const std::string& where, float value) {
+        if (!std::isfinite(value)) Bad(where, FloatJson(value).dump() + " is not a number");
+    }
+};
+
+void CheckBeam(const BeamRecord& b, const std::string& at) {
+    RangeCheck c;
+    // The longest span the input area takes.
+    constexpr double kMaxSpanM = 50.0;
+    c.codes(at + ".sectionCount", b.sectionCount, 1, kSectionSlots);
+    c.length(at + ".spanLength", b.spanLength, true, kMaxSpanM);
+    for (int s = 0; s < b.sectionCount; ++s) {
+        const std::string i = "[" + std::to_string(s) + "]";
+        c.length(at + ".sectionWidth" + i, b.sectionWidth[static_cast<std::size_t>(s)], true);
+        c.length(at + ".sectionDepth" + i, b.sectionDepth[static_cast<std::size_t>(s)], false);
+        c.length(at + ".sectionCover" + i, b.sectionCover[static_cast<std::size_t>(s)], false);
+    }
+    c.codes(at + ".minRebarRule", b.minRebarRule, 0, 2);
+    c.codes(at + ".mainBarGrade", b.mainBarGrade, kSD295, kSR295);
+    c.codes(at + ".stirrupGrade", b.stirrupGrade, kSD295, kSR295);
+    c.codes(at + ".assemblyMethod", b.assemblyMethod, 0, 4);
+    c.codes(at + ".maxStirrupPitch", b.maxStirrupPitch, 1, std::numeric_limits<short>::max());
+    c.length(at + ".compressionBarRatio", b.compressionBarRatio, false);
+    c.codes(at + ".maxBarLayers", b.maxBarLayers, 1, std::numeric_limits<short>::max());
+    c.codes(at + ".maxStirrupLegs", b.maxStirrupLegs, 1, std::numeric_limits<short>::max());
+    c.codes(at + ".spanType", b.spanType, 0, 6);
+    c.length(at + ".concreteFc", b.concreteFc, false);
+    c.codes(at + ".skipBeam", b.skipBeam, 0, 1);
+    c.codes(at + ".shortTerm", b.shortTerm, 0, 1);
+    c.codes(at + ".ignoreSelfWeight", b.ignoreSelfWeight, 0, 1);
+    c.codes(at + ".supportType", b.supportType, 0, 1);
+    c.codes(at + ".momentPositionMode", b.momentPositionMode, 0, 1);
+    c.length(at + ".momentPosition", b.momentPosition, false, b.spanLength);
+    c.codes(at + ".loadCount", b.loadCount, 0, kMaxLoads);
+    for (int k = 0; k < b.loadCount; ++k) {
+        const std::size_t i = static_cast<std::size_t>(k);
+        const std::string n = "[" + std::to_string(k) + "]";
+        c.codes(at + ".loadType" + n, b.loadType[i], kLoadConcentrated, kLoadTriangle);
+        c.finite(at + ".loadValue" + n, b.loadValue[i]);
+        for (int l = 0; l < 4; ++l) {
+            c.length(at + ".loadLengths" + n + "[" + std::to_string(l) + "]",
+                     b.loadLengths[i][static_cast<std::size_t>(l)], false, kMaxSpanM);
+        }
+        c.length(at + ".loadHeight" + n, b.loadHeight[i], false);
+    }
+}
+
+void CheckProject(const Project& p) {
+    RangeCheck c;
+    c.codes("settings.beamCount", p.settings.beamCount, 0, kMaxBeams);
+    c.codes("settings.unitCode", p.settings.unitCode, 0, 3);
+    c.codes("resultSummary.resultCount", p.resultSummary.resultCount, 0, kMaxBeams);
+    c.codes("font.fontChoice", p.font.fontChoice, 0, 1);
+    for (int slot = 1; slot <= p.beamCount(); ++slot) {
+        CheckBeam(p.beam(slot), "beams[" + std::to_string(slot - 1) + "]");
+    }
+    // Slots above the count are still written; their load count must still fit its array.
+    for (int slot = p.beamCount() + 1; slot <= kMaxBeams; ++slot) {
+        c.codes("beams[" + std::to_string(slot - 1) + "].loadCount", p.beam(slot).loadCount, 0,
+                kMaxLoads);
+    }
+    for (int slot = 1; slot <= kResultSlots; ++slot) {
+        c.codes("results[" + std::to_string(slot - 1) + "].sectionCount",
+                p.result(slot).sectionCount, 0, kSectionSlots);
+    }
+}
+
 // ---- the commands --------------------------------------------------------------------------
 
 std::unique_ptr<Project> LoadOrFail(const std::string& path) {
-    auto project = std::make_unique<Project>();
-    const ZelLoadResult r = LoadZelFile(path, *project);
-    if (r.status == ZelLoadStatus::NotZelFile) {
-        std::string message = r.message;
-        std::replace(message.begin(), message.end(), '\r', '\n');
-        Fail(message);
-    }
-    if (!r.ok()) Fail("cannot read " + r.message);
-    if (r.truncated) std::cerr << "zel: warning: " << path << ": " << r.message << '\n';
-    return project;
+    return std::make_unique<Project>(LoadProjectOrFail(path));
 }
 
 std::string UnitName(bool si) {
@@ -424,7 +502,7 @@ void RunInfo(const std::string& path) {
     out << "units: input " << UnitName(p->settings.inputIsSI()) << ", output "
         << UnitName(p->settings.outputIsSI()) << " (code " << p->settings.unitCode << ")\n";
     out << "title: " << p->settings.sheetTitle << '\n';
-    out << "beams: " << p->settings.beamCount << '\n';
+    out << "beams: " << p->beamCount() << '\n';
     for (int slot = 1; slot <= p->beamCount(); ++slot) {
         const BeamRecord& b = p->beam(slot);
         out << slot << "  " << b.memberName << "  span " << FormatGeneral(b.spanLength) << " m  ";
@@ -437,7 +515,8 @@ void RunInfo(const std::string& path) {
         out << "  loads " << b.loadCount;
         const int loads = std::clamp<int>(b.loadCount, 0, kMaxLoads);
         for (int i = 0; i < loads; ++i) {
-            out << (i == 0 ? ": " : "; ") << b.loadType[i] << " " << FormatGeneral(b.loadValue[i]);
+            out << (i == 0 ? ": " : "; ") << b.loadType[i] << ":" << LoadTypeName(b.loadType[i])
+                << " " << FormatGeneral(b.loadValue[i]);
         }
         if (b.skipBeam) out << "  (この梁は計算しない)";
         out << '\n';
@@ -450,7 +529,7 @@ void RunExport(const std::string& path) {
     std::cout << ProjectToJson(*p).dump(1, ' ', false, Json::error_handler_t::replace) << '\n';
 }
 
-void RunImport(const std::string& jsonPath, const std::string& outPath) {
+void RunImport(const std::string& jsonPath, const std::string& outPath, bool unchecked) {
     std::string text;
     std::string error;
     if (!ReadWholeFile(jsonPath, text, kMaxJsonBytes, &error)) Fail("cannot read " + error);
@@ -463,6 +542,7 @@ void RunImport(const std::string& jsonPath, const std::string& outPath) {
     auto project = std::make_unique<Project>();
     try {
         ProjectFromJson(j, *project);
+        if (!unchecked) CheckProject(*project);
     } catch (const BadJson& e) {
         Fail(jsonPath + ": " + e.what());
     } catch (const Json::exception& e) {
@@ -499,7 +579,11 @@ void AddDataCommands(CLI::App& app) {
     auto* imp = app.add_subcommand("import", "Build a data file from JSON (as written by export)");
     imp->add_option("FILE", *jsonPath, "JSON file")->required();
     imp->add_option("-o,--output", *outPath, "data file to write (.Zel)")->required();
-    imp->callback([jsonPath, outPath] { RunImport(*jsonPath, *outPath); });
+    auto unchecked = std::make_shared<bool>(false);
+    imp->add_flag("--unchecked", *unchecked,
+                  "skip the range checks of counts, codes and beam values, to rebuild a damaged "
+                  "file exactly as exported");
+    imp->callback([jsonPath, outPath, unchecked] { RunImport(*jsonPath, *outPath, *unchecked); });
 }
 
 }  // namespace zel::cli

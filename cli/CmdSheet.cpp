@@ -8,6 +8,7 @@
 
 #include "Commands.h"
 #include "calc/CalculateBeam.h"
+#include "data/AtomicFile.h"
 #include "data/ZelFile.h"
 #include "lib/Paths.h"
 #include "lib/ShiftJis.h"
@@ -28,16 +29,8 @@
 namespace zel::cli {
 namespace {
 
-Project LoadProjectOrFail(const std::string& path) {
-    Project project = MakeEmptyProject();
-    const ZelLoadResult loaded = LoadZelFile(path, project);
-    if (!loaded.ok()) Fail(loaded.message.empty() ? "cannot read " + path : loaded.message);
-    if (loaded.truncated)
-        std::cerr << "zel: warning: " << path << " ends early; missing parts are empty\n";
-    return project;
-}
-
-// "3", "2-5", "4-" or "-2" -> first and last page (1-based, inclusive).
+// "3", "2-5", "4-" or "-2" -> first and last sheet page (1-based, inclusive; the printed page
+// numbers may start elsewhere). With pageCount 0 only the form is checked.
 [[maybe_unused]] void ParsePageRange(const std::string& text, int pageCount, int& first,
                                      int& last) {
     first = 1;
@@ -51,23 +44,30 @@ Project LoadProjectOrFail(const std::string& path) {
         try {
             value = std::stoi(part, &used);
         } catch (const std::exception&) {
-            Fail("page range \"" + text + "\" is not a-b", 2);
+            UsageMistake("--pages: \"" + text + "\" is not a page range a-b");
         }
-        if (used != part.size() || value < 1) Fail("page range \"" + text + "\" is not a-b", 2);
+        if (used != part.size() || value < 1)
+            UsageMistake("--pages: \"" + text + "\" is not a page range a-b");
         return value;
     };
     if (dash == std::string::npos) {
         first = last = number(text, 1);
     } else {
         first = number(text.substr(0, dash), 1);
-        last = number(text.substr(dash + 1), pageCount);
+        last = number(text.substr(dash + 1), pageCount > 0 ? pageCount : first);
     }
-    if (first > last) Fail("page range \"" + text + "\" is empty", 2);
+    if (first > last) UsageMistake("--pages: the range \"" + text + "\" is empty");
+    if (pageCount <= 0) return;
     if (first > pageCount)
-        Fail("page " + std::to_string(first) + " does not exist (the sheet has " +
-                 std::to_string(pageCount) + " pages)",
-             2);
+        UsageMistake("--pages: page " + std::to_string(first) + " does not exist (the sheet has " +
+                     std::to_string(pageCount) + " pages, counted from 1)");
     if (last > pageCount) last = pageCount;
+}
+
+// The page number printed in the footer of sheet page `page`, or 0 when none is printed.
+int PrintedPageNumber(const Project& project, int page) {
+    if (project.settings.pageNumberMode != 2) return 0;
+    return page + project.settings.firstPageNumber - 1;
 }
 
 struct SheetOptions {
@@ -81,6 +81,17 @@ struct SheetOptions {
 
 void RunSheet(const SheetOptions& options) {
 #ifdef ZEL_WITH_QT
+    int first = 1, last = 0;
+    ParsePageRange(options.pages, 0, first, last);  // a mistake in the form is found at once
+    std::string output = options.output;
+    if (output.empty())
+        output = JoinPath(FolderOf(options.input), ProposedPdfName(options.input) + ".pdf");
+    if (std::string refused = CheckOutputFile(output); !refused.empty())
+        Fail("cannot write " + refused);
+    if (!options.pngDir.empty()) {
+        if (std::string refused = CheckOutputFolder(options.pngDir); !refused.empty())
+            Fail("cannot write into " + refused);
+    }
     Project project = LoadProjectOrFail(options.input);
     if (PrintedBeamSlots(project).empty()) Fail("no beam to print in " + options.input);
 
@@ -112,12 +123,8 @@ void RunSheet(const SheetOptions& options) {
     const int pageCount = sheet.pageCount;
     if (progress) std::cerr << '\n';
 
-    int first = 1, last = pageCount;
     ParsePageRange(options.pages, pageCount, first, last);
 
-    std::string output = options.output;
-    if (output.empty())
-        output = JoinPath(FolderOf(options.input), ProposedPdfName(options.input) + ".pdf");
     const SheetPageRange range{first, last};
     const SheetExportResult pdf =
         WriteSheetPdf(sheet.document, output, range, {sheet.print.HeadingText, kProgramTitle});
@@ -140,13 +147,16 @@ void RunCheck(const std::string& input) {
     Project project = LoadProjectOrFail(input);
     const char* const rowNames[] = {"上端筋", "下端筋", "ｽﾀｰﾗｯﾌﾟ", "判  定"};
     for (int slot = 1; slot <= project.beamCount(); ++slot) {
-        const CalcResult result = CalculateBeam(project, slot);
         const BeamRecord& beam = project.beam(slot);
+        if (beam.skipBeam != 0) {
+            // Not calculated, so it has no bars and no judgement to show.
+            std::cout << slot << ": [ " << beam.memberName << " ]  (この梁は計算しない)\n";
+            continue;
+        }
+        const CalcResult result = CalculateBeam(project, slot);
         const CheckViewTexts texts = BuildCheckViewTexts(
             beam, result, project.placement[static_cast<std::size_t>(slot - 1)]);
-        std::cout << slot << ": " << texts.caption;
-        if (beam.skipBeam != 0) std::cout << "  (この梁は計算しない)";
-        std::cout << '\n';
+        std::cout << slot << ": " << texts.caption << '\n';
         std::string line = PadRightToWidth("", 10);
         for (const CheckColumn& c : texts.columns) line += PadRightToWidth(c.heading, 20);
         while (!line.empty() && line.back() == ' ') line.pop_back();
@@ -172,10 +182,21 @@ void RunList(const std::string& input) {
     // Pages follow from the order of the printed beams alone, so the layout needs no real fonts.
     FixedFontMetrics metrics;
     const ComposedSheet sheet = ComposeSheet(project, metrics);
+    // The printed numbers are shown only where they differ from the sheet pages.
+    const bool printed =
+        project.settings.pageNumberMode == 2 && project.settings.firstPageNumber != 1;
     std::cout << "断面算定結果 一覧表\n";
-    std::cout << PadRightToWidth(" 部材名", 19) << PadRightToWidth("判   定", 11) << "ﾍﾟｰｼﾞ\n";
-    for (const ResultListEntry& entry : BuildResultList(project, sheet.pages))
-        std::cout << entry.line << '\n';
+    std::cout << PadRightToWidth(" 部材名", 19) << PadRightToWidth("判   定", 11) << "ﾍﾟｰｼﾞ"
+              << (printed ? "  (印刷)" : "") << '\n';
+    for (const ResultListEntry& entry : BuildResultList(project, sheet.pages)) {
+        std::cout << entry.line;
+        // --pages counts sheet pages; the footer may number them from elsewhere.
+        if (printed) {
+            const int page = sheet.pages[static_cast<std::size_t>(entry.slot - 1)];
+            std::cout << "  (- " << PrintedPageNumber(project, page) << " -)";
+        }
+        std::cout << '\n';
+    }
 }
 
 }  // namespace
@@ -187,12 +208,17 @@ void AddSheetCommands(CLI::App& app) {
     cmd->add_option("file", sheet->input, "data file (.Zel)")->required();
     cmd->add_option("-o,--output", sheet->output,
                     "PDF to write (default: Zel_<name>.pdf beside the data file)");
-    cmd->add_option("--pages", sheet->pages, "page range a-b (default: all pages)");
+    cmd->add_option("--pages", sheet->pages,
+                    "sheet pages a-b, counted from 1 whatever number the footer prints "
+                    "(`zel list` shows both; default: all pages)");
     cmd->add_option("--png", sheet->pngDir,
                     "also write each page as page-NNN.png into this folder");
-    cmd->add_option("--dpi", sheet->dpi, "resolution of the PNG pages")
-        ->check(CLI::Range(10, 1200));
-    cmd->add_flag("-q,--quiet", sheet->quiet, "no progress line on stderr");
+    cmd->add_option("--dpi", sheet->dpi, "resolution of the PNG pages (10-1200)")
+        ->check(CLI::Range(10, 1200))
+        ->capture_default_str();
+    cmd->add_flag("-q,--quiet", sheet->quiet,
+                  "no progress line \"composing beam n / m\" on stderr (it is shown only when "
+                  "stderr is a terminal)");
     cmd->callback([sheet] { RunSheet(*sheet); });
 
     auto checkInput = std::make_shared<std::string>();

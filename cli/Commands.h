@@ -5,7 +5,15 @@
 #include <stdexcept>
 #include <string>
 
+#include "data/Project.h"
+
 namespace zel::cli {
+
+// Exit codes besides 0 (listed in --help and the README).
+inline constexpr int kExitFailure = 1;      // could not do it ("zel: <reason>")
+inline constexpr int kExitUsage = 2;        // usage mistake: message and usage
+inline constexpr int kExitNoQt = 3;         // zel built without Qt cannot write the sheet
+inline constexpr int kExitDamagedFile = 4;  // done, but the data file is damaged (warned)
 
 // Thrown by a subcommand after it has printed its message; carries the exit code.
 struct CommandFailed : std::runtime_error {
@@ -15,7 +23,16 @@ struct CommandFailed : std::runtime_error {
 };
 
 // Prints "zel: <message>" to stderr and throws CommandFailed(code).
-[[noreturn]] void Fail(const std::string& message, int code = 1);
+[[noreturn]] void Fail(const std::string& message, int code = kExitFailure);
+
+// A usage mistake found by a subcommand itself: main prints the message and that subcommand's
+// usage and exits with kExitUsage.
+[[noreturn]] void UsageMistake(const std::string& message);
+
+// Loads a data file or fails. A damaged file is loaded with its warnings on stderr
+// ("zel: warning: FILE: file ends at byte N, inside beam k; beams k… are incomplete"), and
+// the run then ends with kExitDamagedFile.
+Project LoadProjectOrFail(const std::string& path);
 
 void AddSheetCommands(CLI::App& app);  // sheet, check, list
 

@@ -90,6 +90,12 @@ std::array<std::string, 3> SectionLabels(int sectionCount) {
 CalcResult CalculateBeam(Project& project, int slot) {
     if (slot < 1 || slot > kMaxBeams) return FailedResult(slot, "梁の番号が範囲外です");
     BeamRecord& beam = project.beam(slot);
+    // Half of such a record is reset: its numbers would look plausible and be wrong.
+    if (beam.cutByFileEnd) {
+        CalcResult failed = FailedResult(slot, kCutByFileEndError);
+        StorePlacement(project, slot, failed);
+        return failed;
+    }
     const CalcUnits units = CalcUnitsFor(project.settings.inputIsSI());
     const bool shortTerm = beam.shortTerm != 0;
 

@@ -12,6 +12,10 @@ namespace zel {
 // that cannot be calculated gets every placement flag set and the reason in `error`.
 CalcResult CalculateBeam(Project& project, int slot);
 
+// Why a beam that the data file cut in the middle is not calculated.
+inline constexpr const char* kCutByFileEndError =
+    "データファイルがこの梁の途中で終わっているため、計算しません";
+
 // For every beam slot 1..count not marked skipBeam: CalculateBeam, then FillResultRecord.
 // Sets the result summary's count to the beam count. Returns the results in slot order.
 std::vector<CalcResult> CalculateAll(Project& project);

@@ -157,8 +157,12 @@ std::string DesignSection(const SectionInput& in, SectionResult& out) {
     return {};
 }
 
+bool TensionAtBottom(int section, float signedM) {
+    return section == 3 ? signedM < 0.0f : signedM > 0.0f;
+}
+
 void AssignFaces(int section, float signedM, float r, int legs, SectionResult& result) {
-    const bool tensionAtBottom = section == 3 ? signedM < 0.0f : signedM > 0.0f;
+    const bool tensionAtBottom = TensionAtBottom(section, signedM);
     const int n = result.tensionBars;
     int other = n;
     if (n > 1) other = RoundToInt((n + 0.5) * static_cast<double>(r));

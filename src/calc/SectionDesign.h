@@ -63,6 +63,9 @@ std::string DesignSection(const SectionInput& in, SectionResult& out);
 // (ratio r) on the other one; section 1..3 with its signed design moment.
 void AssignFaces(int section, float signedM, float r, int legs, SectionResult& result);
 
+// The face the tension bars of section 1..3 lie on for its signed design moment.
+bool TensionAtBottom(int section, float signedM);
+
 // 1 when either face holds more bars than maxBarLayers × barsPerLayer, no bar fits in a layer
 // at all, or the layers ran out of depth.
 std::int16_t PlacementFailed(const SectionResult& result, int maxBarLayers);

@@ -61,14 +61,17 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
             std::free(real);
         }
     }
-    if (::stat(target.c_str(), &st) == 0) {
-        if (!S_ISREG(st.st_mode)) return target + ": not a regular file";
-        mode = st.st_mode & 07777;
-    }
+    if (std::string refused = CheckOutputFile(target); !refused.empty()) return refused;
+    if (::stat(target.c_str(), &st) == 0) mode = st.st_mode & 07777;
 
     std::string folder = FolderOf(target);
-    if (folder.empty()) folder = target.front() == '/' ? "/" : ".";
-    std::string tempName = JoinPath(folder, "." + FileNameOf(target) + ".XXXXXX");
+    // Built by appending: GCC 12's -Wrestrict misreads the inlined insert of "." + name and the
+    // assignment of a literal over a string.
+    if (folder.empty()) folder.push_back(target.front() == '/' ? '/' : '.');
+    std::string leaf(1, '.');
+    leaf += FileNameOf(target);
+    leaf += ".XXXXXX";
+    std::string tempName = JoinPath(folder, leaf);
     std::vector<char> temp(tempName.begin(), tempName.end());
     temp.push_back('\0');
     const int fd = ::mkstemp(temp.data());
@@ -101,6 +104,20 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
         ::fsync(dirFd);
         ::close(dirFd);
     }
+    return {};
+}
+
+std::string CheckOutputFile(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return {};  // absent: it will be made
+    if (!S_ISREG(st.st_mode)) return path + ": not a regular file";
+    return {};
+}
+
+std::string CheckOutputFolder(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return {};
+    if (!S_ISDIR(st.st_mode)) return path + ": not a folder";
     return {};
 }
 

@@ -5,6 +5,12 @@
 
 namespace zel {
 
+const char* LoadTypeName(int code) {
+    static constexpr const char* kNames[] = {"集中荷重",   "右上がり三角荷重", "左上がり三角荷重",
+                                             "等分布荷重", "台形荷重",         "三角荷重"};
+    return code >= 1 && code <= 6 ? kNames[code - 1] : "?";
+}
+
 double BeamRecord::reservedDouble() const {
     double value = 0.0;
     static_assert(sizeof(float) * 2 == sizeof(double));

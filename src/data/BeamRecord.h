@@ -22,6 +22,9 @@ enum LoadTypeCode : std::int16_t {
     kLoadTriangle = 6,         // "6:三角荷重"
 };
 
+// "集中荷重" … "三角荷重" for codes 1..6, "?" for any other code.
+const char* LoadTypeName(int code);
+
 // Steel grade codes of `mainBarGrade` / `stirrupGrade`: 0, 1 deformed bars, 2, 3 round bars.
 enum GradeCode : std::int16_t { kSD295 = 0, kSD345 = 1, kSR235 = 2, kSR295 = 3 };
 
@@ -63,6 +66,10 @@ struct BeamRecord {
     std::array<std::array<float, 4>, kMaxLoads> loadLengths{};  // L1..L4 (m) of load 1..20
     std::array<float, kMaxLoads> loadHeight{};                  // H (m)
     std::array<float, 3> userCoefficients{};  // left end, centre, right end (spanType 4)
+
+    // Not in the file: the data file ended inside this record, so part of it is reset. Such a
+    // beam is not calculated. Committing an edit of the beam from the input area clears it.
+    bool cutByFileEnd = false;
 
     // The eight bytes of reserved[10] and reserved[11] read as one Double, unchanged.
     double reservedDouble() const;

@@ -48,6 +48,7 @@ class ZelReader {
         for (auto& v : values) text(v);
     }
     bool exhausted() const { return in_.exhausted(); }
+    std::size_t position() const { return in_.position(); }
 
   private:
     struct Decoded {
@@ -235,10 +236,53 @@ ZelLoadResult DecodeZel(std::string_view bytes, Project& project) {
         result.message = "not a data file of this program (signature is not \"KAVO-Zel\")";
         return result;
     }
-    Body(reader, *fresh);
-    if (reader.exhausted()) {
+    // Each record is read in turn so that a short file can say where it ends. A record the
+    // end cuts in the middle is damaged; one it does not reach is merely reset.
+    const std::string end = "file ends at byte " + std::to_string(bytes.size());
+    std::string cut;
+    auto endsIn = [&](auto&& readRecord, const std::string& inside, const std::string& before,
+                      const std::string& lost) {
+        if (!cut.empty()) return false;
+        const bool reached = reader.position() < bytes.size();
+        readRecord();
+        if (!reader.exhausted()) return false;
+        cut = end + (reached ? ", inside " + inside : ", before " + before) + "; " + lost +
+              (reached ? " are incomplete" : " are empty");
+        return reached;
+    };
+    Project& p = *fresh;
+    endsIn([&] { Settings(reader, p.settings); }, "the settings", "the settings",
+           "the settings and beams 1…");
+    // The count itself is kept, so that the file saves back byte for byte; every reader takes
+    // it through Project::beamCount(), which clamps it.
+    if (cut.empty() && (p.settings.beamCount < 0 || p.settings.beamCount > kMaxBeams)) {
+        result.warnings.push_back("beam count " + std::to_string(p.settings.beamCount) +
+                                  " is out of range 0…" + std::to_string(kMaxBeams) + "; read as " +
+                                  std::to_string(p.beamCount()));
+    }
+    for (int k = 1; k <= kMaxBeams; ++k) {
+        BeamRecord& beam = p.beam(k);
+        const std::string slot = std::to_string(k);
+        if (endsIn([&] { Beam(reader, beam); }, "beam " + slot, "beam " + slot,
+                   "beams " + slot + "…"))
+            beam.cutByFileEnd = true;
+    }
+    endsIn([&] { Summary(reader, p.resultSummary); }, "the result summary", "the result summary",
+           "the result records");
+    for (int k = 1; k <= kResultSlots; ++k) {
+        const std::string slot = std::to_string(k);
+        endsIn([&] { Result(reader, p.result(k)); }, "result record " + slot,
+               "result record " + slot, "result records " + slot + "…");
+    }
+    endsIn([&] { Font(reader, p.font); }, "the sheet font setting", "the sheet font setting",
+           "the sheet font setting");
+    if (!cut.empty()) {
         result.truncated = true;
-        result.message = "the file ends early; the records it does not reach were left empty";
+        result.warnings.insert(result.warnings.begin(), cut);
+    }
+    for (const std::string& w : result.warnings) {
+        if (!result.message.empty()) result.message += '\n';
+        result.message += w;
     }
     project = std::move(*fresh);
     return result;

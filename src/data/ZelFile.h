@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/Project.h"
 
@@ -21,10 +22,16 @@ enum class ZelLoadStatus {
 struct ZelLoadResult {
     ZelLoadStatus status = ZelLoadStatus::Ok;
     // The file ended before the last record: what it did not reach stays reset. Older files
-    // rely on this, so it is loaded, but the caller should warn.
+    // rely on this, so it is loaded, but the caller must show the warnings. A beam the end
+    // cuts in the middle is marked BeamRecord::cutByFileEnd.
     bool truncated = false;
-    std::string message;  // for CannotOpen / NotZelFile, and a note when truncated
+    // Loaded, but damaged: one line each, e.g. "file ends at byte 1000, inside beam 2;
+    // beams 2… are incomplete" or a beam count out of range that was clamped.
+    std::vector<std::string> warnings;
+    // For CannotOpen / NotZelFile the reason; when loaded, the warnings one per line.
+    std::string message;
     bool ok() const { return status == ZelLoadStatus::Ok; }
+    bool damaged() const { return !warnings.empty(); }
 };
 
 struct ZelSaveResult {

@@ -206,6 +206,8 @@ void InputArea::DrawAllNormal() {
 // ----- Transfer -----
 
 void InputArea::GatherInto(BeamRecord& record, const GradeTable& grades, int beamCount) {
+    // Values the user changed in the area replace what a damaged file left of the beam.
+    if (memberModified) record.cutByFileEnd = false;
     // A name shown from the record keeps its blanks; a typed one is trimmed.
     const std::string& name = Text(Field::MemberName);
     record.memberName = ShowsStoredText(Field::MemberName) ? name : TrimFieldText(name);

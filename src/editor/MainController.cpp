@@ -431,8 +431,13 @@ bool MainController::LoadProjectFile(const std::string& path) {
     area_.memberModified = false;
     area_.fileModified = false;
     RefreshView();
-    if (result.truncated && !result.message.empty())
-        ui_.ShowMessage(result.message, kButtonsOk, kMessageTitle);
+    if (result.damaged()) {
+        // The same lines as `zel` prints, under a heading the user can read.
+        std::string text = std::string("データファイルが壊れています。") + kCrCr;
+        for (std::size_t i = 0; i < result.warnings.size(); ++i)
+            text += (i > 0 ? "\r" : "") + result.warnings[i];
+        ui_.ShowMessage(text, kButtonsOk, kMessageTitle);
+    }
     return true;
 }
 

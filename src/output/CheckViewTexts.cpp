@@ -1,9 +1,12 @@
 #include "output/CheckViewTexts.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 
 #include "calc/BarLimits.h"
+#include "calc/SectionDesign.h"
 #include "lib/Numbers.h"
 
 namespace zel {
@@ -25,8 +28,20 @@ ColumnValues CombinedColumn(const BeamRecord& beam, const CalcResult& result,
     }
     ColumnValues v;
     v.section = std::clamp(column, 0, 2);
+    const DesignStresses& d = result.designStresses;
+    const std::array<float, 3> moments{d.Mleft, d.Mcentre, d.Mright};
+    const std::array<float, 3> shears{d.Qleft, d.Qcentre, d.Qright};
     bool first = true;
     for (const int s : sections) {
+        const std::size_t i = static_cast<std::size_t>(s);
+        if (first || std::fabs(moments[i]) >= std::fabs(v.moment)) {
+            v.moment = moments[i];
+            v.momentSection = s;
+        }
+        if (first || std::fabs(shears[i]) >= std::fabs(v.shear)) {
+            v.shear = shears[i];
+            v.shearSection = s;
+        }
         const SectionResult& r = result.sections[static_cast<std::size_t>(s)];
         const int failed = flags.placementFailed[static_cast<std::size_t>(s)];
         if (first) {
@@ -42,6 +57,9 @@ ColumnValues CombinedColumn(const BeamRecord& beam, const CalcResult& result,
             v.placementFailed = std::max(v.placementFailed, failed);
         }
     }
+    // One section's bars serve every position the column stands for, so the tension face of
+    // the shown moment holds the count shown on that face.
+    v.tensionBars = TensionAtBottom(v.momentSection + 1, v.moment) ? v.bottomBars : v.topBars;
     return v;
 }
 

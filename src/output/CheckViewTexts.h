@@ -12,14 +12,22 @@ namespace zel {
 
 // The values of one column of the view or the sheet: with 2 sections the end column stands
 // for the left and right ends, with 1 section the one column for all three. Combined values
-// take the larger count or flag and the smaller pitch; everything else is the column's own
-// section (`section`, 0-based).
+// take the larger count or flag and the smaller pitch, the moment and shear of the largest
+// magnitude (the later section on a tie). What describes the moment (d, j, required area) is
+// taken from the section whose moment is shown, the required perimeter from the one whose
+// shear is shown, and the provided areas from the bars the column shows; everything else is
+// the column's own section (`section`, 0-based).
 struct ColumnValues {
     int section = 0;
     int topBars = 0;
     int bottomBars = 0;
     int stirrupPitch = 0;
     int placementFailed = 0;
+    int momentSection = 0;  // 0-based section whose design moment the column shows
+    int shearSection = 0;   // 0-based section whose design shear the column shows
+    float moment = 0.0f;    // signed design moment shown (t·m)
+    float shear = 0.0f;     // signed design shear shown (t)
+    int tensionBars = 0;    // shown bars on the tension face of that moment
 };
 
 // Columns of a beam: as many as it has sections (1..3; other counts are read as the nearest).

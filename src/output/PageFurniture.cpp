@@ -66,9 +66,22 @@ void DrawLoadDiagram(PageCanvas& canvas, const BeamRecord& beam, float x0, float
     if (!(span > 0.0f) || !std::isfinite(span)) return;
     const float s = length / span;
     const float e = 0.12f;
+    // The diagram's own area: the beam line's length (arrow heads may stand a little over its
+    // ends) and the greatest load height above it.
+    const SheetArea area{x0 - e, y0 - hmax - e, x0 + length + e, y0};
+    auto polygon = [&](const std::vector<SheetPoint>& points, std::int16_t penStyle,
+                       std::int16_t penWidth, std::int16_t fill) {
+        const std::vector<SheetPoint> inside = ClipToArea(points, area);
+        if (inside.size() < 3) return;
+        DrawSheetPolygon(canvas, inside, static_cast<int>(inside.size()), penStyle, penWidth,
+                         kColorBlack, kColorBlack, fill);
+    };
     for (int k = 0; k < LoadCountOf(beam); ++k) {
         const std::int16_t type = beam.loadType[static_cast<std::size_t>(k)];
         if (type < 1 || type > 6) continue;
+        const auto& L = beam.loadLengths[static_cast<std::size_t>(k)];
+        // Only a damaged file holds such lengths; there is nothing sensible to draw.
+        if (!std::all_of(L.begin(), L.end(), [](float v) { return std::isfinite(v); })) continue;
         const float value = beam.loadValue[static_cast<std::size_t>(k)];
         const float w = std::fabs(value);
         float h = type == kLoadConcentrated ? w : beam.loadHeight[static_cast<std::size_t>(k)] * w;
@@ -76,45 +89,42 @@ void DrawLoadDiagram(PageCanvas& canvas, const BeamRecord& beam, float x0, float
         if (h < 1.2f * e) h = 1.2f * e;
         const std::int16_t penStyle = value < 0.0f ? kPenDot : kPenSolid;
         const std::int16_t penWidth = value < 0.0f ? 0 : 10;
-        const auto& L = beam.loadLengths[static_cast<std::size_t>(k)];
         const float xa = x0 + s * L[0];
         const float xb = x0 + s * (L[0] + L[1]);
         const float xc = x0 + s * (L[0] + L[1] + L[2]);
         const float xd = x0 + s * (L[0] + L[1] + L[2] + L[3]);
         const float top = y0 - h;
         switch (type) {
-            case kLoadConcentrated:
-                DrawSheetLine(canvas, xa, y0, xa, top, penStyle, penWidth, kColorBlack);
+            case kLoadConcentrated: {
+                float ax = xa, ay = y0, bx = xa, by = top;
+                if (ClipToArea(ax, ay, bx, by, area))
+                    DrawSheetLine(canvas, ax, ay, bx, by, penStyle, penWidth, kColorBlack);
                 if (value > 0.0f) {
-                    DrawSheetPolygon(canvas,
-                                     {{xa, y0}, {xa - e / 3.0f, y0 - e}, {xa + e / 3.0f, y0 - e}},
-                                     3, penStyle, penWidth, kColorBlack, kColorBlack, kFillSolid);
+                    polygon({{xa, y0}, {xa - e / 3.0f, y0 - e}, {xa + e / 3.0f, y0 - e}}, penStyle,
+                            penWidth, kFillSolid);
                 } else {
-                    DrawSheetPolygon(
-                        canvas, {{xa, top}, {xa - e / 3.0f, top + e}, {xa + e / 3.0f, top + e}}, 3,
-                        penStyle, penWidth, kColorBlack, kColorBlack, kFillSolid);
+                    polygon({{xa, top}, {xa - e / 3.0f, top + e}, {xa + e / 3.0f, top + e}},
+                            penStyle, penWidth, kFillSolid);
                 }
                 break;
+            }
             case kLoadRisingTriangle:
-                DrawSheetPolygon(canvas, {{xa, y0}, {xb, top}, {xb, y0}}, 3, penStyle, penWidth,
-                                 kColorBlack, kColorBlack, kFillVerticalLines);
+                polygon({{xa, y0}, {xb, top}, {xb, y0}}, penStyle, penWidth, kFillVerticalLines);
                 break;
             case kLoadFallingTriangle:
-                DrawSheetPolygon(canvas, {{xa, y0}, {xa, top}, {xb, y0}}, 3, penStyle, penWidth,
-                                 kColorBlack, kColorBlack, kFillVerticalLines);
+                polygon({{xa, y0}, {xa, top}, {xb, y0}}, penStyle, penWidth, kFillVerticalLines);
                 break;
             case kLoadUniform:
-                DrawSheetPolygon(canvas, {{xa, y0}, {xa, top}, {xb, top}, {xb, y0}}, 4, penStyle,
-                                 penWidth, kColorBlack, kColorBlack, kFillVerticalLines);
+                polygon({{xa, y0}, {xa, top}, {xb, top}, {xb, y0}}, penStyle, penWidth,
+                        kFillVerticalLines);
                 break;
             case kLoadTrapezoid:
-                DrawSheetPolygon(canvas, {{xa, y0}, {xb, top}, {xc, top}, {xd, y0}}, 4, penStyle,
-                                 penWidth, kColorBlack, kColorBlack, kFillVerticalLines);
+                polygon({{xa, y0}, {xb, top}, {xc, top}, {xd, y0}}, penStyle, penWidth,
+                        kFillVerticalLines);
                 break;
             case kLoadTriangle:
-                DrawSheetPolygon(canvas, {{xa, y0}, {x0 + s * (L[0] + L[1] / 2.0f), top}, {xc, y0}},
-                                 3, penStyle, penWidth, kColorBlack, kColorBlack,
-                                 kFillVerticalLines);
+                polygon({{xa, y0}, {x0 + s * (L[0] + L[1] / 2.0f), top}, {xc, y0}}, penStyle,
+                        penWidth, kFillVerticalLines);
                 break;
             default:
                 break;

@@ -37,9 +37,10 @@ std::string ResultListLine(std::string_view memberName, bool failed, std::int32_
     const std::string_view name = TrimSpaces(memberName);
     std::string line = " ";
     if (DisplayWidth(name) > 18) {
-        // Cut by columns, not characters, so that a full-width name cannot push the
-        // judgement out of its column.
-        line += CutToWidth(name, 16) + " ";
+        // Cut by columns, not characters, and filled to the same width whatever was cut, so
+        // that the judgement always starts in the same column; a full-width character that
+        // does not fit leaves a blank.
+        line += PadRightToWidth(CutToWidth(name, 17), 17) + " ";
     } else {
         line += PadRightToWidth(name, 18);
     }

@@ -84,7 +84,6 @@ std::vector<SheetBodyRow> SheetBodyRows(const BeamRecord& beam, const CalcResult
     const std::string f = si ? "N" : "kg";
     const int n = ColumnCount(beam);
     const LoadEffects& e = result.loadEffects;
-    const DesignStresses& d = result.designStresses;
 
     std::vector<SheetBodyRow> rows(kSheetBodyRows);
     auto caption = [&](int r, std::string text) {
@@ -106,9 +105,14 @@ std::vector<SheetBodyRow> SheetBodyRows(const BeamRecord& beam, const CalcResult
     caption(4, " ｄ (cm)");
     caption(5, " ｊ (cm)");
     const std::vector<std::string> headings = SheetColumnHeadings(beam);
+    std::array<ColumnValues, 3> columns{};
+    for (int k = 0; k < n; ++k)
+        columns[static_cast<std::size_t>(k)] = CombinedColumn(beam, result, flags, k);
     for (int k = 0; k < n; ++k) {
         const int src = SourceSection(beam.sectionCount, k);
-        const SectionResult& s = result.sections[static_cast<std::size_t>(k)];
+        // d and j belong to the moment the column shows.
+        const SectionResult& s = result.sections[static_cast<std::size_t>(
+            columns[static_cast<std::size_t>(k)].momentSection)];
         const float B = beam.sectionWidth[static_cast<std::size_t>(src)];
         const float D = beam.sectionDepth[static_cast<std::size_t>(src)];
         cell(1, k, headings[static_cast<std::size_t>(k)]);
@@ -165,32 +169,36 @@ std::vector<SheetBodyRow> SheetBodyRows(const BeamRecord& beam, const CalcResult
     caption(30, " あばら筋比pw(%)");
     caption(32, " 判    定");
 
-    const std::array<float, 3> moments = {d.Mleft, d.Mcentre, d.Mright};
-    const std::array<float, 3> shears = {d.Qleft, d.Qcentre, d.Qright};
     for (int k = 0; k < n; ++k) {
-        float m = moments[static_cast<std::size_t>(k)];
-        float q = shears[static_cast<std::size_t>(k)];
-        if (n == 2 && k == 0) {
-            m = LargestMagnitude({d.Mleft, d.Mright});
-            q = LargestMagnitude({d.Qleft, d.Qright});
-        } else if (n == 1) {
-            m = LargestMagnitude({d.Mleft, d.Mcentre, d.Mright});
-            q = LargestMagnitude({d.Qleft, d.Qcentre, d.Qright});
-        }
-        const SectionResult& s = result.sections[static_cast<std::size_t>(k)];
-        const ColumnValues v = CombinedColumn(beam, result, flags, k);
-        cell(14, k, LimitedValueText(m * g, si));
-        cell(15, k, LimitedValueText(q * g, si));
-        cell(17, k, AreaForMoment(m, result.ft, s.j));
-        cell(19, k, Fixed3(s.atRequired));
-        cell(20, k, FormatFixed(s.psiRequired, 2));
+        const ColumnValues& v = columns[static_cast<std::size_t>(k)];
+        const int src = SourceSection(beam.sectionCount, k);
+        const double B = beam.sectionWidth[static_cast<std::size_t>(src)];
+        const double D = beam.sectionDepth[static_cast<std::size_t>(src)];
+        const SectionResult& own = result.sections[static_cast<std::size_t>(v.section)];
+        const SectionResult& ms = result.sections[static_cast<std::size_t>(v.momentSection)];
+        const SectionResult& qs = result.sections[static_cast<std::size_t>(v.shearSection)];
+        cell(14, k, LimitedValueText(v.moment * g, si));
+        cell(15, k, LimitedValueText(v.shear * g, si));
+        cell(17, k, AreaForMoment(v.moment, result.ft, ms.j));
+        cell(19, k, Fixed3(ms.atRequired));
+        cell(20, k, FormatFixed(qs.psiRequired, 2));
         cell(23, k, BarText(beam, result, v, true));
         cell(24, k, BarText(beam, result, v, false));
         cell(25, k, StirrupText(beam, result, v));
-        cell(27, k, FormatFixed(static_cast<double>(s.tensionBars) * result.a1, 2));
-        cell(28, k, FormatFixed(static_cast<double>(s.tensionBars) * result.psi1, 2));
-        cell(29, k, Fixed3(s.pt * 100.0));
-        cell(30, k, Fixed3(s.pw * 100.0));
+        // The provided values describe the bars and stirrups the column shows.
+        const double area = static_cast<double>(v.tensionBars) * result.a1;
+        cell(27, k, FormatFixed(area, 2));
+        cell(28, k, FormatFixed(static_cast<double>(v.tensionBars) * result.psi1, 2));
+        const double d = D - static_cast<double>(ms.dt);
+        const double pt = v.tensionBars == ms.tensionBars ? static_cast<double>(ms.pt)
+                          : d > 0.0 && B > 0.0            ? area / (d * B)
+                                                          : 0.0;
+        cell(29, k, Fixed3(pt * 100.0));
+        const double pw = v.stirrupPitch == own.stirrupPitch ? static_cast<double>(own.pw)
+                          : v.stirrupPitch > 0 && B > 0.0
+                              ? 10.0 * own.stirrupLegs * result.aw / (B * v.stirrupPitch)
+                              : 0.0;
+        cell(30, k, Fixed3(pw * 100.0));
         cell(32, k, JudgementText(result, v));
     }
 

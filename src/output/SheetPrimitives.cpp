@@ -1,6 +1,7 @@
 #include "output/SheetPrimitives.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "lib/Twips.h"
 
@@ -22,6 +23,81 @@ void DrawSheetLine(PageCanvas& canvas, float x1, float y1, float x2, float y2,
     canvas.SetPenColor(oldColor);
     canvas.SetPenWidth(oldWidth);
     canvas.SetPenStyle(oldStyle);
+}
+
+std::vector<SheetPoint> ClipToArea(const std::vector<SheetPoint>& points, const SheetArea& area) {
+    for (const SheetPoint& p : points) {
+        if (!std::isfinite(p[0]) || !std::isfinite(p[1])) return {};
+    }
+    // One edge of the area after the other; the arithmetic in double keeps huge values exact
+    // enough to land on the edge.
+    struct Edge {
+        int axis;      // 0 x, 1 y
+        double limit;  // the edge's coordinate
+        bool keepBelow;
+    };
+    const Edge edges[4] = {
+        {0, area.left, false}, {0, area.right, true}, {1, area.top, false}, {1, area.bottom, true}};
+    std::vector<std::array<double, 2>> poly;
+    for (const SheetPoint& p : points) poly.push_back({p[0], p[1]});
+    for (const Edge& edge : edges) {
+        if (poly.empty()) break;
+        auto inside = [&](const std::array<double, 2>& p) {
+            return edge.keepBelow ? p[edge.axis] <= edge.limit : p[edge.axis] >= edge.limit;
+        };
+        std::vector<std::array<double, 2>> out;
+        for (std::size_t i = 0; i < poly.size(); ++i) {
+            const auto& a = poly[i];
+            const auto& b = poly[(i + 1) % poly.size()];
+            const bool aIn = inside(a);
+            const bool bIn = inside(b);
+            if (aIn) out.push_back(a);
+            if (aIn != bIn) {
+                const double t = (edge.limit - a[edge.axis]) / (b[edge.axis] - a[edge.axis]);
+                std::array<double, 2> cut{a[0] + t * (b[0] - a[0]), a[1] + t * (b[1] - a[1])};
+                cut[edge.axis] = edge.limit;
+                out.push_back(cut);
+            }
+        }
+        poly = std::move(out);
+    }
+    std::vector<SheetPoint> clipped;
+    clipped.reserve(poly.size());
+    for (const auto& p : poly)
+        clipped.push_back({static_cast<float>(p[0]), static_cast<float>(p[1])});
+    return clipped;
+}
+
+bool ClipToArea(float& x1, float& y1, float& x2, float& y2, const SheetArea& area) {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return false;
+    // Liang-Barsky in double.
+    const double dx = static_cast<double>(x2) - x1;
+    const double dy = static_cast<double>(y2) - y1;
+    double t0 = 0.0, t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {static_cast<double>(x1) - area.left, area.right - static_cast<double>(x1),
+                         static_cast<double>(y1) - area.top, area.bottom - static_cast<double>(y1)};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+        if (t0 > t1) return false;
+    }
+    const double ax = x1 + t0 * dx, ay = y1 + t0 * dy;
+    const double bx = x1 + t1 * dx, by = y1 + t1 * dy;
+    x1 = static_cast<float>(ax);
+    y1 = static_cast<float>(ay);
+    x2 = static_cast<float>(bx);
+    y2 = static_cast<float>(by);
+    return true;
 }
 
 std::string SheetPolygonText(const PageCanvas& canvas, const std::vector<SheetPoint>& points,

@@ -40,6 +40,21 @@ void DrawSheetPolygon(PageCanvas& canvas, const std::vector<SheetPoint>& points,
                       std::int16_t penStyle, std::int16_t penWidth, std::uint32_t penColor,
                       std::uint32_t brushColor, std::int16_t fillCode);
 
+// An area of the page in cm: a drawing is clipped to its own area before it reaches the canvas,
+// so that a damaged value can neither draw over its neighbours nor make a page of endless lines.
+struct SheetArea {
+    float left = 0.0f;
+    float top = 0.0f;
+    float right = 0.0f;
+    float bottom = 0.0f;
+};
+
+// The part of a polygon inside the area (empty when none is, or when a point is not finite).
+std::vector<SheetPoint> ClipToArea(const std::vector<SheetPoint>& points, const SheetArea& area);
+
+// Clips a line to the area; false when no part of it is inside or an end is not finite.
+bool ClipToArea(float& x1, float& y1, float& x2, float& y2, const SheetArea& area);
+
 // The coordinate text DrawSheetPolygon hands to the canvas: "x y " per point, in twips.
 std::string SheetPolygonText(const PageCanvas& canvas, const std::vector<SheetPoint>& points,
                              int count);

@@ -470,3 +470,63 @@ TEST(ZelFileTest, SaveStampsTheCurrentVersionAndKeepsFilePermissions) {
 
 }  // namespace
 }  // namespace zel
+
+namespace zel {
+namespace {
+
+// Where a short file ends decides what it says and which beam is damaged.
+TEST(ZelFileDamage, ABeamCutInTheMiddleIsMarkedAndNamedInOneWarning) {
+    auto p = NewProject();
+    p->settings.beamCount = 3;
+    for (int k = 1; k <= 3; ++k) {
+        p->beam(k).memberName = "B" + std::to_string(k);
+        p->beam(k).spanLength = 5.0f;
+    }
+    const std::string full = EncodeZel(*p);
+    // Inside beam 2: after its name (2 + 2 bytes), before its span.
+    const std::size_t cut = kBeam1 + 702 + 4 + 20;
+    auto q = NewProject();
+    const ZelLoadResult r = DecodeZel(full.substr(0, cut), *q);
+    ASSERT_TRUE(r.ok());
+    EXPECT_TRUE(r.truncated);
+    ASSERT_EQ(r.warnings.size(), 1u);
+    EXPECT_EQ(r.warnings[0], "file ends at byte " + std::to_string(cut) +
+                                 ", inside beam 2; beams 2… are incomplete");
+    EXPECT_EQ(r.message, r.warnings[0]);
+    EXPECT_FALSE(q->beam(1).cutByFileEnd);
+    EXPECT_TRUE(q->beam(2).cutByFileEnd);
+    EXPECT_FALSE(q->beam(3).cutByFileEnd);
+
+    // Ending exactly between two beams damages none: the rest is merely empty.
+    auto e = NewProject();
+    const ZelLoadResult between = DecodeZel(full.substr(0, kBeam1 + 702 * 2), *e);
+    ASSERT_EQ(between.warnings.size(), 1u);
+    EXPECT_NE(between.warnings[0].find("before beam 3; beams 3… are empty"), std::string::npos)
+        << between.warnings[0];
+    for (int k = 1; k <= 3; ++k) EXPECT_FALSE(e->beam(k).cutByFileEnd) << k;
+
+    // A whole file is not damaged.
+    EXPECT_FALSE(DecodeZel(full, *e).damaged());
+}
+
+TEST(ZelFileDamage, ABeamCountAboveFiftyIsClampedWithAWarning) {
+    auto p = NewProject();
+    p->settings.beamCount = 999;
+    std::string bytes = EncodeZel(*p);
+    auto q = NewProject();
+    ZelLoadResult r = DecodeZel(bytes, *q);
+    ASSERT_TRUE(r.ok());
+    EXPECT_FALSE(r.truncated);
+    ASSERT_EQ(r.warnings.size(), 1u);
+    EXPECT_EQ(r.warnings[0], "beam count 999 is out of range 0…50; read as 50");
+    EXPECT_EQ(q->beamCount(), 50);
+    EXPECT_EQ(EncodeZel(*q), bytes);  // still saved back byte for byte
+
+    p->settings.beamCount = -3;
+    r = DecodeZel(EncodeZel(*p), *q);
+    EXPECT_TRUE(r.damaged());
+    EXPECT_EQ(q->beamCount(), 0);
+}
+
+}  // namespace
+}  // namespace zel

@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "ControllerFixture.h"
+#include "data/AtomicFile.h"
 #include "data/DefaultsFile.h"
 #include "data/SettingsFile.h"
 #include "data/ZelFile.h"
@@ -300,6 +301,24 @@ TEST_F(FileCommandTest, OpenTakesTheFilesUnits) {
     EXPECT_FALSE(area().InputIsSI());
     EXPECT_FALSE(area().OutputIsSI());
     EXPECT_EQ(ctl.project().settings.unitCode, 0);
+}
+
+TEST_F(FileCommandTest, OpenOfADamagedFileShowsTheSameWarningAsZel) {
+    Start();
+    AddBeams(2);
+    SaveAsData("whole.Zel");
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(DataFile("whole.Zel"), bytes, 1 << 20));
+    WriteFileBytes(DataFile("cut.Zel"), bytes.substr(0, 1000));
+    ui.messages.Clear();
+    ui.openAnswers.push_back(DataFile("cut.Zel"));
+    ASSERT_TRUE(ctl.Open());
+    ASSERT_EQ(ui.messages.asked.size(), 1u);
+    EXPECT_EQ(ui.messages.asked[0].text,
+              "データファイルが壊れています。\r\r"
+              "file ends at byte 1000, inside beam 2; beams 2… are incomplete");
+    EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
+    EXPECT_TRUE(ctl.project().beam(2).cutByFileEnd);
 }
 
 TEST_F(FileCommandTest, HistoryOpensMovesUpRefusesForeignAndForgetsMissingFiles) {

@@ -1,7 +1,8 @@
 #pragma once
-// The sample projects under resources/samples/ are written from their JSON sources: field
-// names as in BeamRecord, loads as {type, value, height, lengths}. The beam is completed the
-// way committing it from the input area does (self weight, moment position, grade values).
+// The sample projects under resources/samples/ are written from their JSON sources in
+// tests/output/samples/ (a test format, not `zel import` JSON): field names as in BeamRecord, loads
+// as {type, value, height, lengths}. The beam is completed the way committing it from the input
+// area does (self weight, moment position, grade values).
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -17,6 +18,10 @@ namespace zel::test {
 
 inline std::string SamplePath(const std::string& name) {
     return std::string(ZEL_SOURCE_DIR) + "/resources/samples/" + name;
+}
+
+inline std::string SampleSourcePath(const std::string& name) {
+    return std::string(ZEL_SOURCE_DIR) + "/tests/output/samples/" + name;
 }
 
 inline BeamRecord BeamFromJson(const nlohmann::json& j, const GradeTable& grades) {

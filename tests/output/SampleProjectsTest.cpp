@@ -15,7 +15,7 @@ namespace zel {
 namespace {
 
 void ExpectSampleMatchesSource(const std::string& base) {
-    Project fromJson = test::ProjectFromJson(test::SamplePath(base + ".json"));
+    Project fromJson = test::ProjectFromJson(test::SampleSourcePath(base + ".json"));
     const std::string zel = test::SamplePath(base + ".Zel");
     if (std::getenv("ZEL_WRITE_SAMPLES")) {
         const ZelSaveResult saved = SaveZelFile(zel, fromJson);
@@ -37,7 +37,7 @@ TEST(SampleProjects, ZelFilesAreWrittenFromTheirJsonSources) {
 }
 
 TEST(SampleProjects, FloorCoversTheCasesTheSheetMustShow) {
-    Project p = test::ProjectFromJson(test::SamplePath("floor.json"));
+    Project p = test::ProjectFromJson(test::SampleSourcePath("floor.json"));
     ASSERT_GE(p.beamCount(), 10);
     ASSERT_LE(p.beamCount(), 15);
     bool loadTypes[7] = {};
@@ -73,7 +73,7 @@ TEST(SampleProjects, FloorCoversTheCasesTheSheetMustShow) {
     ASSERT_EQ(list.size(), 12u);
     EXPECT_EQ(list.back().line.substr(list.back().line.size() - 3), "  6");
 
-    Project si = test::ProjectFromJson(test::SamplePath("floor_si.json"));
+    Project si = test::ProjectFromJson(test::SampleSourcePath("floor_si.json"));
     EXPECT_EQ(si.settings.unitCode, 3);
 }
 

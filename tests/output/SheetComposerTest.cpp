@@ -1,9 +1,14 @@
 // Two beams a page, skipped beams, the beam page table, the result list and the PDF name.
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <random>
 #include <variant>
 
 #include "calc/CalculateBeam.h"
+#include "data/AtomicFile.h"
+#include "data/ZelFile.h"
+#include "lib/ShiftJis.h"
 #include "lib/Twips.h"
 #include "output/PdfNaming.h"
 #include "output/ResultListLines.h"
@@ -120,18 +125,85 @@ TEST(SheetComposer, PageSetupAndPrintSettingsComeFromTheProject) {
     EXPECT_EQ(c.doc.Pages()[0].footer, "|- 5 -");
 }
 
+// A damaged load (lengths not finite, or far beyond the span) is refused by the calculation;
+// its drawing must stay on the page, or the PDF fills with endless hatch lines.
+TEST(SheetComposer, DamagedLoadGeometryStaysInsideThePage) {
+    for (const float length : {std::numeric_limits<float>::infinity(), -5e17f, 5e17f,
+                               std::numeric_limits<float>::quiet_NaN()}) {
+        Project p = ProjectOf(2);
+        p.beam(2).loadLengths[0][1] = length;
+        p.beam(2).loadCount = 2;
+        p.beam(2).loadType[1] = kLoadTrapezoid;
+        p.beam(2).loadValue[1] = 1.0f;
+        p.beam(2).loadLengths[1] = {1.0f, length, 1e30f, 2.0f};
+        Composed c(p);
+        ASSERT_EQ(c.pageCount, 1);
+        const auto& page = c.doc.Pages()[0];
+        const std::int32_t w = c.doc.PageWidth(), h = c.doc.PageHeight();
+        auto onPage = [&](std::int32_t x, std::int32_t y) {
+            return x >= 0 && x <= w && y >= 0 && y <= h;
+        };
+        for (const SheetItem& item : page.items) {
+            if (const auto* line = std::get_if<SheetLine>(&item)) {
+                EXPECT_TRUE(onPage(line->x1, line->y1) && onPage(line->x2, line->y2)) << length;
+            } else if (const auto* polygon = std::get_if<SheetPolygon>(&item)) {
+                for (const auto& [x, y] : polygon->points) EXPECT_TRUE(onPage(x, y)) << length;
+            }
+        }
+    }
+}
+
+// Random damage to the sample floor's beams, loaded and composed: every page keeps its
+// drawing on the paper and a bounded number of items, however wild the numbers.
+TEST(SheetComposer, RandomlyDamagedFilesGiveSmallSheetsOnThePaper) {
+    std::string image;
+    ASSERT_TRUE(ReadWholeFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", image,
+                              1 << 20));
+    std::mt19937 rng(1214);
+    for (int round = 0; round < 60; ++round) {
+        std::string bytes = image;
+        // Beam records start after the header and settings, a good 35 kB of them.
+        for (int flip = 0; flip < 40; ++flip) {
+            const std::size_t at = 60 + rng() % 36000;
+            bytes[at] = static_cast<char>(rng() % 4 == 0 ? 0x7F : rng());
+        }
+        if (round % 3 == 0) bytes.resize(60 + rng() % 36000);
+        Project p = MakeEmptyProject();
+        if (!DecodeZel(bytes, p).ok()) continue;
+        Composed c(p);
+        for (const SheetPage& page : c.doc.Pages()) {
+            EXPECT_LT(page.items.size(), 400u) << "round " << round;
+            for (const SheetItem& item : page.items) {
+                if (const auto* polygon = std::get_if<SheetPolygon>(&item)) {
+                    for (const auto& [x, y] : polygon->points) {
+                        ASSERT_TRUE(x >= 0 && x <= c.doc.PageWidth() && y >= 0 &&
+                                    y <= c.doc.PageHeight())
+                            << "round " << round;
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(ResultList, LinesAreInFixedColumns) {
     EXPECT_EQ(ResultListLine("G1", false, 1),
               " G1" + std::string(16, ' ') + "ＯＫ　　" + "   " + "  1");
     EXPECT_EQ(ResultListLine("  G1  ", true, 12),
               " G1" + std::string(16, ' ') + "設計不可" + "   " + " 12");
     EXPECT_EQ(ResultListLine("ABCDEFGHIJKLMNOPQR", false, 3), " ABCDEFGHIJKLMNOPQRＯＫ　　     3");
-    EXPECT_EQ(ResultListLine("ABCDEFGHIJKLMNOPQRS", false, 3), " ABCDEFGHIJKLMNOP ＯＫ　　     3");
+    EXPECT_EQ(ResultListLine("ABCDEFGHIJKLMNOPQRS", false, 3), " ABCDEFGHIJKLMNOPQ ＯＫ　　     3");
     // Full-width names are measured in bytes of the fixed-pitch font: 2 each.
     EXPECT_EQ(ResultListLine("大梁", false, 2), " 大梁" + std::string(14, ' ') + "ＯＫ　　     2");
-    // A wide full-width name is cut by columns, never in the middle of a character.
+    // A wide full-width name is cut by columns, never in the middle of a character; the
+    // character that does not fit leaves a blank, so the judgement keeps its column.
     const std::string cut = ResultListLine("あいうえおかきくけこ", false, 2);
-    EXPECT_EQ(cut, " あいうえおかきく ＯＫ　　     2");
+    EXPECT_EQ(cut, " あいうえおかきく  ＯＫ　　     2");
+    for (const char* name :
+         {"2B2 (小梁・係数ＯＫ確認)", "ABCDEFGHIJKLMNOPQRS", "大梁ABCDEFGHIJKLMNOPQ"}) {
+        const std::string line = ResultListLine(name, false, 1);
+        EXPECT_EQ(DisplayWidth(line.substr(0, line.rfind("ＯＫ　　"))), 19) << line;
+    }
 }
 
 TEST(ResultList, OneLinePerPrintedBeamWithItsPage) {

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "data/AtomicFile.h"
 #include "qt/sheet/SheetFonts.h"
 
 namespace zel {
@@ -123,6 +124,9 @@ SheetExportResult WriteSheetPdf(const SheetDocument& document, const std::string
     int first = 0, last = 0;
     if (!PagesOf(document, range, first, last))
         return Failed(result, Failure::NoPages, "PDF に出力するページがありません。");
+    // A device or a FIFO at the path is never replaced by a file.
+    if (std::string refused = CheckOutputFile(path); !refused.empty())
+        return Failed(result, Failure::CannotCreate, "PDF ファイルを作成できません。" + refused);
     EnsureSheetFontsLoaded();
 
     QSaveFile file(QString::fromStdString(path));
@@ -178,6 +182,8 @@ SheetExportResult WriteSheetPng(const SheetDocument& document, int page, const s
         ScalePainterToTwips(painter, dpi, dpi);
         RenderSheetPage(painter, document, page);
     }
+    if (std::string refused = CheckOutputFile(path); !refused.empty())
+        return Failed(result, Failure::CannotCreate, "画像ファイルを作成できません。" + refused);
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly)) {
         return Failed(result, Failure::CannotCreate,
