@@ -4,6 +4,7 @@
 
 #include "qt/common/AppSupport.h"
 #include "qt/common/QtText.h"
+#include "qt/main/FirstPaintExit.h"
 #include "qt/main/MainWindow.h"
 
 int main(int argc, char** argv) {
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     zel::qt::InstallJapaneseTranslation(app);
     zel::qt::MainWindow window;
     window.StartUp(zel::qt::FromQ(QCoreApplication::applicationDirPath()));
+    zel::qt::ExitAfterFirstPaintIfAsked(&window);
     window.show();
     const QStringList args = QCoreApplication::arguments();
     if (args.size() > 1) window.OpenFile(zel::qt::FromQ(args.at(1)));

@@ -205,8 +205,14 @@ void MainWindow::OpenFile(const std::string& path) {
     Run([this, &path] { controller_.OpenFile(path); });
 }
 
+QSize MainWindow::DesignedSize() const {
+    const auto* scroll = static_cast<const QScrollArea*>(centralWidget());
+    const int chrome = menuBar()->sizeHint().height() + findChild<QToolBar*>()->sizeHint().height();
+    return scroll->widget()->sizeHint() + QSize(4, chrome + 4);
+}
+
 void MainWindow::FitToScreen() {
-    QSize wanted = centralWidget()->sizeHint() + QSize(40, 80);
+    QSize wanted = DesignedSize();
     if (const QScreen* screen = QApplication::primaryScreen()) {
         const QRect free = screen->availableGeometry();
         // On small screens the window shrinks and the input area scrolls.

@@ -33,6 +33,9 @@ class MainWindow : public QMainWindow, public MainWindowUi {
     // A data file named on the command line, opened with the checks of "ﾃﾞｰﾀ読込み(&D)".
     void OpenFile(const std::string& path);
 
+    // The size that shows the whole input area without scrolling.
+    QSize DesignedSize() const;
+
     MainController& controller() { return controller_; }
     InputAreaWidget* inputArea() const { return input_; }
     QListWidget* beamList() const { return beamList_; }
