@@ -8,6 +8,12 @@
 #include <QToolBar>
 
 #include "MainWindowFixture.h"
+#include "qt/dialogs/DefaultData.h"
+#include "qt/dialogs/PrintSetup.h"
+#include "qt/dialogs/ResultViewOne.h"
+#include "qt/dialogs/RyakusanTypeSel.h"
+#include "qt/dialogs/ZelMsgBox.h"
+#include "qt/dialogs/ZelVer.h"
 
 namespace zel::test {
 namespace {
@@ -44,6 +50,22 @@ TEST_F(MainWindowTest, EveryControlOfTheMainWindowHasAnAccessibleName) {
     // A field is named after its label.
     EXPECT_EQ(Edit(Field::MemberName)->accessibleName(), QString("部 材 名"));
     EXPECT_EQ(Edit(Field::Span)->accessibleName(), QString("スパン長"));
+}
+
+TEST_F(MainWindowTest, EveryControlOfEveryDialogHasAnAccessibleName) {
+    qt::MainWindow& w = Open();
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.push_back(std::make_unique<qt::DefaultData>(w.controller(), &w));
+    dialogs.push_back(std::make_unique<qt::PrintSetup>(w.controller(), &w));
+    dialogs.push_back(std::make_unique<qt::ResultViewOne>(&w));
+    dialogs.push_back(std::make_unique<qt::RyakusanTypeSel>(area(), folder_.string(), &w));
+    dialogs.push_back(std::make_unique<qt::ZelMsgBox>("[ G1 ] (Data No.1) は、変更されていますが ", &w));
+    dialogs.push_back(std::make_unique<qt::ZelVer>(folder_.string(), &w));
+    for (const auto& dialog : dialogs) {
+        int seen = 0;
+        EXPECT_EQ(Unnamed(dialog.get(), seen), QStringList()) << dialog->metaObject()->className();
+        EXPECT_GT(seen, 0) << dialog->metaObject()->className();
+    }
 }
 
 }  // namespace
