@@ -18,7 +18,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "calc/CalculateBeam.h"
 #include "output/CheckViewTexts.h"
 #include "qt/common/AppSupport.h"
 #include "qt/common/QtText.h"
@@ -262,18 +261,15 @@ void MainWindow::SetWaitCursor(bool busy) {
     }
 }
 
-void MainWindow::OpenCheckView(int slot) {
-    Project& project = controller_.mutableProject();
-    const CalcResult result = CalculateBeam(project, slot);
-    user_->ShowCheckView(BuildCheckViewTexts(
-        project.beam(slot), result, project.placement[static_cast<std::size_t>(slot - 1)]));
+void MainWindow::OpenCheckView(int, const CheckViewTexts& texts) {
+    user_->ShowCheckView(texts);
 }
 
 void MainWindow::CloseCheckView() {
     // The check view is modal: it is already closed when another command runs.
 }
 
-void MainWindow::OpenPreview() {
+void MainWindow::OpenPreview(const SheetRequest&) {
     // The preview window of the calculation sheet comes with its own window; until then the
     // user is told where the sheet can be had instead of getting nothing.
     user_->ShowMessage(

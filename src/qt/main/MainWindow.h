@@ -48,9 +48,9 @@ class MainWindow : public QMainWindow, public MainWindowUi {
     std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override;
     void SetWaitCursor(bool busy) override;
-    void OpenCheckView(int slot) override;
+    void OpenCheckView(int slot, const CheckViewTexts& texts) override;
     void CloseCheckView() override;
-    void OpenPreview() override;
+    void OpenPreview(const SheetRequest& request) override;
     void MainWindowChanged(const MainWindowView& view) override;
 
   protected:
