@@ -448,6 +448,11 @@ bool MainController::Open() {
     return LoadProjectFile(*path);
 }
 
+bool MainController::OpenFile(const std::string& path) {
+    if (!AskFileModifiedBeforeOpen() || path.empty()) return false;
+    return LoadProjectFile(path);
+}
+
 bool MainController::OpenHistory(int index) {
     if (index < 0 || index >= static_cast<int>(settings_.history.size())) return false;
     if (!AskFileModifiedBeforeOpen()) return false;

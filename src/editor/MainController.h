@@ -48,8 +48,10 @@ class MainController {
     bool RunMemberCommand(MemberCommand command);  // true when the command went through
 
     // ----- File commands -----
-    bool NewProject();            // "新規作成(&N)"
-    bool Open();                  // "ﾃﾞｰﾀ読込み(&D)"
+    bool NewProject();  // "新規作成(&N)"
+    bool Open();        // "ﾃﾞｰﾀ読込み(&D)"
+    // A file named on the command line: "ﾃﾞｰﾀ読込み(&D)" with its checks, without the dialog.
+    bool OpenFile(const std::string& path);
     bool OpenHistory(int index);  // a history entry (0 = most recent)
     bool Save();                  // "上書き保存(&S)"
     bool SaveAs();                // "名前を付けて保存(&A)"

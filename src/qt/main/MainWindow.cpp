@@ -1,0 +1,368 @@
+#include "qt/main/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "output/CheckViewTexts.h"
+#include "qt/common/AppSupport.h"
+#include "qt/common/QtText.h"
+#include "qt/common/UserDialogs.h"
+#include "qt/dialogs/Dialogs.h"
+#include "qt/input/InputAreaWidget.h"
+
+namespace zel::qt {
+
+namespace {
+
+QString Q(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(UserDialogs* user, QWidget* parent)
+    : QMainWindow(parent),
+      ownUser_(user ? nullptr : std::make_unique<QtUserDialogs>(this)),
+      user_(user ? user : ownUser_.get()),
+      controller_(*this) {
+    setObjectName(QStringLiteral("MainForm"));
+    auto* content = new QWidget;
+    auto* layout = new QHBoxLayout(content);
+    layout->addWidget(BuildBeamColumn(content));
+    auto* right = new QVBoxLayout;
+    positionLabel_ = new QLabel(content);
+    positionLabel_->setObjectName(QStringLiteral("positionLabel"));
+    right->addWidget(positionLabel_);
+    input_ = new InputAreaWidget(controller_.inputArea(), content);
+    right->addWidget(input_);
+    layout->addLayout(right, 1);
+    connect(input_, &InputAreaWidget::modelChanged, this, &MainWindow::ApplyInputCommands);
+    connect(input_, &InputAreaWidget::memberCommandClicked, this, [this](MemberCommand command) {
+        Run([this, command] { controller_.RunMemberCommand(command); });
+    });
+    connect(input_, &InputAreaWidget::approximateMethodClicked, this, &MainWindow::SpanType);
+
+    // The whole input area stays reachable by scrolling when the window is smaller.
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    setCentralWidget(scroll);
+
+    BuildMenus();
+    BuildToolBar();
+    SetPointingHandCursors(this);
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::BuildBeamColumn(QWidget* parent) {
+    auto* column = new QWidget(parent);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* caption = new QLabel(Q("梁リスト"), column);
+    layout->addWidget(caption);
+    beamList_ = new QListWidget(column);
+    beamList_->setObjectName(QStringLiteral("beamList"));
+    beamList_->setAccessibleName(caption->text());
+    beamList_->setFixedWidth(150);
+    layout->addWidget(beamList_, 1);
+    connect(beamList_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) Run([this, row] { controller_.SelectBeam(row); });
+    });
+
+    auto button = [&](QWidget* owner, QLayout* into, const char* caption, const char* tip,
+                      auto command) {
+        auto* b = new QPushButton(Q(caption), owner);
+        b->setAccessibleName(Q(caption));
+        if (tip) b->setToolTip(Q(tip));
+        connect(b, &QPushButton::clicked, this, command);
+        into->addWidget(b);
+        return b;
+    };
+    button(column, layout, "梁追加", "梁データを追加します",
+           [this] { Run([this] { controller_.AddBeam(); }); });
+    beamButtons_.push_back(button(column, layout, "梁削除", "現在選択中の梁データを削除します",
+                                  [this] { Run([this] { controller_.DeleteBeam(); }); }));
+    button(column, layout, "入力ｴﾘｱ ｸﾘｱｰ",
+           "データ入力エリアをクリアーします。元データは変更されません",
+           [this] { Run([this] { controller_.ClearInputArea(); }); });
+    auto* order = new QGroupBox(Q("部材順序"), column);
+    auto* orderLayout = new QHBoxLayout(order);
+    beamButtons_.push_back(button(order, orderLayout, "上げる[↑]", nullptr,
+                                  [this] { Run([this] { controller_.MoveUp(); }); }));
+    beamButtons_.push_back(button(order, orderLayout, "下げる[↓]", nullptr,
+                                  [this] { Run([this] { controller_.MoveDown(); }); }));
+    layout->addWidget(order);
+    button(column, layout, "終 了", "終了します", [this] { Exit(); });
+    return column;
+}
+
+QAction* MainWindow::AddAction(QMenu* menu, const char* caption, const char* name,
+                               void (MainWindow::*slot)()) {
+    QAction* action = menu->addAction(Q(caption));
+    action->setObjectName(Q(name));
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+template <typename Command>
+void MainWindow::Run(Command command) {
+    command();
+    input_->Mirror();
+    ApplyInputCommands();
+}
+
+void MainWindow::BuildMenus() {
+    fileMenu_ = menuBar()->addMenu(Q("ﾌｧｲﾙ(&F)"));
+    auto command = [this](QMenu* menu, const char* caption, const char* name, auto call) {
+        QAction* action = menu->addAction(Q(caption));
+        action->setObjectName(Q(name));
+        connect(action, &QAction::triggered, this,
+                [this, call] { Run([this, call] { call(controller_); }); });
+        return action;
+    };
+    command(fileMenu_, "新規作成(&N)", "newAction", [](MainController& c) { c.NewProject(); });
+    command(fileMenu_, "ﾃﾞｰﾀ読込み(&D)", "openAction", [](MainController& c) { c.Open(); });
+    fileMenu_->addSeparator();
+    beamCommands_.push_back(
+        command(fileMenu_, "上書き保存(&S)", "saveAction", [](MainController& c) { c.Save(); }));
+    beamCommands_.push_back(command(fileMenu_, "名前を付けて保存(&A)", "saveAsAction",
+                                    [](MainController& c) { c.SaveAs(); }));
+    fileMenu_->addSeparator();
+    AddAction(fileMenu_, "ﾌﾟﾘﾝﾀｰの設定(&U)...", "printerAction", &MainWindow::PrinterSetup);
+    historySeparator_ = fileMenu_->addSeparator();
+    exitSeparator_ = fileMenu_->addSeparator();
+    AddAction(fileMenu_, "終了(&X)", "exitAction", &MainWindow::Exit);
+
+    QMenu* run = menuBar()->addMenu(Q("実行(&J)"));
+    calcSheetAction_ = command(run, "計算書(&G)", "calcSheetAction", [](MainController& c) {
+        c.RunMemberCommand(MemberCommand::CalcSheet);
+    });
+    checkAction_ = command(run, "部材個別ﾁｪｯｸ(&C)", "checkAction",
+                           [](MainController& c) { c.RunMemberCommand(MemberCommand::Check); });
+
+    QMenu* settings = menuBar()->addMenu(Q("設定(&S)"));
+    AddAction(settings, "出力設定(&P)", "printSettingsAction", &MainWindow::PrintSettings);
+    settings->addSeparator();
+    AddAction(settings, "ﾃﾞﾌｫﾙﾄ設定(&D)", "defaultsAction", &MainWindow::DefaultSettings);
+
+    QMenu* help = menuBar()->addMenu(Q("ﾍﾙﾌﾟ(&H)"));
+    AddAction(help, "目次(&C)", "helpAction", &MainWindow::HelpContents);
+    help->addSeparator();
+    AddAction(help, "ﾊﾞｰｼﾞｮﾝ情報(&V)", "aboutAction", &MainWindow::About);
+}
+
+void MainWindow::BuildToolBar() {
+    QToolBar* bar = addToolBar(Q("ﾂｰﾙﾊﾞｰ"));
+    bar->setObjectName(QStringLiteral("toolBar"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto tool = [&](QStyle::StandardPixmap icon, const char* caption, const char* sameAs) {
+        QAction* action = bar->addAction(style()->standardIcon(icon), Q(caption));
+        action->setObjectName(QStringLiteral("tool_") + Q(sameAs));
+        // Each acts like its menu command, so that a button never does nothing.
+        connect(action, &QAction::triggered, this, [this, sameAs] {
+            if (QAction* menu = this->action(Q(sameAs))) menu->trigger();
+        });
+    };
+    tool(QStyle::SP_FileIcon, "新規作成", "newAction");
+    tool(QStyle::SP_DialogOpenButton, "データ読込み", "openAction");
+    tool(QStyle::SP_DialogSaveButton, "上書き保存", "saveAction");
+    bar->addSeparator();
+    tool(QStyle::SP_DialogCloseButton, "閉じる", "exitAction");
+}
+
+QAction* MainWindow::action(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
+
+void MainWindow::StartUp(const std::string& programFolder) {
+    setWindowIcon(ProgramIcon(programFolder));
+    controller_.StartUp(programFolder);
+    input_->SetPictureFolder(programFolder);
+    input_->Mirror();
+    ApplyInputCommands();
+    FitToScreen();
+}
+
+void MainWindow::OpenFile(const std::string& path) {
+    Run([this, &path] { controller_.OpenFile(path); });
+}
+
+QSize MainWindow::DesignedSize() const {
+    const auto* scroll = static_cast<const QScrollArea*>(centralWidget());
+    const int chrome = menuBar()->sizeHint().height() + findChild<QToolBar*>()->sizeHint().height();
+    return scroll->widget()->sizeHint() + QSize(4, chrome + 4);
+}
+
+void MainWindow::FitToScreen() {
+    QSize wanted = DesignedSize();
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        const QRect free = screen->availableGeometry();
+        // On small screens the window shrinks and the input area scrolls.
+        if (free.width() < 800) wanted = QSize(free.width() * 85 / 100, free.height() * 85 / 100);
+        wanted = wanted.boundedTo(free.size());
+    }
+    resize(wanted);
+}
+
+void MainWindow::ApplyInputCommands() {
+    const InputAreaView& view = controller_.inputArea().View();
+    calcSheetAction_->setEnabled(view.calcSheetMenu.enabled);
+    checkAction_->setEnabled(view.checkMenu.enabled);
+}
+
+// ----- MainWindowUi -----
+
+int MainWindow::ShowMessage(const std::string& text, int buttons, const std::string& title) {
+    return user_->ShowMessage(text, buttons, title);
+}
+
+void MainWindow::Beep() {
+    user_->Beep();
+}
+
+int MainWindow::ShowConfirm(const std::string& confirmText) {
+    const int answer = user_->ShowConfirm(confirmText);
+    repaint();
+    return answer;
+}
+
+std::optional<std::string> MainWindow::AskOpenFile(const FileDialogRequest& request) {
+    return user_->AskOpenFile(request);
+}
+
+std::optional<std::string> MainWindow::AskSaveFile(const FileDialogRequest& request) {
+    return user_->AskSaveFile(request);
+}
+
+void MainWindow::SetWaitCursor(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ++waitDepth_;
+    } else if (waitDepth_ > 0) {
+        QApplication::restoreOverrideCursor();
+        --waitDepth_;
+    }
+}
+
+void MainWindow::OpenCheckView(int, const CheckViewTexts& texts) {
+    user_->ShowCheckView(texts);
+}
+
+void MainWindow::CloseCheckView() {
+    // The check view is modal: it is already closed when another command runs.
+}
+
+void MainWindow::OpenPreview(const SheetRequest&) {
+    // The preview window of the calculation sheet comes with its own window; until then the
+    // user is told where the sheet can be had instead of getting nothing.
+    user_->ShowMessage(
+        std::string("計算書のプレビュー画面は、このバージョンではまだ表示できません。") +
+            "\r\r計算書の PDF は、コマンド zel sheet で作成できます。",
+        kButtonsOk, kMessageTitle);
+}
+
+void MainWindow::MainWindowChanged(const MainWindowView& view) {
+    setWindowTitle(ToQ(view.caption));
+    positionLabel_->setText(ToQ(view.positionLabel));
+    {
+        const QSignalBlocker block(beamList_);
+        QStringList lines;
+        for (const std::string& line : view.beamList) lines << ToQ(line);
+        QStringList shown;
+        for (int i = 0; i < beamList_->count(); ++i) shown << beamList_->item(i)->text();
+        if (shown != lines) {
+            beamList_->clear();
+            beamList_->addItems(lines);
+        }
+        beamList_->setCurrentRow(view.selectedLine);
+    }
+    for (QAction* a : beamCommands_) a->setEnabled(view.beamCommandsEnabled);
+    for (QPushButton* b : beamButtons_) b->setEnabled(view.beamCommandsEnabled);
+    if (QAction* save = action(QStringLiteral("tool_saveAction")))
+        save->setEnabled(view.beamCommandsEnabled);
+
+    for (QAction* old : historyActions_) {
+        fileMenu_->removeAction(old);
+        old->deleteLater();
+    }
+    historyActions_.clear();
+    for (std::size_t i = 0; i < view.history.size(); ++i) {
+        QString caption = ToQ(view.history[i]);
+        caption.replace(QChar('&'), QStringLiteral("&&"));  // a path is not a mnemonic
+        auto* entry = new QAction(caption, fileMenu_);
+        entry->setObjectName(QStringLiteral("history%1").arg(i));
+        const int index = static_cast<int>(i);
+        connect(entry, &QAction::triggered, this, [this, index] { OpenHistoryEntry(index); });
+        fileMenu_->insertAction(exitSeparator_, entry);
+        historyActions_.push_back(entry);
+    }
+    historySeparator_->setVisible(view.historySeparatorVisible);
+    if (view.focusBeamList) beamList_->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::OpenHistoryEntry(int index) {
+    // The entries are rebuilt by the command itself: leave the triggering action alone.
+    QMetaObject::invokeMethod(
+        this, [this, index] { Run([this, index] { controller_.OpenHistory(index); }); },
+        Qt::QueuedConnection);
+}
+
+// ----- Commands -----
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (exitConfirmed_ || controller_.RequestExit()) {
+        exitConfirmed_ = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::Exit() {
+    close();
+}
+
+void MainWindow::PrinterSetup() {
+    QPrinter printer;
+    QPageSetupDialog dialog(&printer, this);
+    dialog.exec();
+}
+
+void MainWindow::PrintSettings() {
+    Run([this] { RunPrintSettingsDialog(this, controller_); });
+}
+
+void MainWindow::DefaultSettings() {
+    Run([this] { RunDefaultsDialog(this, controller_); });
+}
+
+void MainWindow::HelpContents() {
+    OpenHelpManual(this, *this, controller_.programFolder());
+}
+
+void MainWindow::About() {
+    ShowAboutBox(this, controller_.programFolder());
+}
+
+void MainWindow::SpanType() {
+    Run([this] { RunSpanTypeDialog(this, controller_.inputArea(), controller_.programFolder()); });
+}
+
+}  // namespace zel::qt

@@ -1,0 +1,99 @@
+#pragma once
+// The main window ("MainForm"): menus, toolbar, beam list and buttons around the input area.
+// One action or button is one controller call; MainWindowChanged applies the controller's
+// view. The questions go to a UserDialogs object (real dialogs, or a script in tests).
+#include <QMainWindow>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/MainController.h"
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+
+namespace zel::qt {
+
+class InputAreaWidget;
+class UserDialogs;
+
+class MainWindow : public QMainWindow, public MainWindowUi {
+    Q_OBJECT
+  public:
+    // `user` answers the questions; nullptr shows real message boxes and dialogs.
+    explicit MainWindow(UserDialogs* user = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Reads the settings, defaults and grade table of `programFolder` and shows the defaults.
+    void StartUp(const std::string& programFolder);
+
+    // A data file named on the command line, opened with the checks of "ﾃﾞｰﾀ読込み(&D)".
+    void OpenFile(const std::string& path);
+
+    // The size that shows the whole input area without scrolling.
+    QSize DesignedSize() const;
+
+    MainController& controller() { return controller_; }
+    InputAreaWidget* inputArea() const { return input_; }
+    QListWidget* beamList() const { return beamList_; }
+    QAction* action(const QString& objectName) const;
+
+    // MainWindowUi
+    int ShowMessage(const std::string& text, int buttons, const std::string& title) override;
+    void Beep() override;
+    int ShowConfirm(const std::string& confirmText) override;
+    std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override;
+    std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override;
+    void SetWaitCursor(bool busy) override;
+    void OpenCheckView(int slot, const CheckViewTexts& texts) override;
+    void CloseCheckView() override;
+    void OpenPreview(const SheetRequest& request) override;
+    void MainWindowChanged(const MainWindowView& view) override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void BuildToolBar();
+    QWidget* BuildBeamColumn(QWidget* parent);
+    QAction* AddAction(QMenu* menu, const char* caption, const char* name,
+                       void (MainWindow::*slot)());
+    // Runs one controller command, then mirrors the input area.
+    template <typename Command>
+    void Run(Command command);
+    void ApplyInputCommands();
+    void OpenHistoryEntry(int index);
+    void FitToScreen();
+
+    // Commands without a controller call of their own.
+    void PrinterSetup();
+    void PrintSettings();
+    void DefaultSettings();
+    void HelpContents();
+    void About();
+    void SpanType();
+    void Exit();
+
+    std::unique_ptr<UserDialogs> ownUser_;
+    UserDialogs* user_;
+    MainController controller_;
+    InputAreaWidget* input_ = nullptr;
+    QListWidget* beamList_ = nullptr;
+    QLabel* positionLabel_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QAction* historySeparator_ = nullptr;
+    QAction* exitSeparator_ = nullptr;
+    std::vector<QAction*> historyActions_;
+    std::vector<QAction*> beamCommands_;
+    std::vector<QPushButton*> beamButtons_;
+    QAction* calcSheetAction_ = nullptr;
+    QAction* checkAction_ = nullptr;
+    bool exitConfirmed_ = false;
+    int waitDepth_ = 0;
+};
+
+}  // namespace zel::qt

@@ -1,0 +1,72 @@
+// Every control a user can operate has a name that screen readers and UI automation read.
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolBar>
+
+#include "MainWindowFixture.h"
+#include "qt/dialogs/DefaultData.h"
+#include "qt/dialogs/PrintSetup.h"
+#include "qt/dialogs/ResultViewOne.h"
+#include "qt/dialogs/RyakusanTypeSel.h"
+#include "qt/dialogs/ZelMsgBox.h"
+#include "qt/dialogs/ZelVer.h"
+
+namespace zel::test {
+namespace {
+
+bool Interactive(const QWidget* w) {
+    if (w->objectName().startsWith(QStringLiteral("qt_"))) return false;  // Qt's own parts
+    if (qobject_cast<const QLineEdit*>(w))
+        return !qobject_cast<const QComboBox*>(w->parentWidget()) &&
+               !qobject_cast<const QAbstractSpinBox*>(w->parentWidget());
+    if (qobject_cast<const QAbstractItemView*>(w))
+        return !w->window()->inherits("QComboBoxPrivateContainer");
+    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QComboBox*>(w) ||
+           qobject_cast<const QAbstractSpinBox*>(w);
+}
+
+// Controls of `root` and below without an accessible name.
+QStringList Unnamed(QWidget* root, int& seen) {
+    QStringList out;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (!Interactive(w)) continue;
+        ++seen;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+            out << QStringLiteral("%1 %2").arg(w->metaObject()->className(), w->objectName());
+    }
+    return out;
+}
+
+TEST_F(MainWindowTest, EveryControlOfTheMainWindowHasAnAccessibleName) {
+    qt::MainWindow& w = Open();
+    int seen = 0;
+    EXPECT_EQ(Unnamed(&w, seen), QStringList());
+    EXPECT_GT(seen, 80);  // the walk reaches the fields, options and buttons
+    // A field is named after its label.
+    EXPECT_EQ(Edit(Field::MemberName)->accessibleName(), QString("部 材 名"));
+    EXPECT_EQ(Edit(Field::Span)->accessibleName(), QString("スパン長"));
+}
+
+TEST_F(MainWindowTest, EveryControlOfEveryDialogHasAnAccessibleName) {
+    qt::MainWindow& w = Open();
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.push_back(std::make_unique<qt::DefaultData>(w.controller(), &w));
+    dialogs.push_back(std::make_unique<qt::PrintSetup>(w.controller(), &w));
+    dialogs.push_back(std::make_unique<qt::ResultViewOne>(&w));
+    dialogs.push_back(std::make_unique<qt::RyakusanTypeSel>(area(), folder_.string(), &w));
+    dialogs.push_back(std::make_unique<qt::ZelMsgBox>("[ G1 ] (Data No.1) は、変更されていますが ", &w));
+    dialogs.push_back(std::make_unique<qt::ZelVer>(folder_.string(), &w));
+    for (const auto& dialog : dialogs) {
+        int seen = 0;
+        EXPECT_EQ(Unnamed(dialog.get(), seen), QStringList()) << dialog->metaObject()->className();
+        EXPECT_GT(seen, 0) << dialog->metaObject()->className();
+    }
+}
+
+}  // namespace
+}  // namespace zel::test

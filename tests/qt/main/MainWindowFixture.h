@@ -1,0 +1,137 @@
+#pragma once
+// A real main window on the offscreen platform, in a fresh program folder, whose questions are
+// answered by a script. Tests drive it with key clicks and mouse clicks as a user would.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QTest>
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "../../editor/ScriptedPrompter.h"
+#include "../SheetQtSupport.h"
+#include "qt/common/QtText.h"
+#include "qt/common/UserDialogs.h"
+#include "qt/input/FieldEdit.h"
+#include "qt/input/InputAreaWidget.h"
+#include "qt/main/MainWindow.h"
+
+namespace zel::test {
+
+class ScriptedUser : public qt::UserDialogs {
+  public:
+    int ShowMessage(const std::string& text, int buttons, const std::string& title) override {
+        return messages.ShowMessage(text, buttons, title);
+    }
+    void Beep() override { messages.Beep(); }
+    int ShowConfirm(const std::string& text) override {
+        confirmTexts.push_back(text);
+        return 0;
+    }
+    std::optional<std::string> AskOpenFile(const FileDialogRequest&) override {
+        return Next(openAnswers);
+    }
+    std::optional<std::string> AskSaveFile(const FileDialogRequest&) override {
+        return Next(saveAnswers);
+    }
+    void ShowCheckView(const CheckViewTexts& texts) override { checkViews.push_back(texts); }
+
+    ScriptedPrompter messages;
+    std::vector<std::string> confirmTexts;
+    std::deque<std::string> openAnswers, saveAnswers;
+    std::vector<CheckViewTexts> checkViews;
+
+  private:
+    static std::optional<std::string> Next(std::deque<std::string>& queue) {
+        if (queue.empty()) return std::nullopt;
+        std::string answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
+};
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    MainWindowTest() {
+        EnsureGuiApplication();
+        std::random_device rd;
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("zel_gui_test_" + std::to_string(rd()) + std::to_string(rd()));
+        std::filesystem::create_directories(folder_ / "data");
+        std::filesystem::copy_file(
+            std::filesystem::path(ZEL_SOURCE_DIR) / "resources" / "鉄筋Ｆ値.TBL",
+            folder_ / "鉄筋Ｆ値.TBL");
+    }
+    ~MainWindowTest() override {
+        window_.reset();
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
+    }
+
+    // Opens the window as the program does at start-up; `user` nullptr shows real dialogs.
+    qt::MainWindow& Open(qt::UserDialogs* user) {
+        window_ = std::make_unique<qt::MainWindow>(user);
+        window_->StartUp(folder_.string());
+        window_->show();
+        QApplication::setActiveWindow(window_.get());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+        return *window_;
+    }
+    qt::MainWindow& Open() { return Open(&user); }
+
+    qt::FieldEdit* Edit(Field field) { return window_->inputArea()->Edit(field); }
+    // Clicks into a field, replaces its text by typing, and leaves it with Tab.
+    void Type(Field field, const QString& text, bool leave = true) {
+        qt::FieldEdit* edit = Edit(field);
+        edit->setFocus(Qt::MouseFocusReason);
+        edit->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Delete);
+        else
+            QTest::keyClicks(edit, text);
+        if (leave) QTest::keyClick(edit, Qt::Key_Tab);
+    }
+    void TypeMember(const QString& name, const QString& span = "6") {
+        Type(Field::MemberName, name);
+        Type(Field::Span, span);
+        Type(Field::Breadth1, "30");
+        Type(Field::Depth1, "60");
+        Type(Field::Cover1, "5");
+    }
+    template <typename T = QAbstractButton>
+    T* Child(const QString& name) {
+        T* found = window_->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QAbstractButton* ButtonNamed(const char* caption) {
+        for (QAbstractButton* b : window_->findChildren<QAbstractButton*>()) {
+            if (b->text() == QString::fromUtf8(caption)) return b;
+        }
+        ADD_FAILURE() << "no button " << caption;
+        return nullptr;
+    }
+    void Click(const char* caption) {
+        if (QAbstractButton* b = ButtonNamed(caption)) QTest::mouseClick(b, Qt::LeftButton);
+    }
+    void Trigger(const char* actionName) {
+        QAction* a = window_->action(QString::fromUtf8(actionName));
+        ASSERT_NE(a, nullptr) << actionName;
+        a->trigger();
+    }
+    std::string Text(Field field) { return Edit(field)->text().toStdString(); }
+    InputArea& area() { return window_->controller().inputArea(); }
+
+    std::filesystem::path folder_;
+    ScriptedUser user;
+    std::unique_ptr<qt::MainWindow> window_;
+};
+
+}  // namespace zel::test
