@@ -1,6 +1,7 @@
 #include "data/GradeTable.h"
 
 #include <cmath>
+#include <limits>
 
 #include "data/AtomicFile.h"
 #include "lib/Numbers.h"
@@ -29,13 +30,16 @@ GradeTableReadResult ParseGradeTable(std::string_view sjisText, std::string_view
         const double value = comma == std::string_view::npos
                                  ? 0.0
                                  : LeadingValue(TrimChars(line.substr(comma + 1), " \t\r"));
-        // A zero F value would only surface later as a division by zero in the calculation.
-        if (!(value > 0.0) || !std::isfinite(value)) {
+        // A zero F value would only surface later as a division by zero in the calculation,
+        // and one beyond single precision as an infinite stress.
+        const double stored = value / 1000.0;
+        if (!(stored > 0.0) || stored > std::numeric_limits<float>::max() ||
+            static_cast<float>(stored) == 0.0f) {
             result.error = name + ": line " + std::to_string(lineNo) + " \"" +
                            SjisToUtf8Lossy(line) + "\" is not \"name,value\" with a positive value";
             return result;
         }
-        result.table.values[static_cast<std::size_t>(count++)] = static_cast<float>(value / 1000.0);
+        result.table.values[static_cast<std::size_t>(count++)] = static_cast<float>(stored);
     }
     if (count < kGradeCount) {
         result.error = name + ": " + std::to_string(count) + " grade entries, " +

@@ -53,11 +53,11 @@ class FlagScope {
 MainController::MainController(MainWindowUi& ui) : ui_(ui), area_(ui) {}
 
 std::string MainController::SettingsPath() const {
-    return JoinPath(programFolder_, kSettingsFileName);
+    return files_.ConfigFile(kSettingsFileName);
 }
 
 std::string MainController::DefaultsPath() const {
-    return JoinPath(programFolder_, kDefaultsFileName);
+    return files_.ConfigFile(kDefaultsFileName);
 }
 
 bool MainController::IsNewData() const {
@@ -72,9 +72,9 @@ std::string MainController::Caption() const {
 // ----- Start-up -----
 
 void MainController::StartUp(const std::string& programFolder) {
-    // The program never changes the process's current folder: every support file is looked
-    // up by its full path in the program folder.
-    programFolder_ = programFolder;
+    // The program never changes the process's current folder: every file is looked up by its
+    // full path.
+    files_ = LocateProgramFiles(programFolder);
 
     settings_ = SettingsFile{};
     ReadSettingsFile(SettingsPath(), settings_);
@@ -90,8 +90,7 @@ void MainController::StartUp(const std::string& programFolder) {
     project_ = MakeEmptyProject();
     position_ = 1;
 
-    const GradeTableReadResult grades =
-        ReadGradeTable(JoinPath(programFolder_, kGradeTableFileName));
+    const GradeTableReadResult grades = ReadGradeTable(files_.SupportFile(kGradeTableFileName));
     grades_ = grades.table;
     if (!grades.ok) ui_.ShowMessage(grades.error, kButtonsOk, kMessageTitle);
 
@@ -351,7 +350,7 @@ bool MainController::RunMemberCommand(MemberCommand command) {
 FileDialogRequest MainController::DialogRequest(const char* title) const {
     FileDialogRequest request;
     request.title = title;
-    request.folder = settings_.dataFolder.empty() ? programFolder_ : settings_.dataFolder;
+    request.folder = settings_.dataFolder.empty() ? files_.dataFolder : settings_.dataFolder;
     request.fileName = FileNameOf(settings_.currentFile);
     request.defaultExtension = "Zel";
     request.filter = kZelFileFilter;

@@ -8,6 +8,7 @@
 #include "calc/UnitFactor.h"
 #include "data/DefaultsRecord.h"
 #include "data/GradeTable.h"
+#include "data/ProgramFiles.h"
 #include "data/Project.h"
 #include "data/SettingsFile.h"
 #include "editor/DefaultsDialogRules.h"
@@ -33,7 +34,8 @@ class MainController {
     explicit MainController(MainWindowUi& ui);
 
     // Start-up: reads the settings, the defaults (created when missing) and the grade table
-    // from `programFolder`, and resets the input area to the defaults.
+    // of a program in `programFolder` (see ProgramFiles for where each is looked up), and
+    // resets the input area to the defaults.
     void StartUp(const std::string& programFolder);
 
     // ----- Beam list -----
@@ -84,7 +86,8 @@ class MainController {
     const DefaultsRecord& defaults() const { return defaults_; }
     const GradeTable& gradeTable() const { return grades_; }
     const CalcUnits& calcUnits() const { return units_; }
-    const std::string& programFolder() const { return programFolder_; }
+    const std::string& programFolder() const { return files_.programFolder; }
+    const ProgramFiles& programFiles() const { return files_; }
     const std::string& currentFile() const { return settings_.currentFile; }
     int position() const { return position_; }
     int beamCount() const { return project_.beamCount(); }
@@ -117,7 +120,7 @@ class MainController {
     DefaultsRecord defaults_;
     GradeTable grades_;
     CalcUnits units_;
-    std::string programFolder_;
+    ProgramFiles files_;
     int position_ = 1;
     MainWindowView view_;
 };

@@ -9,10 +9,41 @@ namespace zel {
 
 namespace {
 
+// A converter kept open for the thread's lifetime: opening one costs far more than converting
+// the short texts of a file or a sheet cell, and the sheet measures thousands of them.
+class CachedConverter {
+  public:
+    CachedConverter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~CachedConverter() {
+        if (valid()) iconv_close(cd_);
+    }
+    CachedConverter(const CachedConverter&) = delete;
+    CachedConverter& operator=(const CachedConverter&) = delete;
+    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    // The converter in its initial state.
+    iconv_t get() {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        return cd_;
+    }
+
+  private:
+    iconv_t cd_;
+};
+
+CachedConverter& ToSjis() {
+    thread_local CachedConverter converter("CP932", "UTF-8");
+    return converter;
+}
+
+CachedConverter& FromSjis() {
+    thread_local CachedConverter converter("UTF-8", "CP932");
+    return converter;
+}
+
 // One conversion with iconv; `lossy` replaces undecodable bytes by U+FFFD (UTF-8 output only).
-std::optional<std::string> Convert(const char* to, const char* from, std::string_view input, bool lossy) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+std::optional<std::string> Convert(CachedConverter& converter, std::string_view input, bool lossy) {
+    if (!converter.valid()) return std::nullopt;
+    iconv_t cd = converter.get();
     std::string output;
     output.resize(input.size() * 4 + 16);
     char* in = const_cast<char*>(input.data());
@@ -48,7 +79,6 @@ std::optional<std::string> Convert(const char* to, const char* from, std::string
         --inLeft;
     }
     // A stateless encoding pair: no shift sequence to flush.
-    iconv_close(cd);
     if (!ok) return std::nullopt;
     output.resize(output.size() - outLeft);
     return output;
@@ -58,17 +88,17 @@ std::optional<std::string> Convert(const char* to, const char* from, std::string
 
 std::optional<std::string> Utf8ToSjis(std::string_view utf8) {
     if (utf8.empty()) return std::string();
-    return Convert("CP932", "UTF-8", utf8, false);
+    return Convert(ToSjis(), utf8, false);
 }
 
 std::optional<std::string> SjisToUtf8(std::string_view sjis) {
     if (sjis.empty()) return std::string();
-    return Convert("UTF-8", "CP932", sjis, false);
+    return Convert(FromSjis(), sjis, false);
 }
 
 std::string SjisToUtf8Lossy(std::string_view sjis) {
     if (sjis.empty()) return {};
-    auto result = Convert("UTF-8", "CP932", sjis, true);
+    auto result = Convert(FromSjis(), sjis, true);
     return result ? *result : std::string();
 }
 
@@ -86,11 +116,22 @@ std::size_t Utf8SequenceLength(unsigned char lead) {
 int DisplayWidth(std::string_view utf8) {
     if (auto sjis = Utf8ToSjis(utf8)) return static_cast<int>(sjis->size());
     // Count character by character so one stray character does not spoil the whole width.
+    CachedConverter& converter = ToSjis();
+    if (!converter.valid()) return static_cast<int>(utf8.size());
+    iconv_t cd = converter.get();
     int width = 0;
     for (std::size_t i = 0; i < utf8.size();) {
-        const std::size_t len = std::min(Utf8SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
-        auto one = Utf8ToSjis(utf8.substr(i, len));
-        width += one ? static_cast<int>(one->size()) : 2;
+        const std::size_t len =
+            std::min(Utf8SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+        char buffer[16];
+        char* in = const_cast<char*>(utf8.data() + i);
+        std::size_t inLeft = len;
+        char* out = buffer;
+        std::size_t outLeft = sizeof buffer;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        const bool ok =
+            iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1) && inLeft == 0;
+        width += ok ? static_cast<int>(sizeof buffer - outLeft) : 2;
         i += len;
     }
     return width;

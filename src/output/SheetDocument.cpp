@@ -80,22 +80,22 @@ void WrapLine(std::string_view line, std::int32_t width, const SheetFontMetrics&
             while (!line.empty() && BlankAt(line, 0) > 0) line.remove_prefix(BlankAt(line, 0));
             if (line.empty()) break;
         }
-        if (metrics.TextWidth(font, line) <= width) {
-            out.emplace_back(line);
-            return;
-        }
-        // Break candidates: the ends of words (a blank follows).
+        // Break candidates: the ends of words (a blank follows). Only text up to the first
+        // candidate that does not fit is measured, so a long text costs time in proportion to
+        // its length rather than to its square (a text never narrows as it grows).
         std::size_t best = 0, firstBreak = 0;
         bool inWord = false;
+        bool overflowed = false;
         for (std::size_t i = 0; i < line.size();) {
             const std::size_t blank = BlankAt(line, i);
             if (blank > 0) {
                 if (inWord) {
                     if (firstBreak == 0) firstBreak = i;
-                    if (metrics.TextWidth(font, line.substr(0, i)) <= width)
-                        best = i;
-                    else
+                    if (metrics.TextWidth(font, line.substr(0, i)) > width) {
+                        overflowed = true;
                         break;
+                    }
+                    best = i;
                 }
                 inWord = false;
                 i += blank;
@@ -103,6 +103,10 @@ void WrapLine(std::string_view line, std::int32_t width, const SheetFontMetrics&
                 inWord = true;
                 ++i;
             }
+        }
+        if (!overflowed && metrics.TextWidth(font, line) <= width) {
+            out.emplace_back(line);
+            return;
         }
         const std::size_t cut = best > 0 ? best : firstBreak;
         if (cut == 0) {

@@ -2,17 +2,29 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "lib/Twips.h"
 
 namespace zel {
 
+namespace {
+
+// A page position in twips: cm from the margin. Damaged values can put a point near the
+// limit of the type, where adding the margin would overflow; such points are off the page anyway.
+std::int32_t PagePosition(float cm, std::int32_t margin) {
+    const std::int64_t twips = static_cast<std::int64_t>(CmToTwips(cm)) + margin;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(twips, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
+
 void DrawSheetLine(PageCanvas& canvas, float x1, float y1, float x2, float y2,
                    std::int16_t penStyle, std::int16_t penWidth, std::uint32_t penColor) {
-    const std::int32_t ax = CmToTwips(x1) + canvas.MarginLeft();
-    const std::int32_t ay = CmToTwips(y1) + canvas.MarginTop();
-    const std::int32_t bx = CmToTwips(x2) + canvas.MarginLeft();
-    const std::int32_t by = CmToTwips(y2) + canvas.MarginTop();
+    const std::int32_t ax = PagePosition(x1, canvas.MarginLeft());
+    const std::int32_t ay = PagePosition(y1, canvas.MarginTop());
+    const std::int32_t bx = PagePosition(x2, canvas.MarginLeft());
+    const std::int32_t by = PagePosition(y2, canvas.MarginTop());
     const std::int16_t oldWidth = canvas.PenWidth();
     const std::int16_t oldStyle = canvas.PenStyle();
     const std::uint32_t oldColor = canvas.PenColor();
@@ -105,9 +117,9 @@ std::string SheetPolygonText(const PageCanvas& canvas, const std::vector<SheetPo
     const int n = std::clamp(count, 0, static_cast<int>(points.size()));
     std::string text;
     for (int i = 0; i < n; ++i) {
-        text += std::to_string(CmToTwips(points[i][0]) + canvas.MarginLeft());
+        text += std::to_string(PagePosition(points[i][0], canvas.MarginLeft()));
         text += ' ';
-        text += std::to_string(CmToTwips(points[i][1]) + canvas.MarginTop());
+        text += std::to_string(PagePosition(points[i][1], canvas.MarginTop()));
         text += ' ';
     }
     return text;

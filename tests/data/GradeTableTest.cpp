@@ -59,6 +59,14 @@ TEST(GradeTableTest, MissingShortOrBadTablesAreErrorsNamingTheFile) {
     r = ParseGradeTable("SD295,0\r\nSD345,1\r\nSR235,1\r\nSR295,1\r\n", "z.TBL");
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(ParseGradeTable("", "e.TBL").error.find("e.TBL") != std::string::npos);
+
+    // Values that single precision turns into infinity or zero (found by fuzzing).
+    for (const char* value : {"35e222", "1e-50"}) {
+        r = ParseGradeTable(std::string("SD295,") + value + "\r\nSD345,1\r\nSR235,1\r\nSR295,1\r\n",
+                            "f.TBL");
+        EXPECT_FALSE(r.ok) << value;
+        EXPECT_NE(r.error.find("line 1"), std::string::npos) << r.error;
+    }
 }
 
 }  // namespace

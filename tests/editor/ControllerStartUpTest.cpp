@@ -94,5 +94,33 @@ TEST_F(ControllerTest, StartUpReportsAMissingGradeTable) {
     EXPECT_EQ(ui.lastView.caption, "KAVO-Zel /ＲＣ梁断面算定   新規データ");
 }
 
+TEST_F(ControllerTest, InstalledProgramKeepsSettingsAndDefaultsInTheConfigFolder) {
+    // An unpacked package: programs in usr/bin, support files in usr/share/kavozel.
+    const auto bin = folder_ / "usr" / "bin";
+    const auto share = folder_ / "usr" / "share" / "kavozel";
+    std::filesystem::create_directories(bin);
+    std::filesystem::create_directories(share);
+    std::filesystem::rename(folder_ / "prog" / "鉄筋Ｆ値.TBL", share / "鉄筋Ｆ値.TBL");
+    const std::string config = (folder_ / "config").string();
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    ctl.StartUp(bin.string());
+    unsetenv("XDG_CONFIG_HOME");
+
+    EXPECT_TRUE(ui.messages.asked.empty());  // the grade table was found in share
+    EXPECT_FLOAT_EQ(ctl.gradeTable().valueOf(1), 3.5f);
+    EXPECT_TRUE(std::filesystem::exists(config + "/kavozel/KavoZel.Def"));
+    TypeBeam("G1");
+    ASSERT_TRUE(ctl.AddBeam());
+    ui.saveAnswers.push_back(DataFile("a.Zel"));
+    ASSERT_TRUE(ctl.SaveAs());
+    // The first dialog starts in the user's home, not in the program folder.
+    ASSERT_EQ(ui.saveRequests.size(), 1u);
+    EXPECT_NE(ui.saveRequests[0].folder, bin.string());
+    EXPECT_TRUE(std::filesystem::exists(config + "/kavozel/KAVOZel.INI"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(bin),
+                            std::filesystem::directory_iterator()),
+              0);
+}
+
 }  // namespace
 }  // namespace zel::test

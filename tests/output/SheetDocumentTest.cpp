@@ -94,6 +94,37 @@ TEST_F(SheetTableTest, SpannedCellsWrapAtBlanksToTheirWidth) {
     EXPECT_EQ(t.rowHeights, (std::vector<std::int32_t>{0, 420, 66, 220}));
 }
 
+// Counts how much text is measured, to see that wrapping a long text stays linear.
+class CountingMetrics final : public SheetFontMetrics {
+  public:
+    std::int32_t TextWidth(const SheetFont& font, std::string_view text) const override {
+        measured += text.size();
+        return fixed.TextWidth(font, text);
+    }
+    std::int32_t LineHeight(const SheetFont& font) const override { return fixed.LineHeight(font); }
+    FixedFontMetrics fixed;
+    mutable std::size_t measured = 0;
+};
+
+TEST(SheetTableWrapTest, LongTextIsWrappedWithoutMeasuringItOverAndOver) {
+    // A damaged file can carry a 64 KB text; measuring the whole rest of it for every piece made
+    // wrapping quadratic.
+    std::string text;
+    for (int i = 0; i < 4000; ++i) text += "ab ";
+    CountingMetrics counting;
+    SheetDocument doc(counting);
+    doc.StartDoc();
+    doc.StartTable();
+    doc.AddTable("+<500;", "", {{text}});
+    doc.EndTable();
+    const auto& t = std::get<SheetTable>(doc.Pages().back().items.back());
+    ASSERT_EQ(t.rows.size(), 2u);  // no header, one body row
+    const auto& lines = t.rows[1][0].lines;
+    EXPECT_EQ(lines.size(), 4000u);  // one word a line in this narrow cell
+    EXPECT_EQ(lines.front(), "ab");
+    EXPECT_LT(counting.measured, 50 * text.size());
+}
+
 TEST_F(SheetTableTest, TableWithoutAddTableDrawsNothing) {
     doc.StartTable();
     doc.EndTable();

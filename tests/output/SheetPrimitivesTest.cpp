@@ -72,6 +72,16 @@ TEST_F(SheetPrimitivesTest, PolygonTextHasOneBlankAfterEveryNumber) {
     EXPECT_TRUE(std::get<SheetPolygon>(LastItem()).points.empty());
 }
 
+TEST_F(SheetPrimitivesTest, PointsFarOffThePageStopAtTheLimitInsteadOfOverflowing) {
+    // Damaged beam values put diagram points at the limit of the twip type (found by fuzzing).
+    DrawSheetLine(doc, 1e30f, -1e30f, 0.0f, 0.0f, kPenSolid, 10, kColorBlack);
+    const auto& line = std::get<SheetLine>(LastItem());
+    EXPECT_EQ(line.x1, INT32_MAX);
+    EXPECT_EQ(line.y1, INT32_MIN + 1134);
+    const std::vector<SheetPoint> pts = {{1e30f, 1e30f}};
+    EXPECT_EQ(SheetPolygonText(doc, pts, 1), "2147483647 2147483647 ");
+}
+
 TEST_F(SheetPrimitivesTest, PolygonPenAndBrushRules) {
     const std::vector<SheetPoint> pts = {{0.0f, 0.0f}, {1.0f, 0.0f}, {1.0f, 1.0f}};
     doc.SetPenStyle(kPenDash);

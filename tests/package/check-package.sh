@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The Debian package: CPack builds it, lintian finds no error, the desktop entry validates, and
+# the programs run from a temporary root where it is unpacked (dpkg -x), finding their files
+# relative to themselves. Usage: check-package.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "check-package: $*" >&2; exit 1; }
+
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log"; fail "cpack failed"; }
+deb=$(ls "$work"/out/*.deb)
+echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
+echo "Depends: $(dpkg-deb -f "$deb" Depends)"
+
+lintian --no-tag-display-limit "$deb" >"$work/lintian.txt" 2>&1 || true
+cat "$work/lintian.txt"
+! grep -q '^E:' "$work/lintian.txt" || fail "lintian reports errors"
+
+root="$work/root"
+dpkg -x "$deb" "$root"
+for f in usr/bin/KavoZel usr/bin/zel usr/share/kavozel/鉄筋Ｆ値.TBL \
+         usr/share/kavozel/samples/floor.Zel usr/share/applications/kavozel.desktop \
+         usr/share/mime/packages/kavozel.xml usr/share/icons/hicolor/scalable/apps/kavozel.svg \
+         usr/share/man/man1/zel.1.gz; do
+  [ -e "$root/$f" ] || fail "missing /$f"
+done
+desktop-file-validate "$root/usr/share/applications/kavozel.desktop" || fail "desktop entry"
+
+# The unpacked programs run where they lie.
+[ "$("$root/usr/bin/zel" --version)" = "Ver.2.0.5" ] || fail "zel --version"
+"$root/usr/bin/zel" calc "$root/usr/share/kavozel/samples/floor.Zel" >"$work/calc.txt" ||
+  fail "zel calc on the installed sample"
+"$build/bin/zel" calc "$build/bin/samples/floor.Zel" >"$work/calc-build.txt"
+cmp -s "$work/calc.txt" "$work/calc-build.txt" || fail "installed zel calc differs from the build's"
+grep -q "OK" "$work/calc.txt" || fail "zel calc printed no judgement"
+
+# The file type is known by its extension and, renamed, by its signature.
+update-mime-database "$root/usr/share/mime"
+cp "$root/usr/share/kavozel/samples/floor.Zel" "$work/floor.Zel"
+cp "$root/usr/share/kavozel/samples/floor.Zel" "$work/no-extension"
+for f in "$work/floor.Zel" "$work/no-extension"; do
+  type=$(XDG_DATA_HOME="$work/none" XDG_DATA_DIRS="$root/usr/share" \
+         gio info -a standard::content-type "$f" | sed -n 's/.*standard::content-type: //p')
+  [ "$type" = "application/x-kavo-zel" ] || fail "$(basename "$f") is $type"
+done
+echo "check-package: ok"
