@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "lib/Version.h"
 #include "qt/dialogs/DialogSupport.h"

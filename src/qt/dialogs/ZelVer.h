@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <string>
 
+#include "qt/common/PictureArt.h"
+
 class QLabel;
 class QPushButton;
 
@@ -12,8 +14,6 @@ class Prompter;
 
 namespace zel::qt {
 
-// Picture of the about box, beside the program.
-inline constexpr const char* kAboutPictureFile = "KAVOZel_Ver.png";
 // The help manual, below the program folder.
 inline constexpr const char* kHelpManualFile = "help/index.html";
 
