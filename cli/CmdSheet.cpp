@@ -26,7 +26,6 @@
 #endif
 
 namespace zel::cli {
-namespace {
 
 Project LoadProjectOrFail(const std::string& path) {
     Project project = MakeEmptyProject();
@@ -37,9 +36,7 @@ Project LoadProjectOrFail(const std::string& path) {
     return project;
 }
 
-// "3", "2-5", "4-" or "-2" -> first and last page (1-based, inclusive).
-[[maybe_unused]] void ParsePageRange(const std::string& text, int pageCount, int& first,
-                                     int& last) {
+void ParsePageRange(const std::string& text, int pageCount, int& first, int& last) {
     first = 1;
     last = pageCount;
     if (text.empty()) return;
@@ -69,6 +66,8 @@ Project LoadProjectOrFail(const std::string& path) {
              2);
     if (last > pageCount) last = pageCount;
 }
+
+namespace {
 
 struct SheetOptions {
     std::string input;

@@ -26,6 +26,8 @@ int main(int argc, char** argv) {
 
     zel::cli::AddDataCommands(app);
 
+    zel::cli::AddPrintCommands(app);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
