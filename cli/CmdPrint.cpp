@@ -77,17 +77,12 @@ void RunPrint(const PrintOptions& options) {
     EnsureSheetFontsLoaded();
 
     QtSheetFontMetrics metrics;
-    SheetDocument document(metrics);
-    SheetLayout layout;
-    const PrintSettings print = PrintSettingsOf(project);
-    SetUpSheetPage(document, layout, print);
-    BeamPageTable pages{};
-    const int pageCount = BuildSheetDocument(document, project, print, layout, pages);
-    int first = 1, last = pageCount;
-    ParsePageRange(options.pages, pageCount, first, last);
+    const ComposedSheet sheet = ComposeSheet(project, metrics);
+    int first = 1, last = sheet.pageCount;
+    ParsePageRange(options.pages, sheet.pageCount, first, last);
 
     const std::string title = "Zel_" + FileNameOf(options.input);
-    const SheetPrintResult result = PrintSheetPages(document, first, last, printer, title);
+    const SheetPrintResult result = PrintSheetPages(sheet.document, first, last, printer, title);
     if (!result.ok) Fail("printing failed: " + OneLine(result.message));
     std::cout << options.input << ": " << (last - first + 1) << " page(s) sent to " << printer
               << '\n';

@@ -1,8 +1,8 @@
 #pragma once
-// Shared by the sheet tests of the Qt layer: one QGuiApplication for the whole test program
-// and a way to run the poppler tools on a written PDF.
+// Shared by the tests of the Qt layer: one QApplication for the whole test program (the
+// window tests need widgets) and a way to run the poppler tools on a written PDF.
+#include <QApplication>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +16,7 @@ inline void EnsureGuiApplication() {
     static int argc = 1;
     static char name[] = "zel_qt_tests";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
+    static QApplication app(argc, argv);
 }
 
 // Output of a shell command (stdout), empty when it cannot run.
