@@ -13,7 +13,7 @@
 #include "lib/Paths.h"
 #include "output/SheetComposer.h"
 #include "output/SheetDocument.h"
-#include "qt/SheetFonts.h"
+#include "qt/sheet/SheetFonts.h"
 #include "qt/print/Printers.h"
 #include "qt/print/SheetPrinting.h"
 #endif

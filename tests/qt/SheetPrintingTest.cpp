@@ -7,7 +7,7 @@
 #include "SheetQtSupport.h"
 #include "output/SheetComposer.h"
 #include "output/SheetPrimitives.h"
-#include "qt/SheetFonts.h"
+#include "qt/sheet/SheetFonts.h"
 #include "qt/print/Printers.h"
 #include "qt/print/SheetPrinting.h"
 

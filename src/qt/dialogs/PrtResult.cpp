@@ -8,7 +8,7 @@
 
 #include "lib/ShiftJis.h"
 #include "lib/Version.h"
-#include "qt/SheetFonts.h"
+#include "qt/sheet/SheetFonts.h"
 #include "qt/dialogs/DialogSupport.h"
 
 namespace zel::qt {

@@ -11,7 +11,7 @@
 #include <cmath>
 
 #include "output/PreviewRules.h"
-#include "qt/SheetRenderer.h"
+#include "qt/sheet/SheetExporter.h"
 
 namespace zel::qt {
 namespace {
@@ -212,7 +212,7 @@ QImage PageView::RenderPage(int page, double scale) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(scale, scale);
-    PaintSheetPage(painter, *document_, page - 1);
+    RenderSheetPage(painter, *document_, page);
     ++renders_;
     return image;
 }

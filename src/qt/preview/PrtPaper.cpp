@@ -17,11 +17,11 @@
 #include "output/PdfNaming.h"
 #include "output/PreviewRules.h"
 #include "output/ResultListLines.h"
-#include "qt/SheetPdfWriter.h"
 #include "qt/preview/PageView.h"
 #include "qt/preview/PreviewUser.h"
 #include "qt/print/Printers.h"
 #include "qt/print/SheetPrinting.h"
+#include "qt/sheet/SheetExporter.h"
 
 namespace zel::qt {
 namespace {
@@ -268,15 +268,14 @@ void PreviewWindow::WritePdf() {
             kAnswerCancel)
         return;
     repaint();
-    std::string error;
-    bool written = false;
+    SheetExportResult written;
     {
         WaitCursor wait(*user_);
         const SheetPdfInfo info{sheet_->print.HeadingText, kProgramTitle};
-        written = WriteSheetPdf(sheet_->document, path, 1, PageCount(), info, &error);
+        written = WriteSheetPdf(sheet_->document, path, {1, PageCount()}, info);
     }
-    if (!written) {
-        user_->ShowMessage(PdfFailedMessage(path, error), kButtonsOk, kMessageTitle);
+    if (!written.ok()) {
+        user_->ShowMessage(PdfFailedMessage(path, written.message), kButtonsOk, kMessageTitle);
         return;
     }
     if (user_->ShowMessage(PdfCreatedQuestion(path), kButtonsYesNo, kMessageTitleWide) ==

@@ -9,7 +9,7 @@
 #include "data/Project.h"
 #include "output/SheetComposer.h"
 #include "output/SheetDocument.h"
-#include "qt/SheetFonts.h"
+#include "qt/sheet/SheetFonts.h"
 
 class QAction;
 class QComboBox;

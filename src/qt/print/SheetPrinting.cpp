@@ -9,9 +9,9 @@
 #include <algorithm>
 
 #include "lib/Version.h"
-#include "qt/SheetFonts.h"
-#include "qt/SheetRenderer.h"
 #include "qt/print/Printers.h"
+#include "qt/sheet/SheetExporter.h"
+#include "qt/sheet/SheetFonts.h"
 
 namespace zel {
 namespace {
@@ -38,23 +38,10 @@ SheetPrintResult PrintSheetPages(const SheetDocument& document, int first, int l
         return Failure("プリンター \"" + printerName + "\" が見つかりません。");
     printer.setDocName(QString::fromStdString(jobTitle));
     printer.setCreator(QString::fromUtf8(kProgramTitle));
-    printer.setFullPage(true);
-    printer.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4),
-                    document.Orientation() == 1 ? QPageLayout::Landscape : QPageLayout::Portrait,
-                    QMarginsF(0, 0, 0, 0)));
-    EnsureSheetFontsLoaded();
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return Failure("プリンター \"" + printerName + "\" へ出力できません。");
-    ScalePainterToTwips(painter, printer.logicalDpiX(), printer.logicalDpiY());
-    for (int page = first; page <= last; ++page) {
-        if (page > first) printer.newPage();
-        PaintSheetPage(painter, document, page - 1);
-    }
-    // The job goes to the server when the painter ends; its answer is only in libcups' last
-    // error of this thread, because end() reports success either way.
-    painter.end();
+    // The job goes to the server when the exporter ends its painter; the server's answer is
+    // only in libcups' last error of this thread, because that end reports success either way.
+    const SheetExportResult printed = PrintSheet(document, printer, {first, last});
+    if (!printed.ok()) return Failure(printed.message);
     if (const ipp_status_t status = cupsLastError(); status >= IPP_STATUS_ERROR_BAD_REQUEST) {
         const char* text = cupsLastErrorString();
         return Failure(text != nullptr && *text != '\0' ? text : ippErrorString(status));

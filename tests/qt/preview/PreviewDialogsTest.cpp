@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "../SheetQtSupport.h"
-#include "qt/SheetFonts.h"
+#include "qt/sheet/SheetFonts.h"
 #include "qt/dialogs/PrinterSelect.h"
 #include "qt/dialogs/PrtResult.h"
 
