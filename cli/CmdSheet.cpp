@@ -27,12 +27,10 @@
 #endif
 
 namespace zel::cli {
-namespace {
 
 // "3", "2-5", "4-" or "-2" -> first and last sheet page (1-based, inclusive; the printed page
 // numbers may start elsewhere). With pageCount 0 only the form is checked.
-[[maybe_unused]] void ParsePageRange(const std::string& text, int pageCount, int& first,
-                                     int& last) {
+void ParsePageRange(const std::string& text, int pageCount, int& first, int& last) {
     first = 1;
     last = pageCount;
     if (text.empty()) return;
@@ -63,6 +61,8 @@ namespace {
                      std::to_string(pageCount) + " pages, counted from 1)");
     if (last > pageCount) last = pageCount;
 }
+
+namespace {
 
 // The page number printed in the footer of sheet page `page`, or 0 when none is printed.
 int PrintedPageNumber(const Project& project, int page) {

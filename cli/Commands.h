@@ -34,10 +34,17 @@ struct CommandFailed : std::runtime_error {
 // the run then ends with kExitDamagedFile.
 Project LoadProjectOrFail(const std::string& path);
 
+// "3", "2-5", "4-" or "-2" -> first and last page (1-based, inclusive); a range that is not
+// a-b or lies beyond the sheet fails with exit code 2.
+void ParsePageRange(const std::string& text, int pageCount, int& first, int& last);
+
 void AddSheetCommands(CLI::App& app);  // sheet, check, list
 
 void AddCalcCommands(CLI::App& app);  // zel calc FILE.Zel [--json] [--save]
 
 void AddDataCommands(CLI::App& app);  // info FILE.Zel, export FILE.Zel, import FILE.json -o OUT.Zel
+
+// print FILE.Zel [--printer NAME] [--pages a-b], print --list
+void AddPrintCommands(CLI::App& app);
 
 }  // namespace zel::cli

@@ -93,6 +93,8 @@ int Run(int argc, char** argv) {
     AddSheetCommands(app);
     AddDataCommands(app);
 
+    zel::cli::AddPrintCommands(app);
+
     try {
         // Without this, a misspelt command would only hear that a subcommand is required.
         if (argc > 1 && argv[1][0] != '-') {

@@ -1,0 +1,109 @@
+// `zel print`: the calculation sheet straight to a printer of the print system, and the list of
+// installed printers. The exit code is 0 only when the print system accepted the job.
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "Commands.h"
+
+#ifdef ZEL_WITH_QT
+#include <QGuiApplication>
+
+#include "lib/Paths.h"
+#include "output/SheetComposer.h"
+#include "output/SheetDocument.h"
+#include "qt/sheet/SheetFonts.h"
+#include "qt/print/Printers.h"
+#include "qt/print/SheetPrinting.h"
+#endif
+
+namespace zel::cli {
+namespace {
+
+struct PrintOptions {
+    std::string input;
+    std::string printer;
+    std::string pages;
+    bool list = false;
+};
+
+#ifdef ZEL_WITH_QT
+// Messages meant for a message box break lines with "\r".
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
+void ListPrinters() {
+    const std::vector<InstalledPrinter> printers = InstalledPrinters();
+    if (printers.empty()) {
+        std::cerr << "zel: no printer is installed\n";
+        return;
+    }
+    for (const InstalledPrinter& printer : printers)
+        std::cout << (printer.isDefault ? "* " : "  ") << printer.name << '\n';
+}
+
+void RunPrint(const PrintOptions& options) {
+    if (options.list) {
+        if (!options.input.empty() || !options.printer.empty() || !options.pages.empty())
+            Fail("--list takes no file, --printer or --pages", 2);
+        ListPrinters();
+        return;
+    }
+    if (options.input.empty()) Fail("print needs a data file (or --list)", 2);
+    Project project = LoadProjectOrFail(options.input);
+    if (PrintedBeamSlots(project).empty()) Fail("no beam to print in " + options.input);
+    const std::string printer = options.printer.empty() ? DefaultPrinterName() : options.printer;
+    if (printer.empty())
+        Fail(InstalledPrinters().empty() ? "no printer is installed"
+                                         : "no default printer; choose one with --printer");
+    // Before composing, so that a wrong name fails at once.
+    if (const std::string problem = PrinterProblem(printer); !problem.empty())
+        Fail(OneLine(problem));
+
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            std::cerr << "zel: " << message.toStdString() << '\n';
+    });
+    static int argc = 1;
+    static char name[] = "zel";
+    static char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    EnsureSheetFontsLoaded();
+
+    QtSheetFontMetrics metrics;
+    const ComposedSheet sheet = ComposeSheet(project, metrics);
+    int first = 1, last = sheet.pageCount;
+    ParsePageRange(options.pages, sheet.pageCount, first, last);
+
+    const std::string title = "Zel_" + FileNameOf(options.input);
+    const SheetPrintResult result = PrintSheetPages(sheet.document, first, last, printer, title);
+    if (!result.ok) Fail("printing failed: " + OneLine(result.message));
+    std::cout << options.input << ": " << (last - first + 1) << " page(s) sent to " << printer
+              << '\n';
+}
+#else
+void RunPrint(const PrintOptions&) {
+    Fail("this zel was built without Qt (ZEL_BUILD_GUI=OFF); it cannot print", 3);
+}
+#endif
+
+}  // namespace
+
+void AddPrintCommands(CLI::App& app) {
+    auto options = std::make_shared<PrintOptions>();
+    CLI::App* cmd = app.add_subcommand(
+        "print", "Print the calculation sheet of a .Zel file, or list the printers (--list)");
+    cmd->add_option("file", options->input, "data file (.Zel)");
+    cmd->add_option("--printer", options->printer, "printer to use (default: the system default)");
+    cmd->add_option("--pages", options->pages, "page range a-b (default: all pages)");
+    cmd->add_flag("--list", options->list, "list the installed printers; * marks the default");
+    cmd->callback([options] { RunPrint(*options); });
+}
+
+}  // namespace zel::cli

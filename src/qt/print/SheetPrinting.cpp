@@ -1,0 +1,52 @@
+#include "qt/print/SheetPrinting.h"
+
+#include <cups/cups.h>
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+
+#include "lib/Version.h"
+#include "qt/print/Printers.h"
+#include "qt/sheet/SheetExporter.h"
+#include "qt/sheet/SheetFonts.h"
+
+namespace zel {
+namespace {
+
+SheetPrintResult Failure(std::string message) {
+    return {false, std::move(message)};
+}
+
+}  // namespace
+
+SheetPrintResult PrintSheetPages(const SheetDocument& document, int first, int last,
+                                 const std::string& printerName, const std::string& jobTitle) {
+    first = std::max(1, first);
+    last = std::min(document.PageCount(), last);
+    if (first > last) return Failure("印刷するページがありません。");
+    if (std::string problem = PrinterProblem(printerName); !problem.empty())
+        return Failure(problem);
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(QString::fromStdString(printerName));
+    // Qt falls back to the default printer for a name it does not know; never print there.
+    if (printer.outputFormat() != QPrinter::NativeFormat ||
+        printer.printerName().toStdString() != printerName)
+        return Failure("プリンター \"" + printerName + "\" が見つかりません。");
+    printer.setDocName(QString::fromStdString(jobTitle));
+    printer.setCreator(QString::fromUtf8(kProgramTitle));
+    // The job goes to the server when the exporter ends its painter; the server's answer is
+    // only in libcups' last error of this thread, because that end reports success either way.
+    const SheetExportResult printed = PrintSheet(document, printer, {first, last});
+    if (!printed.ok()) return Failure(printed.message);
+    if (const ipp_status_t status = cupsLastError(); status >= IPP_STATUS_ERROR_BAD_REQUEST) {
+        const char* text = cupsLastErrorString();
+        return Failure(text != nullptr && *text != '\0' ? text : ippErrorString(status));
+    }
+    return {true, {}};
+}
+
+}  // namespace zel

@@ -1,0 +1,96 @@
+// Printing from the preview window through a private print server: all pages and the page
+// shown reach the printer as the sheet, and a refusal is shown to the user.
+#include <cups/cups.h>
+
+#include "../../support/PrivateCups.h"
+#include "PreviewFixture.h"
+#include "output/PreviewRules.h"
+
+namespace zel {
+namespace {
+
+class PreviewPrintTest : public test::PreviewFixture {
+  protected:
+    static void SetUpTestSuite() {
+        PreviewFixture::SetUpTestSuite();
+        server = new test::PrivateCups;
+        if (!server->Start()) {
+            reason = server->Error();
+            return;
+        }
+        cupsSetServer(server->Socket().c_str());
+        if (!server->AddQueue("zeltest", true) || !server->AddQueue("refuser") ||
+            !server->RejectJobs("refuser"))
+            reason = "lpadmin cannot add the test queues";
+    }
+    static void TearDownTestSuite() {
+        cupsSetServer(nullptr);
+        delete server;
+        server = nullptr;
+    }
+    void SetUp() override {
+        if (!reason.empty()) GTEST_SKIP() << "no private print server: " << reason;
+        server->ClearJobs();
+    }
+
+    static test::PrivateCups* server;
+    static std::string reason;
+};
+
+test::PrivateCups* PreviewPrintTest::server = nullptr;
+std::string PreviewPrintTest::reason;
+
+TEST_F(PreviewPrintTest, PrintsAllPagesAndThePageShownAfterTheirQuestions) {
+    Open();
+    // Cancel prints nothing.
+    user.prompter.Answer(kAnswerCancel);
+    window->button("printButton")->click();
+    EXPECT_EQ(user.prompter.LastText(), kPrintAllQuestion);
+
+    user.prompter.Answer(kAnswerOk);
+    window->action("printAction")->trigger();
+    auto jobs = server->WaitForJobs(1);
+    ASSERT_EQ(jobs.size(), 1u) << server->Log();
+    EXPECT_EQ(test::PdfPageCount(jobs[0]), 6);
+    const std::string all = test::CommandOutput("pdftotext '" + jobs[0] + "' -");
+    for (const char* name : {"2G1", "2CG2", "2B4"}) EXPECT_NE(all.find(name), std::string::npos);
+
+    window->button("nextButton")->click();
+    user.prompter.Answer(kAnswerOk);
+    window->action("printPageAction")->trigger();
+    EXPECT_EQ(user.prompter.LastText(), kPrintPageQuestion);
+    jobs = server->WaitForJobs(2);
+    ASSERT_EQ(jobs.size(), 2u);
+    EXPECT_EQ(test::PdfPageCount(jobs[1]), 1);
+    const std::string page2 = test::CommandOutput("pdftotext '" + jobs[1] + "' -");
+    EXPECT_NE(page2.find("2G3"), std::string::npos);
+    EXPECT_EQ(page2.find("2G1"), std::string::npos);
+    EXPECT_EQ(user.prompter.asked.size(), 3u);  // no failure message
+}
+
+TEST_F(PreviewPrintTest, ARefusingOrUnknownPrinterGivesTheReason) {
+    Open();
+    printer = PrinterChoice(std::string("refuser"));
+    user.prompter.Answer(kAnswerOk);
+    window->action("printAction")->trigger();
+    ASSERT_EQ(user.prompter.asked.size(), 2u);
+    EXPECT_EQ(user.prompter.asked[1].text,
+              PrintFailedMessage("プリンター \"refuser\" は印刷を受け付けていません。"));
+    EXPECT_EQ(user.prompter.asked[1].title, "確認ﾒｯｾｰｼﾞ");
+
+    printer = PrinterChoice(std::string("gone"));
+    user.prompter.Answer(kAnswerOk);
+    window->action("printPageAction")->trigger();
+    ASSERT_EQ(user.prompter.asked.size(), 4u);
+    EXPECT_NE(user.prompter.asked[3].text.find("\"gone\" が見つかりません"), std::string::npos);
+    EXPECT_TRUE(server->WaitForJobs(1, 1).empty());
+
+    // The printer selection lists the installed printers and changes the program's choice.
+    user.printerAnswer = "zeltest";
+    window->action("printerAction")->trigger();
+    EXPECT_EQ(user.printerLists.back(), (std::vector<std::string>{"refuser", "zeltest"}));
+    EXPECT_EQ(printer.Name(), "zeltest");
+}
+
+}  // namespace
+}  // namespace zel
