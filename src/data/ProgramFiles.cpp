@@ -51,6 +51,12 @@ std::string ProgramFiles::SupportFile(std::string_view name) const {
     return JoinPath(programFolder, name);
 }
 
+std::string ProgramFiles::SupportFolder(std::string_view name) const {
+    for (const std::string& folder : supportFolders)
+        if (FileExists(JoinPath(folder, name))) return folder;
+    return programFolder;
+}
+
 std::string ProgramFiles::ConfigFile(std::string_view name) const {
     return JoinPath(configFolder, name);
 }

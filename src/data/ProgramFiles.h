@@ -27,6 +27,8 @@ struct ProgramFiles {
     // (so a message about a missing file names the place a user would look first).
     std::string SupportFile(std::string_view name) const;
     std::string ConfigFile(std::string_view name) const;
+    // The folder of SupportFile(name), for widgets that take a folder of pictures.
+    std::string SupportFolder(std::string_view name) const;
 };
 
 // Decides the folders for a program in `programFolder`. The configuration folder is

@@ -338,7 +338,10 @@ bool MainController::RunMemberCommand(MemberCommand command) {
             return true;
         }
         ui_.CloseCheckView();
-        ui_.OpenPreview(SheetRequest{project_, PrintSettingsOf(project_)});
+        ui_.OpenPreview(SheetRequest{project_, PrintSettingsOf(project_),
+                                     IsNewData() ? std::string(kNewDataName)
+                                                 : std::string(TrimSpaces(settings_.currentFile)),
+                                     area_.suppressPreviewCloseMessage});
     }
     if (area_.fileModified) RefillBeamList();
     RefreshView();

@@ -29,6 +29,8 @@ struct FileDialogRequest {
 struct SheetRequest {
     Project project;
     PrintSettings print;
+    std::string dataName;  // the data file's path, or "新規データ" never saved
+    bool suppressCloseMessage = false;  // "ﾌﾟﾚﾋﾞｭｰ終了時のﾒｯｾｰｼﾞを表示しない"
 };
 
 // The parts of the main window that follow the project rather than the input area.

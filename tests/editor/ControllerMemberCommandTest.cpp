@@ -80,6 +80,7 @@ TEST_F(ControllerTest, CalcSheetChangeAnswerCommitsAndOpensThePreview) {
     EXPECT_FLOAT_EQ(request.project.beam(1).spanLength, 7.0f);
     EXPECT_EQ(request.project.beamCount(), 2);
     EXPECT_EQ(request.print, ctl.CurrentPrintSettings());
+    EXPECT_EQ(request.dataName, "新規データ");
 }
 
 TEST_F(ControllerTest, CalcSheetAddAnswerKeepsTheEditedRecordAndAddsABeam) {

@@ -8,8 +8,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -20,10 +18,13 @@
 
 #include "output/CheckViewTexts.h"
 #include "qt/common/AppSupport.h"
+#include "qt/common/PictureArt.h"
 #include "qt/common/QtText.h"
 #include "qt/common/UserDialogs.h"
 #include "qt/dialogs/Dialogs.h"
+#include "qt/dialogs/ZelVer.h"
 #include "qt/input/InputAreaWidget.h"
+#include "qt/print/PrinterSetup.h"
 
 namespace zel::qt {
 
@@ -192,9 +193,12 @@ QAction* MainWindow::action(const QString& objectName) const {
 }
 
 void MainWindow::StartUp(const std::string& programFolder) {
-    setWindowIcon(ProgramIcon(programFolder));
     controller_.StartUp(programFolder);
-    input_->SetPictureFolder(programFolder);
+    const ProgramFiles& files = controller_.programFiles();
+    pictureFolder_ = files.SupportFolder(LoadPictureFile(1, 0));
+    helpFolder_ = files.SupportFolder(kHelpManualFile);
+    setWindowIcon(ProgramIcon(files.SupportFolder(kIconFile)));
+    input_->SetPictureFolder(pictureFolder_);
     input_->Mirror();
     ApplyInputCommands();
     FitToScreen();
@@ -269,13 +273,9 @@ void MainWindow::CloseCheckView() {
     // The check view is modal: it is already closed when another command runs.
 }
 
-void MainWindow::OpenPreview(const SheetRequest&) {
-    // The preview window of the calculation sheet comes with its own window; until then the
-    // user is told where the sheet can be had instead of getting nothing.
-    user_->ShowMessage(
-        std::string("計算書のプレビュー画面は、このバージョンではまだ表示できません。") +
-            "\r\r計算書の PDF は、コマンド zel sheet で作成できます。",
-        kButtonsOk, kMessageTitle);
+void MainWindow::OpenPreview(const SheetRequest& request) {
+    preview_ = OpenPreviewWindow(this, PreviewRequest{request, helpFolder_}, printer_,
+                                 previewMemory_, previewUser_);
 }
 
 void MainWindow::MainWindowChanged(const MainWindowView& view) {
@@ -340,9 +340,7 @@ void MainWindow::Exit() {
 }
 
 void MainWindow::PrinterSetup() {
-    QPrinter printer;
-    QPageSetupDialog dialog(&printer, this);
-    dialog.exec();
+    OpenPrinterSetup(this, printer_);
 }
 
 void MainWindow::PrintSettings() {
@@ -354,15 +352,15 @@ void MainWindow::DefaultSettings() {
 }
 
 void MainWindow::HelpContents() {
-    OpenHelpManual(this, *this, controller_.programFolder());
+    OpenHelpManual(this, *this, helpFolder_);
 }
 
 void MainWindow::About() {
-    ShowAboutBox(this, controller_.programFolder());
+    ShowAboutBox(this, helpFolder_);
 }
 
 void MainWindow::SpanType() {
-    Run([this] { RunSpanTypeDialog(this, controller_.inputArea(), controller_.programFolder()); });
+    Run([this] { RunSpanTypeDialog(this, controller_.inputArea(), pictureFolder_); });
 }
 
 }  // namespace zel::qt

@@ -3,11 +3,14 @@
 // One action or button is one controller call; MainWindowChanged applies the controller's
 // view. The questions go to a UserDialogs object (real dialogs, or a script in tests).
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "editor/MainController.h"
+#include "qt/preview/PrtPaper.h"
+#include "qt/print/Printers.h"
 
 class QAction;
 class QLabel;
@@ -18,6 +21,7 @@ class QPushButton;
 namespace zel::qt {
 
 class InputAreaWidget;
+class PreviewUser;
 class UserDialogs;
 
 class MainWindow : public QMainWindow, public MainWindowUi {
@@ -40,6 +44,11 @@ class MainWindow : public QMainWindow, public MainWindowUi {
     InputAreaWidget* inputArea() const { return input_; }
     QListWidget* beamList() const { return beamList_; }
     QAction* action(const QString& objectName) const;
+    // The printer the preview prints to, kept from start to exit.
+    PrinterChoice& printer() { return printer_; }
+    // Answers the preview's questions (tests); nullptr: real dialogs.
+    void SetPreviewUser(PreviewUser* user) { previewUser_ = user; }
+    PreviewWindow* preview() const { return preview_; }
 
     // MainWindowUi
     int ShowMessage(const std::string& text, int buttons, const std::string& title) override;
@@ -92,6 +101,13 @@ class MainWindow : public QMainWindow, public MainWindowUi {
     std::vector<QPushButton*> beamButtons_;
     QAction* calcSheetAction_ = nullptr;
     QAction* checkAction_ = nullptr;
+    PrinterChoice printer_;
+    PreviewMemory previewMemory_;
+    PreviewUser* previewUser_ = nullptr;
+    QPointer<PreviewWindow> preview_;
+    // Where the pictures, icon and help manual were found (program folder or ../share).
+    std::string pictureFolder_;
+    std::string helpFolder_;
     bool exitConfirmed_ = false;
     int waitDepth_ = 0;
 };

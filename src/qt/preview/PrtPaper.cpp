@@ -56,7 +56,7 @@ PreviewWindow::PreviewWindow(const PreviewRequest& request, PrinterChoice& print
     }
     user_ = user;
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(Q(PreviewCaption(request_.dataName)));
+    setWindowTitle(Q(PreviewCaption(request_.sheet.dataName)));
 
     view_ = new PageView(this);
     setCentralWidget(view_);
@@ -150,10 +150,7 @@ void PreviewWindow::BuildMenus() {
     zoomMenu_ = menuBar()->addMenu(QStringLiteral("ｽﾞｰﾑ(&Z)"));
     for (int entry = 0; entry < kZoomEntryCount; ++entry) {
         const std::string name = "zoomAction" + std::to_string(entry);
-        add(zoomMenu_, ZoomMenuText(entry), name.c_str(), [this, entry] {
-            zoomList_->setCurrentIndex(entry);
-            ApplyZoom(entry);
-        });
+        add(zoomMenu_, ZoomMenuText(entry), name.c_str(), [this, entry] { ApplyZoom(entry); });
     }
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
@@ -172,7 +169,8 @@ QPushButton* PreviewWindow::button(const QString& objectName) const {
 
 void PreviewWindow::Compose() {
     WaitCursor wait(*user_);
-    sheet_ = std::make_unique<ComposedSheet>(ComposeSheet(*request_.project, metrics_));
+    sheet_ = std::make_unique<ComposedSheet>(
+        ComposeSheet(request_.sheet.project, metrics_, request_.sheet.print));
     currentPage_ = 1;
     jumpRequest_ = 1;
     view_->SetDocument(&sheet_->document);
@@ -200,12 +198,15 @@ void PreviewWindow::TurnInView(int wanted) {
 }
 
 void PreviewWindow::ApplyZoom(int entry) {
+    // Also reached from the menus: the list must name the zoom shown.
+    zoomList_->setCurrentIndex(entry);
     view_->SetZoomEntry(entry);
     ShowCurrentPage(view_->OffsetTwips());
 }
 
 void PreviewWindow::ShowResultList() {
-    const std::vector<ResultListEntry> entries = BuildResultList(*request_.project, sheet_->pages);
+    const std::vector<ResultListEntry> entries =
+        BuildResultList(request_.sheet.project, sheet_->pages);
     std::vector<std::string> lines;
     for (const ResultListEntry& entry : entries) lines.push_back(entry.line);
     const int chosen = user_->ChooseResultLine(
@@ -215,7 +216,7 @@ void PreviewWindow::ShowResultList() {
         return;
     }
     if (chosen == 0) return;
-    const std::int32_t page = JumpPage(*request_.project, sheet_->pages, chosen);
+    const std::int32_t page = JumpPage(request_.sheet.project, sheet_->pages, chosen);
     if (page < 1) return;
     jumpRequest_ = chosen;
     currentPage_ = std::min<int>(page, PageCount());
@@ -227,7 +228,7 @@ void PreviewWindow::PrintPages(int first, int last) {
     {
         WaitCursor wait(*user_);
         result = PrintSheetPages(sheet_->document, first, last, printer_.Name(),
-                                 PreviewCaption(request_.dataName));
+                                 PreviewCaption(request_.sheet.dataName));
     }
     if (!result.ok)
         user_->ShowMessage(PrintFailedMessage(result.message), kButtonsOk, kMessageTitle);
@@ -255,7 +256,7 @@ void PreviewWindow::WritePdf() {
     FileDialogRequest request;
     request.title = kPdfDialogTitle;
     request.folder = PdfFolder();
-    request.fileName = ProposedPdfName(request_.dataName);
+    request.fileName = ProposedPdfName(request_.sheet.dataName);
     request.defaultExtension = "pdf";
     request.filter = kPdfDialogFilter;
     const std::optional<std::string> chosen = user_->AskSaveFile(request);
@@ -291,7 +292,7 @@ void PreviewWindow::ChangePrinter() {
 }
 
 void PreviewWindow::closeEvent(QCloseEvent* event) {
-    if (!request_.suppressCloseMessage &&
+    if (!request_.sheet.suppressCloseMessage &&
         user_->ShowMessage(kPreviewCloseQuestion, kButtonsYesNo, kMessageTitleWide) != kAnswerYes) {
         event->ignore();
         return;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "data/Project.h"
+#include "editor/MainWindowUi.h"
 #include "output/SheetComposer.h"
 #include "output/SheetDocument.h"
 #include "qt/sheet/SheetFonts.h"
@@ -32,10 +33,8 @@ struct PreviewMemory {
 };
 
 struct PreviewRequest {
-    Project* project = nullptr;
-    std::string dataName;  // data file path, or "新規データ" for beams never saved
-    bool suppressCloseMessage = false;
-    std::string programFolder;  // icon and help manual
+    SheetRequest sheet;         // the preview's own copy of the project, calculated as composed
+    std::string programFolder;  // icon, help manual and about picture
 };
 
 class PreviewWindow : public QMainWindow {
@@ -57,6 +56,7 @@ class PreviewWindow : public QMainWindow {
 
     int CurrentPage() const { return currentPage_; }
     int PageCount() const { return sheet_ ? sheet_->pageCount : 0; }
+    PrinterChoice& Printer() const { return printer_; }
     int JumpRequest() const { return jumpRequest_; }
     const ComposedSheet& Sheet() const { return *sheet_; }
     PageView* pageView() const { return view_; }

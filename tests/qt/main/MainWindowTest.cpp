@@ -10,8 +10,10 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "../preview/PreviewFixture.h"
 #include "MainWindowFixture.h"
 #include "qt/input/BeamDiagramWidget.h"
+#include "qt/preview/PageView.h"
 
 namespace zel::test {
 namespace {
@@ -194,6 +196,35 @@ TEST_F(MainWindowTest, BeamListFollowsTheCommandsAndCloseAsksFirst) {
     user.messages.Answer(kAnswerYes);
     w.close();
     EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(MainWindowTest, CalcSheetOpensThePreviewOfTheOpenFileInPlaceOfTheWindow) {
+    qt::MainWindow& w = Open();
+    ScriptedPreviewUser previewUser;
+    w.SetPreviewUser(&previewUser);
+    const std::string sample = std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel";
+    w.OpenFile(sample);
+    ASSERT_EQ(w.beamList()->count(), 13);
+
+    Click("計算書");
+    QPointer<qt::PreviewWindow> preview = w.preview();
+    ASSERT_FALSE(preview.isNull());
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(preview->PageCount(), 6);
+    EXPECT_EQ(preview->windowTitle(), "floor.Zel   KAVO-Zel /ＲＣ梁断面算定");
+    EXPECT_EQ(preview->pageIndicator()->text(), "1 / 6");
+    EXPECT_EQ(previewUser.waitCursor, (std::vector<bool>{true, false}));
+
+    // The preview prints to the window's printer, which outlives it.
+    EXPECT_EQ(&preview->Printer(), &w.printer());
+
+    previewUser.prompter.Answer(kAnswerYes);
+    preview->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(preview.isNull());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(previewUser.prompter.asked.size(), 1u);
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
-// The picture of the main window for the documentation: beam 2G1 of the sample floor with its
-// loads and diagram. Written only when ZEL_SCREENSHOT_DIR names a folder.
+// The pictures for the documentation: the main window on beam 2G1 of the sample floor with its
+// loads and diagram, then the preview opened from it and its result list. Written only when
+// ZEL_SCREENSHOT_DIR names a folder.
 #include <QListWidget>
 
+#include "../preview/PreviewFixture.h"
 #include "MainWindowFixture.h"
+#include "output/PreviewRules.h"
+#include "qt/dialogs/PrtResult.h"
 
 namespace zel::test {
 namespace {
@@ -22,14 +26,41 @@ TEST_F(MainWindowTest, SampleFloorBeam2G1) {
     QTest::mouseClick(w.beamList()->viewport(), Qt::LeftButton, {},
                       w.beamList()->visualItemRect(found[0]).center());
     ASSERT_EQ(Text(Field::MemberName).rfind("2G1 ", 0), 0u);
+    if (!out) GTEST_SKIP() << "ZEL_SCREENSHOT_DIR not set";
+    const QString folder = QString::fromUtf8(out);
+
+    ScriptedPreviewUser previewUser;
+    w.SetPreviewUser(&previewUser);
+    Click("計算書");
+    QPointer<qt::PreviewWindow> preview = w.preview();
+    ASSERT_FALSE(preview.isNull());
+    preview->resize(1000, 760);
+    QTest::qWait(50);
+    EXPECT_TRUE(preview->grab().save(folder + "/preview-fit-width.png"));
+    preview->ApplyZoom(kZoomTwoPages);
+    QTest::qWait(50);
+    EXPECT_TRUE(preview->grab().save(folder + "/preview-two-pages.png"));
+    preview->ShowResultList();
+    ASSERT_FALSE(previewUser.resultLines.empty());
+    {
+        qt::ResultListDialog list(previewUser.resultLines, 3, preview);
+        list.show();
+        QTest::qWait(50);
+        EXPECT_TRUE(list.grab().save(folder + "/result-list.png"));
+    }
+    previewUser.prompter.Answer(kAnswerYes);
+    preview->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(w.isVisible());
+
+    // The main window with the first load of 2G1 highlighted in the diagram.
     auto* loads = w.findChild<QListWidget*>("loadList");
     ASSERT_GT(loads->count(), 0);
     QTest::mouseClick(loads->viewport(), Qt::LeftButton, {},
                       loads->visualItemRect(loads->item(0)).center());
-    if (!out) GTEST_SKIP() << "ZEL_SCREENSHOT_DIR not set";
     w.resize(w.DesignedSize());
     QTest::qWait(50);
-    EXPECT_TRUE(w.grab().save(QString::fromUtf8(out) + "/main-window.png"));
+    EXPECT_TRUE(w.grab().save(folder + "/main-window.png"));
 }
 
 }  // namespace

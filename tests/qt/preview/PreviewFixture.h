@@ -81,9 +81,10 @@ class PreviewFixture : public ::testing::Test {
             loaded = true;
         }
         qt::PreviewRequest request;
-        request.project = &project;
-        request.dataName = dataName;
-        request.suppressCloseMessage = suppressClose;
+        request.sheet.project = project;
+        request.sheet.print = PrintSettingsOf(project);
+        request.sheet.dataName = dataName;
+        request.sheet.suppressCloseMessage = suppressClose;
         window = new qt::PreviewWindow(request, printer, memory, &user);
         window->show();
         return window;

@@ -98,8 +98,9 @@ TEST_F(PreviewWindowTest, ClosingAsksUnlessSuppressedAndShowsTheMainWindowAgain)
     project = MakeEmptyProject();
     ASSERT_TRUE(
         LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", project).ok());
-    request.project = &project;
-    request.dataName = "新規データ";
+    request.sheet.project = project;
+    request.sheet.print = PrintSettingsOf(project);
+    request.sheet.dataName = "新規データ";
     window = qt::OpenPreviewWindow(&main, request, printer, memory, &user);
     EXPECT_FALSE(main.isVisible());
     EXPECT_EQ(window->windowTitle(), "新規データ   KAVO-Zel /ＲＣ梁断面算定");
@@ -122,7 +123,7 @@ TEST_F(PreviewWindowTest, ClosingAsksUnlessSuppressedAndShowsTheMainWindowAgain)
     EXPECT_TRUE(memory.maximised);
 
     // Suppressed: no question; the remembered state opens the next preview maximised.
-    request.suppressCloseMessage = true;
+    request.sheet.suppressCloseMessage = true;
     window = qt::OpenPreviewWindow(&main, request, printer, memory, &user);
     EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
     window->close();
