@@ -1,9 +1,21 @@
-// A whole hostile project: decode, calculate every beam, compose the calculation sheet. The
-// sheet stays within a budget: two beams a page, and a bounded number of drawing items.
+// A whole hostile project: decode, calculate every beam, compose the calculation sheet and
+// render it. The sheet stays within a budget: two beams a page, a bounded number of drawing
+// items, every line and polygon on its page, and (where Qt is built in) a rendering that
+// takes bounded time and records a bounded amount of drawing.
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <variant>
+
+#ifdef ZEL_FUZZ_RENDER
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPicture>
+#include <cstdlib>
+
+#include "qt/sheet/SheetExporter.h"
+#endif
 
 #include "FuzzCheck.h"
 #include "calc/CalculateBeam.h"
@@ -36,7 +48,57 @@ std::size_t ItemCount(const zel::SheetDocument& document, std::size_t& textBytes
     return count;
 }
 
+bool OnPage(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
+    return x >= 0 && y >= 0 && x <= width && y <= height;
+}
+
+// Lines and polygons are clipped to their areas while composing, so none leaves its page.
+bool DrawingsStayOnTheirPages(const zel::SheetDocument& document) {
+    const std::int32_t width = document.PageWidth();
+    const std::int32_t height = document.PageHeight();
+    for (const zel::SheetPage& page : document.Pages()) {
+        for (const zel::SheetItem& item : page.items) {
+            if (const auto* line = std::get_if<zel::SheetLine>(&item)) {
+                if (!OnPage(line->x1, line->y1, width, height) ||
+                    !OnPage(line->x2, line->y2, width, height))
+                    return false;
+            } else if (const auto* polygon = std::get_if<zel::SheetPolygon>(&item)) {
+                for (const auto& [x, y] : polygon->points)
+                    if (!OnPage(x, y, width, height)) return false;
+            }
+        }
+    }
+    return true;
+}
+
+#ifdef ZEL_FUZZ_RENDER
+// What the renderer draws for one page, recorded rather than rasterised: its size is the
+// drawing a printer or PDF writer would receive.
+constexpr int kMaxPictureBytesPerPage = 4 << 20;
+constexpr auto kMaxRenderTime = std::chrono::seconds(2);
+
+void RenderWithinBudget(const zel::SheetDocument& document) {
+    const auto start = std::chrono::steady_clock::now();
+    for (int page = 1; page <= document.PageCount(); ++page) {
+        QPicture picture;
+        QPainter painter(&picture);
+        zel::RenderSheetPage(painter, document, page);
+        painter.end();
+        FUZZ_CHECK(picture.size() <= kMaxPictureBytesPerPage);
+    }
+    FUZZ_CHECK(std::chrono::steady_clock::now() - start < kMaxRenderTime);
+}
+#endif
+
 }  // namespace
+
+#ifdef ZEL_FUZZ_RENDER
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static QGuiApplication app(*argc, *argv);  // the fonts the sheet is measured and drawn in
+    return 0;
+}
+#endif
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -59,5 +121,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t pagesPlusOne = static_cast<std::size_t>(pageCount) + 1;
     FUZZ_CHECK(items <= kMaxItemsPerPage * pagesPlusOne);
     FUZZ_CHECK(textBytes <= kTextBytesPerPage * pagesPlusOne + kTextCopies * size);
+    FUZZ_CHECK(DrawingsStayOnTheirPages(document));
+#ifdef ZEL_FUZZ_RENDER
+    RenderWithinBudget(document);
+#endif
     return 0;
 }

@@ -173,6 +173,8 @@ QWidget* InputAreaWidget::BuildSections() {
                                              FieldLabel(Field::Cover1)};
     for (int r = 0; r < 3; ++r)
         grid->addWidget(new QLabel(Q(rows[static_cast<std::size_t>(r)]), box), r + 1, 0);
+    // Created column by column, so Tab goes down one section's B, D and cover, then its ｺﾋﾟｰ
+    // button, then the next section: an engineer enters a section whole, from its drawing.
     for (int c = 0; c < 3; ++c) {
         auto* heading = new QLabel(box);
         heading->setObjectName(QStringLiteral("sectionHeading%1").arg(c));

@@ -69,7 +69,14 @@ MainWindow::MainWindow(UserDialogs* user, QWidget* parent)
     SetPointingHandCursors(this);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // A preview still open (or closed but not yet deleted) would show this half-destroyed
+    // window again when it goes.
+    if (preview_) {
+        preview_->disconnect(this);
+        delete preview_.data();
+    }
+}
 
 QWidget* MainWindow::BuildBeamColumn(QWidget* parent) {
     auto* column = new QWidget(parent);
@@ -340,7 +347,7 @@ void MainWindow::Exit() {
 }
 
 void MainWindow::PrinterSetup() {
-    OpenPrinterSetup(this, printer_);
+    OpenPrinterSetup(this, *this, printer_);
 }
 
 void MainWindow::PrintSettings() {

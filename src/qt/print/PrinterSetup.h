@@ -4,12 +4,13 @@ class QWidget;
 
 namespace zel {
 class PrinterChoice;
-}
+class Prompter;
+}  // namespace zel
 
 namespace zel::qt {
 
 // Shows the paper and printer set-up of `printer`; what the user chooses there stays with the
-// print system. Tells the user when no printer is installed.
-void OpenPrinterSetup(QWidget* parent, const PrinterChoice& printer);
+// print system. Tells the user (false) when no printer is installed or `printer` is gone.
+bool OpenPrinterSetup(QWidget* parent, Prompter& prompter, const PrinterChoice& printer);
 
 }  // namespace zel::qt

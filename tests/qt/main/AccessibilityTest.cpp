@@ -7,9 +7,12 @@
 #include <QLineEdit>
 #include <QToolBar>
 
+#include "../preview/PreviewFixture.h"
 #include "MainWindowFixture.h"
 #include "qt/dialogs/DefaultData.h"
 #include "qt/dialogs/PrintSetup.h"
+#include "qt/dialogs/PrinterSelect.h"
+#include "qt/dialogs/PrtResult.h"
 #include "qt/dialogs/ResultViewOne.h"
 #include "qt/dialogs/RyakusanTypeSel.h"
 #include "qt/dialogs/ZelMsgBox.h"
@@ -59,13 +62,32 @@ TEST_F(MainWindowTest, EveryControlOfEveryDialogHasAnAccessibleName) {
     dialogs.push_back(std::make_unique<qt::PrintSetup>(w.controller(), &w));
     dialogs.push_back(std::make_unique<qt::ResultViewOne>(&w));
     dialogs.push_back(std::make_unique<qt::RyakusanTypeSel>(area(), folder_.string(), &w));
-    dialogs.push_back(std::make_unique<qt::ZelMsgBox>("[ G1 ] (Data No.1) は、変更されていますが ", &w));
+    dialogs.push_back(
+        std::make_unique<qt::ZelMsgBox>("[ G1 ] (Data No.1) は、変更されていますが ", &w));
     dialogs.push_back(std::make_unique<qt::ZelVer>(folder_.string(), &w));
+    dialogs.push_back(
+        std::make_unique<qt::ResultListDialog>(std::vector<std::string>{"G1  OK  1"}, 1, &w));
+    dialogs.push_back(std::make_unique<qt::PrinterSelectDialog>(std::vector<std::string>{"zeltest"},
+                                                                "zeltest", &w));
     for (const auto& dialog : dialogs) {
         int seen = 0;
         EXPECT_EQ(Unnamed(dialog.get(), seen), QStringList()) << dialog->metaObject()->className();
         EXPECT_GT(seen, 0) << dialog->metaObject()->className();
     }
+}
+
+TEST_F(MainWindowTest, EveryControlOfThePreviewHasAnAccessibleName) {
+    qt::MainWindow& w = Open();
+    ScriptedPreviewUser previewUser;
+    w.SetPreviewUser(&previewUser);
+    w.OpenFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel");
+    Click("計算書");
+    ASSERT_NE(w.preview(), nullptr);
+    int seen = 0;
+    EXPECT_EQ(Unnamed(w.preview(), seen), QStringList());
+    EXPECT_GT(seen, 7);  // the tool strip's buttons and the zoom list
+    previewUser.prompter.Answer(kAnswerYes);
+    w.preview()->close();
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "../../support/PrivateCups.h"
 #include "PreviewFixture.h"
 #include "output/PreviewRules.h"
+#include "qt/print/PrinterSetup.h"
 
 namespace zel {
 namespace {
@@ -90,6 +91,27 @@ TEST_F(PreviewPrintTest, ARefusingOrUnknownPrinterGivesTheReason) {
     window->action("printerAction")->trigger();
     EXPECT_EQ(user.printerLists.back(), (std::vector<std::string>{"refuser", "zeltest"}));
     EXPECT_EQ(printer.Name(), "zeltest");
+}
+
+TEST_F(PreviewPrintTest, WithoutAnyPrinterPrintingAndSetUpSaySo) {
+    test::PrivateCups empty;
+    ASSERT_TRUE(empty.Start()) << empty.Error();
+    cupsSetServer(empty.Socket().c_str());
+    printer = PrinterChoice();  // the system default of a server without queues
+    EXPECT_EQ(printer.Name(), "");
+    Open();
+    user.prompter.Answer(kAnswerOk);
+    window->action("printAction")->trigger();
+    ASSERT_EQ(user.prompter.asked.size(), 2u);
+    EXPECT_EQ(user.prompter.asked[1].text,
+              PrintFailedMessage("プリンターがインストールされていません。"));
+
+    // "ﾌﾟﾘﾝﾀｰの設定(&U)..." of the main window, before any set-up dialog would open.
+    EXPECT_FALSE(qt::OpenPrinterSetup(nullptr, user.prompter, printer));
+    EXPECT_EQ(user.prompter.LastText(), "プリンターがインストールされていません。");
+    EXPECT_FALSE(qt::OpenPrinterSetup(nullptr, user.prompter, PrinterChoice(std::string("gone"))));
+    EXPECT_EQ(user.prompter.LastText(), "プリンター \"gone\" が見つかりません。");
+    cupsSetServer(server->Socket().c_str());
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
 #include <filesystem>
 #include <fstream>
 
@@ -41,6 +44,41 @@ TEST_F(PreviewWindowTest, ButtonsAndViewTurnPagesAndBeepAtTheEnds) {
     EXPECT_EQ(indicator->text(), "3 / 6");
     EXPECT_EQ(window->pageView()->Page(), 3);
     EXPECT_EQ(user.prompter.beeps, 2);
+}
+
+TEST_F(PreviewWindowTest, KeysAndTheWheelPastThePageEdgeTurnOnePage) {
+    Open();
+    window->resize(900, 700);
+    qt::PageView* view = window->pageView();
+    QLabel* indicator = window->pageIndicator();
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_PageDown);
+    EXPECT_EQ(indicator->text(), "2 / 6");
+    QTest::keyClick(view, Qt::Key_End);
+    EXPECT_EQ(indicator->text(), "3 / 6");  // one page at a time, as the buttons would
+    QTest::keyClick(view, Qt::Key_PageUp);
+    EXPECT_EQ(indicator->text(), "2 / 6");
+
+    // Fit width: the page is taller than the view. The wheel scrolls within it first; only a
+    // notch past its bottom turns to the next page, which starts at its top.
+    QScrollBar* bar = view->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    auto notch = [&](int dy) {
+        const QPointF at(view->viewport()->rect().center());
+        QWheelEvent wheel(at, view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, dy),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(view->viewport(), &wheel);
+    };
+    bar->setValue(0);
+    notch(-120);
+    EXPECT_EQ(indicator->text(), "2 / 6");
+    EXPECT_GT(bar->value(), 0);
+    bar->setValue(bar->maximum());
+    notch(-120);
+    EXPECT_EQ(indicator->text(), "3 / 6");
+    EXPECT_EQ(bar->value(), 0);
+    notch(120);
+    EXPECT_EQ(indicator->text(), "2 / 6");
 }
 
 TEST_F(PreviewWindowTest, ZoomEntriesFollowTheViewWidth) {

@@ -1,0 +1,120 @@
+// The preview and printing of a full project (50 beams, 25 pages) on the offscreen platform:
+// opening the preview (composition and the first paint of the shown page), and printing all 25
+// pages through a private print server until its backend has kept the document.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "../tests/support/PrivateCups.h"
+#include "data/ZelFile.h"
+#include "output/SheetComposer.h"
+#include "qt/preview/PageView.h"
+#include "qt/preview/PreviewUser.h"
+#include "qt/preview/PrtPaper.h"
+#include "qt/print/Printers.h"
+#include "qt/print/SheetPrinting.h"
+#include "qt/sheet/SheetFonts.h"
+
+namespace {
+
+// The sample floor's printed beams repeated to the full 50 slots.
+zel::Project FiftyBeams() {
+    zel::Project floor = zel::MakeEmptyProject();
+    if (!zel::LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", floor).ok())
+        std::abort();
+    std::vector<zel::BeamRecord> printed;
+    for (int slot : zel::PrintedBeamSlots(floor)) printed.push_back(floor.beam(slot));
+    zel::Project project = floor;
+    for (int i = 0; i < zel::kMaxBeams; ++i)
+        project.beams[i] = printed[static_cast<std::size_t>(i) % printed.size()];
+    project.settings.beamCount = zel::kMaxBeams;
+    return project;
+}
+
+// Answers nothing: the benchmark asks no questions.
+class SilentUser : public zel::qt::PreviewUser {
+  public:
+    int ShowMessage(const std::string&, int, const std::string&) override { return 0; }
+    void Beep() override {}
+    std::optional<std::string> AskSaveFile(const zel::FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    bool OpenWithShell(const std::string&) override { return false; }
+    void SetWaitCursor(bool) override {}
+    int ChooseResultLine(const std::vector<std::string>&, int) override { return 0; }
+    std::optional<std::string> ChoosePrinter(const std::vector<std::string>&,
+                                             const std::string&) override {
+        return std::nullopt;
+    }
+    void ShowHelp() override {}
+    void ShowAbout() override {}
+};
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "preview_print";
+    static char* argv[] = {name, nullptr};
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static QApplication app(argc, argv);
+    return app;
+}
+
+void BM_OpenPreviewFiftyBeams(benchmark::State& state) {
+    App();
+    zel::qt::PreviewRequest request;
+    request.sheet.project = FiftyBeams();
+    request.sheet.print = zel::PrintSettingsOf(request.sheet.project);
+    request.sheet.dataName = "floor.Zel";
+    request.sheet.suppressCloseMessage = true;
+    zel::PrinterChoice printer{std::string("none")};
+    zel::qt::PreviewMemory memory;
+    SilentUser user;
+    for (auto _ : state) {
+        auto window = std::make_unique<zel::qt::PreviewWindow>(request, printer, memory, &user);
+        window->resize(1000, 760);
+        window->show();
+        // The first paint of the page view, as the offscreen platform has no screen to expose.
+        window->pageView()->viewport()->grab();
+        if (window->PageCount() != 25 || window->pageView()->RenderCount() < 1) {
+            state.SkipWithError("expected 25 pages and a painted page");
+            break;
+        }
+        state.PauseTiming();
+        window.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenPreviewFiftyBeams)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_PrintTwentyFivePagesToTestQueue(benchmark::State& state) {
+    App();
+    zel::test::PrivateCups cups;
+    if (!cups.Start() || !cups.AddQueue("zelbench")) {
+        state.SkipWithError(("no private print server: " + cups.Error()).c_str());
+        return;
+    }
+    zel::Project project = FiftyBeams();
+    zel::QtSheetFontMetrics metrics;
+    const zel::ComposedSheet sheet = zel::ComposeSheet(project, metrics);
+    std::size_t jobs = 0;
+    for (auto _ : state) {
+        const zel::SheetPrintResult result =
+            zel::PrintSheetPages(sheet.document, 1, sheet.pageCount, "zelbench", "bench");
+        ++jobs;
+        if (!result.ok || cups.WaitForJobs(jobs).size() != jobs) {
+            state.SkipWithError(("the job was not kept: " + result.message).c_str());
+            break;
+        }
+    }
+    state.counters["pages"] = sheet.pageCount;
+}
+BENCHMARK(BM_PrintTwentyFivePagesToTestQueue)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
+
+}  // namespace
