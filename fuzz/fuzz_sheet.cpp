@@ -11,9 +11,9 @@
 #ifdef ZEL_FUZZ_RENDER
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPicture>
 #include <cstdlib>
 
+#include "CountingPaintDevice.h"
 #include "qt/sheet/SheetExporter.h"
 #endif
 
@@ -25,8 +25,8 @@
 
 namespace {
 
-// Far above what a full page of the sample floor needs (see the measurement in the README of
-// this folder); a page beyond them means runaway composition.
+// Far above what a full page of the sample floor needs (at most 18 items); a page beyond them
+// means runaway composition.
 constexpr std::size_t kMaxItemsPerPage = 4000;
 // Texts come from the file, so their bytes may grow with it, but not faster than a few copies.
 constexpr std::size_t kTextBytesPerPage = 20000;
@@ -72,19 +72,22 @@ bool DrawingsStayOnTheirPages(const zel::SheetDocument& document) {
 }
 
 #ifdef ZEL_FUZZ_RENDER
-// What the renderer draws for one page, recorded rather than rasterised: its size is the
-// drawing a printer or PDF writer would receive.
-constexpr int kMaxPictureBytesPerPage = 4 << 20;
+// What reaches the painter for one page, far above a full page of the sample floor (at most 877
+// primitives and 1,648 characters); more means runaway drawing. Texts come from the file, so
+// their characters may grow with it, as in the composition budget.
+constexpr std::size_t kMaxPrimitivesPerPage = 50000;
+constexpr std::size_t kMaxCharactersPerPage = 40000;
 constexpr auto kMaxRenderTime = std::chrono::seconds(2);
 
-void RenderWithinBudget(const zel::SheetDocument& document) {
+void RenderWithinBudget(const zel::SheetDocument& document, std::size_t inputSize) {
     const auto start = std::chrono::steady_clock::now();
     for (int page = 1; page <= document.PageCount(); ++page) {
-        QPicture picture;
-        QPainter painter(&picture);
+        zel::fuzz::CountingPaintDevice device;
+        QPainter painter(&device);
         zel::RenderSheetPage(painter, document, page);
         painter.end();
-        FUZZ_CHECK(picture.size() <= kMaxPictureBytesPerPage);
+        FUZZ_CHECK(device.engine().primitives <= kMaxPrimitivesPerPage);
+        FUZZ_CHECK(device.engine().textCharacters <= kMaxCharactersPerPage + kTextCopies * inputSize);
     }
     FUZZ_CHECK(std::chrono::steady_clock::now() - start < kMaxRenderTime);
 }
@@ -123,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(textBytes <= kTextBytesPerPage * pagesPlusOne + kTextCopies * size);
     FUZZ_CHECK(DrawingsStayOnTheirPages(document));
 #ifdef ZEL_FUZZ_RENDER
-    RenderWithinBudget(document);
+    RenderWithinBudget(document, size);
 #endif
     return 0;
 }

@@ -16,7 +16,6 @@ namespace zel {
 
 namespace {
 
-constexpr const char* kCr = "\r";
 constexpr const char* kCrCr = "\r\r";
 
 std::string No(int position) {

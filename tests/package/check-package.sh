@@ -14,7 +14,7 @@ deb=$(ls "$work"/out/*.deb)
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 echo "Depends: $(dpkg-deb -f "$deb" Depends)"
 
-lintian --no-tag-display-limit "$deb" >"$work/lintian.txt" 2>&1 || true
+lintian --tag-display-limit 0 "$deb" >"$work/lintian.txt" 2>&1 || true
 cat "$work/lintian.txt"
 ! grep -q '^E:' "$work/lintian.txt" || fail "lintian reports errors"
 
@@ -35,6 +35,16 @@ desktop-file-validate "$root/usr/share/applications/kavozel.desktop" || fail "de
 "$build/bin/zel" calc "$build/bin/samples/floor.Zel" >"$work/calc-build.txt"
 cmp -s "$work/calc.txt" "$work/calc-build.txt" || fail "installed zel calc differs from the build's"
 grep -q "OK" "$work/calc.txt" || fail "zel calc printed no judgement"
+
+# The window starts from there too, opens the installed sample, and keeps its settings and
+# defaults in the user's configuration folder, since /usr/bin is not the place for them.
+XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen KAVOZEL_EXIT_AFTER_FIRST_PAINT=1 \
+  "$root/usr/bin/KavoZel" "$root/usr/share/kavozel/samples/floor.Zel" >"$work/gui.log" 2>&1 ||
+  { cat "$work/gui.log"; fail "KavoZel does not start from the unpacked package"; }
+for f in KAVOZel.INI KavoZel.Def; do
+  [ -f "$work/config/kavozel/$f" ] || fail "$f not in the configuration folder"
+  [ ! -e "$root/usr/bin/$f" ] || fail "$f written beside the program"
+done
 
 # The file type is known by its extension and, renamed, by its signature.
 update-mime-database "$root/usr/share/mime"
