@@ -9,6 +9,7 @@
 #include <string>
 
 #include "../tests/support/PrivateCups.h"
+#include "FiftyBeams.h"
 #include "data/ZelFile.h"
 #include "output/SheetComposer.h"
 #include "qt/preview/PageView.h"
@@ -20,19 +21,7 @@
 
 namespace {
 
-// The sample floor's printed beams repeated to the full 50 slots.
-zel::Project FiftyBeams() {
-    zel::Project floor = zel::MakeEmptyProject();
-    if (!zel::LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", floor).ok())
-        std::abort();
-    std::vector<zel::BeamRecord> printed;
-    for (int slot : zel::PrintedBeamSlots(floor)) printed.push_back(floor.beam(slot));
-    zel::Project project = floor;
-    for (int i = 0; i < zel::kMaxBeams; ++i)
-        project.beams[i] = printed[static_cast<std::size_t>(i) % printed.size()];
-    project.settings.beamCount = zel::kMaxBeams;
-    return project;
-}
+using zel::bench::FiftyBeams;
 
 // Answers nothing: the benchmark asks no questions.
 class SilentUser : public zel::qt::PreviewUser {

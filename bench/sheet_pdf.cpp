@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "FiftyBeams.h"
 #include "data/ZelFile.h"
 #include "output/SheetComposer.h"
 #include "output/SheetDocument.h"
@@ -21,21 +22,7 @@
 
 namespace {
 
-// The sample floor's printed beams repeated to the full 50 slots.
-zel::Project FiftyBeams() {
-    zel::Project floor = zel::MakeEmptyProject();
-    if (!zel::LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", floor).ok())
-        std::abort();
-    std::vector<zel::BeamRecord> printed;
-    for (int slot : zel::PrintedBeamSlots(floor)) printed.push_back(floor.beam(slot));
-    zel::Project project = floor;
-    for (int i = 0; i < zel::kMaxBeams; ++i) {
-        project.beams[i] = printed[static_cast<std::size_t>(i) % printed.size()];
-        project.beams[i].memberName += " #" + std::to_string(i + 1);
-    }
-    project.settings.beamCount = zel::kMaxBeams;
-    return project;
-}
+using zel::bench::FiftyBeams;
 
 void BM_ComposeSheetFixedMetrics(benchmark::State& state) {
     zel::Project project = FiftyBeams();
