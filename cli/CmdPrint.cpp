@@ -8,14 +8,13 @@
 #include "Commands.h"
 
 #ifdef ZEL_WITH_QT
-#include <QGuiApplication>
-
+#include "HeadlessGui.h"
 #include "lib/Paths.h"
 #include "output/SheetComposer.h"
 #include "output/SheetDocument.h"
-#include "qt/sheet/SheetFonts.h"
 #include "qt/print/Printers.h"
 #include "qt/print/SheetPrinting.h"
+#include "qt/sheet/SheetFonts.h"
 #endif
 
 namespace zel::cli {
@@ -64,17 +63,7 @@ void RunPrint(const PrintOptions& options) {
     if (const std::string problem = PrinterProblem(printer); !problem.empty())
         Fail(OneLine(problem));
 
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
-        if (type != QtDebugMsg && type != QtInfoMsg)
-            std::cerr << "zel: " << message.toStdString() << '\n';
-    });
-    static int argc = 1;
-    static char name[] = "zel";
-    static char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
-    EnsureSheetFontsLoaded();
+    const auto app = StartHeadlessGui();
 
     QtSheetFontMetrics metrics;
     const ComposedSheet sheet = ComposeSheet(project, metrics);

@@ -20,8 +20,7 @@
 #include "output/SheetDocument.h"
 
 #ifdef ZEL_WITH_QT
-#include <QGuiApplication>
-
+#include "HeadlessGui.h"
 #include "qt/sheet/SheetExporter.h"
 #include "qt/sheet/SheetFonts.h"
 #endif
@@ -95,23 +94,7 @@ void RunSheet(const SheetOptions& options) {
     Project project = LoadProjectOrFail(options.input);
     if (PrintedBeamSlots(project).empty()) Fail("no beam to print in " + options.input);
 
-    // Fonts and painting need a GUI application, never a display.
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // A headless run has no per-user runtime folder; Qt's remark about it is noise here.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
-        if (type != QtDebugMsg && type != QtInfoMsg)
-            std::cerr << "zel: " << message.toStdString() << '\n';
-    });
-    static int argc = 1;
-    static char name[] = "zel";
-    static char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
-    if (!EnsureSheetFontsLoaded()) {
-        std::cerr
-            << "zel: warning: the IPA fonts (fonts-ipafont-mincho, fonts-ipafont-gothic) are not "
-               "installed; the sheet uses a substitute font\n";
-    }
+    const auto app = StartHeadlessGui();
 
     QtSheetFontMetrics metrics;
     // The progress line rewrites itself, so it is only for a terminal.
