@@ -1,6 +1,7 @@
 #include "qt/common/AppSupport.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -38,6 +39,16 @@ QIcon ProgramIcon(const std::string& programFolder) {
         }
     }
     return QIcon();
+}
+
+void WaitCursorDepth::Set(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ++depth_;
+    } else if (depth_ > 0) {
+        QApplication::restoreOverrideCursor();
+        --depth_;
+    }
 }
 
 void SetPointingHandCursors(QWidget* root) {

@@ -19,4 +19,14 @@ QIcon ProgramIcon(const std::string& programFolder);
 // Buttons, option buttons, check boxes and tab bars under `root` show the pointing hand.
 void SetPointingHandCursors(QWidget* root);
 
+// The application's wait cursor for nested busy spans: each Set(true) is undone by one
+// Set(false), and a stray Set(false) never restores a cursor someone else set.
+class WaitCursorDepth {
+  public:
+    void Set(bool busy);
+
+  private:
+    int depth_ = 0;
+};
+
 }  // namespace zel::qt

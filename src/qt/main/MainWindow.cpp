@@ -263,13 +263,7 @@ std::optional<std::string> MainWindow::AskSaveFile(const FileDialogRequest& requ
 }
 
 void MainWindow::SetWaitCursor(bool busy) {
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        ++waitDepth_;
-    } else if (waitDepth_ > 0) {
-        QApplication::restoreOverrideCursor();
-        --waitDepth_;
-    }
+    waitCursor_.Set(busy);
 }
 
 void MainWindow::OpenCheckView(int, const CheckViewTexts& texts) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "editor/MainController.h"
+#include "qt/common/AppSupport.h"
 #include "qt/preview/PrtPaper.h"
 #include "qt/print/Printers.h"
 
@@ -109,7 +110,7 @@ class MainWindow : public QMainWindow, public MainWindowUi {
     std::string pictureFolder_;
     std::string helpFolder_;
     bool exitConfirmed_ = false;
-    int waitDepth_ = 0;
+    WaitCursorDepth waitCursor_;
 };
 
 }  // namespace zel::qt

@@ -82,13 +82,7 @@ bool QtPreviewUser::OpenWithShell(const std::string& path) {
 }
 
 void QtPreviewUser::SetWaitCursor(bool busy) {
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        ++waitDepth_;
-    } else if (waitDepth_ > 0) {
-        QApplication::restoreOverrideCursor();
-        --waitDepth_;
-    }
+    waitCursor_.Set(busy);
 }
 
 int QtPreviewUser::ChooseResultLine(const std::vector<std::string>& lines, int preselected) {

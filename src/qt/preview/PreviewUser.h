@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/MainWindowUi.h"
+#include "qt/common/AppSupport.h"
 
 class QWidget;
 
@@ -47,7 +48,7 @@ class QtPreviewUser : public PreviewUser {
   private:
     QWidget* parent_;
     std::string programFolder_;
-    int waitDepth_ = 0;
+    WaitCursorDepth waitCursor_;
 };
 
 }  // namespace zel::qt
