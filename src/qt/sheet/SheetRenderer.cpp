@@ -93,6 +93,12 @@ void PaintPolygon(QPainter& painter, const SheetPolygon& polygon) {
     if (polygon.points.empty()) return;
     QPolygonF shape;
     for (const auto& [x, y] : polygon.points) shape << QPointF(x, y);
+    if (!polygon.closed) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(PenOf(polygon.pen));
+        painter.drawPolyline(shape);
+        return;
+    }
     const QColor brushColor = ColorOf(polygon.brush.color);
     if (polygon.brush.style == kBrushSolid) {
         painter.setPen(Qt::NoPen);
@@ -107,6 +113,46 @@ void PaintPolygon(QPainter& painter, const SheetPolygon& polygon) {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(PenOf(polygon.pen));
     painter.drawPolygon(shape);
+}
+
+void PaintCircle(QPainter& painter, const SheetCircle& circle) {
+    if (circle.radius <= 0) return;
+    const QRectF box(circle.cx - circle.radius, circle.cy - circle.radius, 2.0 * circle.radius,
+                     2.0 * circle.radius);
+    if (circle.brush.style == kBrushSolid) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ColorOf(circle.brush.color));
+        painter.drawEllipse(box);
+    } else if (circle.brush.style != kBrushTransparent) {
+        QPainterPath area;
+        area.addEllipse(box);
+        DrawHatch(painter, area, circle.brush.style, ColorOf(circle.brush.color));
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(PenOf(circle.pen));
+    painter.drawEllipse(box);
+}
+
+void PaintPlacedText(QPainter& painter, const SheetText& text) {
+    if (text.text.empty()) return;
+    QFont font = SheetQFont(text.font);
+    font.setPixelSize(std::max(1, text.height));
+    const QFontMetricsF metrics(font);
+    const QString line = QString::fromStdString(text.text);
+    const double scale = text.widthScale;
+    const double width = metrics.horizontalAdvance(line) * scale;
+    double x = text.x;
+    if (text.align == kTextCentre) x -= width / 2.0;
+    if (text.align == kTextRight) x -= width;
+    // The em box centred on y, as the fixed-pitch Japanese faces set their glyphs.
+    const double baseline = text.y + (metrics.ascent() - metrics.descent()) / 2.0;
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(QPen(Qt::black));
+    painter.translate(x, baseline);
+    painter.scale(scale, 1.0);
+    painter.drawText(QPointF(0.0, 0.0), line);
+    painter.restore();
 }
 
 void PaintText(QPainter& painter, const QFont& font, double left, double width, double top,
@@ -260,6 +306,10 @@ void RenderSheetPage(QPainter& painter, const SheetDocument& document, int pageN
             PaintPolygon(painter, *polygon);
         } else if (const auto* table = std::get_if<SheetTable>(&item)) {
             PaintTable(painter, *table);
+        } else if (const auto* circle = std::get_if<SheetCircle>(&item)) {
+            PaintCircle(painter, *circle);
+        } else if (const auto* text = std::get_if<SheetText>(&item)) {
+            PaintPlacedText(painter, *text);
         }
     }
     PaintHeaderFooter(painter, document, page.header, page.headerFont, true);
