@@ -171,31 +171,50 @@ void DrawStirrups(DrawingPage& page, const SectionCell& cell, double ox, double 
     }
 
     // Ties: one leg on the centre line, or the legs beyond two spread over the breadth. Each
-    // runs beside a bar of the top layer and hooks 135° round the first layer's bars top and
-    // bottom, on the side where it crosses no bar.
+    // runs beside a bar of the top layer, on the side where it crosses no bar, and hooks 135°
+    // round that bar; at the foot it hooks the bottom bar below it, or ends on the hoop where
+    // no bar lies below.
+    auto firstLayerBar = [&](bool top, double x, double tolerance) -> const SectionBar* {
+        const SectionBar* found = nullptr;
+        const double y = top ? corner : D - corner;
+        for (const SectionBar& bar : cell.bars) {
+            if (bar.top == top && std::fabs(bar.y - y) < 1e-6 &&
+                std::fabs(bar.x - x) <= tolerance &&
+                (!found || std::fabs(bar.x - x) < std::fabs(found->x - x)))
+                found = &bar;
+        }
+        return found;
+    };
+    auto clear = [&](double x) {
+        return std::none_of(cell.bars.begin(), cell.bars.end(), [&](const SectionBar& b) {
+            return std::fabs(b.x - x) < b.radius + ds / 2.0;
+        });
+    };
     const int ties = cell.legs == 1 ? 1 : std::max(0, cell.legs - 2);
     for (int i = 1; i <= ties; ++i) {
         const double target = cell.legs == 1 ? B / 2.0 : e + (B - 2.0 * e) * i / (cell.legs - 1);
-        double held = target;
-        for (const SectionBar& bar : cell.bars) {
-            if (bar.top && std::fabs(bar.y - corner) < 1e-6 &&
-                std::fabs(bar.x - target) < std::fabs(held - target))
-                held = bar.x;
-        }
-        auto clear = [&](double x) {
-            return std::none_of(cell.bars.begin(), cell.bars.end(), [&](const SectionBar& b) {
-                return std::fabs(b.x - x) < b.radius + ds / 2.0;
-            });
-        };
-        double side = target >= held ? 1.0 : -1.0;
+        const SectionBar* topBar = firstLayerBar(true, target, B);
+        const double held = topBar ? topBar->x : target;
+        // Legs towards the middle, so that the tails of two ties point apart.
+        double side = held <= B / 2.0 ? 1.0 : -1.0;
         if (!clear(held + side * wrap) && clear(held - side * wrap)) side = -side;
-        // Angles of the hooks for a leg on the right of the bars, mirrored for the left.
+        const double x = topBar ? held + side * wrap : target;
+        const SectionBar* bottomBar = topBar ? firstLayerBar(false, held, 1e-6) : nullptr;
+        // Angles of the hooks for a leg on the right of its bars, mirrored for the left.
         auto angle = [&](double degrees) { return side > 0.0 ? degrees : 180.0 - degrees; };
         std::vector<DrawingPoint> tie;
-        AppendArc(tie, held, corner, wrap, angle(135.0), angle(0.0));
-        tie.insert(tie.begin(), tailFrom(tie.front(), -side, 1.0));
-        AppendArc(tie, held, D - corner, wrap, angle(0.0), angle(-135.0));
-        tie.push_back(tailFrom(tie.back(), -side, -1.0));
+        if (topBar) {
+            AppendArc(tie, held, corner, wrap, angle(135.0), angle(0.0));
+            tie.insert(tie.begin(), tailFrom(tie.front(), -side, 1.0));
+        } else {
+            tie.push_back({x, e});
+        }
+        if (bottomBar) {
+            AppendArc(tie, held, D - corner, wrap, angle(0.0), angle(-135.0));
+            tie.push_back(tailFrom(tie.back(), -side, -1.0));
+        } else {
+            tie.push_back({x, D - e});
+        }
         add(std::move(tie), false, ds);
     }
 }
