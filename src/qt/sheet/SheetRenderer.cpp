@@ -9,7 +9,7 @@
 #include "qt/sheet/SheetExporter.h"
 #include "qt/sheet/SheetFonts.h"
 
-namespace zel {
+namespace zel::qt {
 namespace {
 
 // Hatch lines of the patterned brushes, twips apart on the paper whatever the device.
@@ -267,4 +267,4 @@ void RenderSheetPage(QPainter& painter, const SheetDocument& document, int pageN
     painter.restore();
 }
 
-}  // namespace zel
+}  // namespace zel::qt
