@@ -12,10 +12,10 @@ namespace zel::bench {
 
 inline Project FiftyBeams() {
     Project floor = MakeEmptyProject();
-    if (!LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", floor).ok())
+    if (!LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", floor).Ok())
         std::abort();
     std::vector<BeamRecord> printed;
-    for (int slot : PrintedBeamSlots(floor)) printed.push_back(floor.beam(slot));
+    for (int slot : PrintedBeamSlots(floor)) printed.push_back(floor.Beam(slot));
     Project project = floor;
     for (int i = 0; i < kMaxBeams; ++i) {
         project.beams[i] = printed[static_cast<std::size_t>(i) % printed.size()];

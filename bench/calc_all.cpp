@@ -10,7 +10,7 @@ zel::Project FullProject() {
     zel::Project project = zel::MakeEmptyProject();
     project.settings.beamCount = zel::kMaxBeams;
     for (int slot = 1; slot <= zel::kMaxBeams; ++slot) {
-        zel::BeamRecord& beam = project.beam(slot);
+        zel::BeamRecord& beam = project.Beam(slot);
         beam.memberName = "G" + std::to_string(slot);
         const float B = 30.0f + static_cast<float>(slot % 5) * 5.0f;
         const float D = 55.0f + static_cast<float>(slot % 4) * 10.0f;

@@ -14,7 +14,7 @@
 #include "output/SheetComposer.h"
 #include "qt/preview/PageView.h"
 #include "qt/preview/PreviewUser.h"
-#include "qt/preview/PrtPaper.h"
+#include "qt/preview/PreviewWindow.h"
 #include "qt/print/Printers.h"
 #include "qt/print/SheetPrinting.h"
 #include "qt/sheet/SheetFonts.h"
@@ -58,7 +58,7 @@ void BM_OpenPreviewFiftyBeams(benchmark::State& state) {
     request.sheet.print = zel::PrintSettingsOf(request.sheet.project);
     request.sheet.dataName = "floor.Zel";
     request.sheet.suppressCloseMessage = true;
-    zel::PrinterChoice printer{std::string("none")};
+    zel::qt::PrinterChoice printer{std::string("none")};
     zel::qt::PreviewMemory memory;
     SilentUser user;
     for (auto _ : state) {
@@ -66,8 +66,8 @@ void BM_OpenPreviewFiftyBeams(benchmark::State& state) {
         window->resize(1000, 760);
         window->show();
         // The first paint of the page view, as the offscreen platform has no screen to expose.
-        window->pageView()->viewport()->grab();
-        if (window->PageCount() != 25 || window->pageView()->RenderCount() < 1) {
+        window->PageView()->viewport()->grab();
+        if (window->PageCount() != 25 || window->PageView()->RenderCount() < 1) {
             state.SkipWithError("expected 25 pages and a painted page");
             break;
         }
@@ -87,12 +87,12 @@ void BM_PrintTwentyFivePagesToTestQueue(benchmark::State& state) {
         return;
     }
     zel::Project project = FiftyBeams();
-    zel::QtSheetFontMetrics metrics;
+    zel::qt::QtSheetFontMetrics metrics;
     const zel::ComposedSheet sheet = zel::ComposeSheet(project, metrics);
     std::size_t jobs = 0;
     for (auto _ : state) {
-        const zel::SheetPrintResult result =
-            zel::PrintSheetPages(sheet.document, 1, sheet.pageCount, "zelbench", "bench");
+        const zel::qt::SheetPrintResult result =
+            zel::qt::PrintSheetPages(sheet.document, 1, sheet.pageCount, "zelbench", "bench");
         ++jobs;
         if (!result.ok || cups.WaitForJobs(jobs).size() != jobs) {
             state.SkipWithError(("the job was not kept: " + result.message).c_str());

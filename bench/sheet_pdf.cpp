@@ -53,12 +53,12 @@ void BM_SheetPdf50Beams(benchmark::State& state) {
     zel::Project project = FiftyBeams();
     const std::string path =
         (std::filesystem::temp_directory_path() / "zel_bench_sheet.pdf").string();
-    zel::QtSheetFontMetrics metrics;
+    zel::qt::QtSheetFontMetrics metrics;
     for (auto _ : state) {
         const zel::ComposedSheet sheet = zel::ComposeSheet(project, metrics);
-        const zel::SheetExportResult written =
-            zel::WriteSheetPdf(sheet.document, path, {}, {sheet.print.HeadingText, "bench"});
-        if (sheet.pageCount != 25 || !written.ok()) {
+        const zel::qt::SheetExportResult written =
+            zel::qt::WriteSheetPdf(sheet.document, path, {}, {sheet.print.HeadingText, "bench"});
+        if (sheet.pageCount != 25 || !written.Ok()) {
             state.SkipWithError(("PDF not written: " + written.message).c_str());
         }
     }

@@ -12,12 +12,12 @@ std::unique_ptr<zel::Project> FullProject() {
     p->settings.beamCount = 50;
     p->settings.sheetTitle = "梁断面算定結果";
     for (int i = 1; i <= 50; ++i) {
-        zel::BeamRecord& b = p->beam(i);
+        zel::BeamRecord& b = p->Beam(i);
         b.memberName = "大梁G" + std::to_string(i);
         b.mainBarSize = "D22";
         b.stirrupSize = "D10";
         b.loadCount = 20;
-        zel::ResultRecord& r = p->result(i);
+        zel::ResultRecord& r = p->Result(i);
         r.memberName = b.memberName;
         r.sectionLabels = {"左端", "中央", "右端"};
         for (auto& name : r.barNames) name = "D22";

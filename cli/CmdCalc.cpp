@@ -53,7 +53,7 @@ Json SectionJson(const SectionResult& s) {
 }
 
 Json BeamJson(const Project& project, int slot, const CalcResult* r) {
-    const BeamRecord& beam = project.beam(slot);
+    const BeamRecord& beam = project.Beam(slot);
     Json j;
     j["slot"] = slot;
     j["memberName"] = beam.memberName;
@@ -77,8 +77,8 @@ Json BeamJson(const Project& project, int slot, const CalcResult* r) {
     for (const SectionResult& s : r->sections) sections.push_back(SectionJson(s));
     j["sections"] = std::move(sections);
     j["anyPlacementFailed"] = r->anyPlacementFailed != 0 ? 1 : 0;
-    j["judgement"] = r->judgement();
-    if (!r->calculated()) j["error"] = r->error;
+    j["judgement"] = r->Judgement();
+    if (!r->Calculated()) j["error"] = r->error;
     return j;
 }
 
@@ -99,16 +99,16 @@ void PrintTable(const Project& project, const std::vector<CalcResult>& results) 
     const double stress = si ? kStandardGravity * 10.0 : 1000.0;
     const char* stressUnit = si ? "N/mm2" : "kg/cm2";
     std::ostringstream out;
-    for (int slot = 1; slot <= project.beamCount(); ++slot) {
-        const BeamRecord& beam = project.beam(slot);
+    for (int slot = 1; slot <= project.BeamCount(); ++slot) {
+        const BeamRecord& beam = project.Beam(slot);
         const CalcResult* r = ResultOf(results, slot);
         out << slot << "  " << beam.memberName << "  ";
         if (r == nullptr) {
             out << "(この梁は計算しない)\n\n";
             continue;
         }
-        out << r->judgement() << "\n";
-        if (!r->calculated()) {
+        out << r->Judgement() << "\n";
+        if (!r->Calculated()) {
             out << "  計算できません: " << r->error << "\n\n";
             continue;
         }
@@ -151,9 +151,9 @@ void RunCalc(const CalcOptions& options) {
     if (options.json) {
         Json root;
         root["unitCode"] = project.settings.unitCode;
-        root["beamCount"] = project.beamCount();
+        root["beamCount"] = project.BeamCount();
         Json beams = Json::array();
-        for (int slot = 1; slot <= project.beamCount(); ++slot) {
+        for (int slot = 1; slot <= project.BeamCount(); ++slot) {
             beams.push_back(BeamJson(project, slot, ResultOf(results, slot)));
         }
         root["beams"] = std::move(beams);

@@ -192,7 +192,7 @@ struct Importer {
         known.insert(name);
         if (auto it = j.find(name); it != j.end()) FromJson(*it, value, where + "." + name);
     }
-    void finish() const {
+    void Finish() const {
         for (auto it = j.begin(); it != j.end(); ++it) {
             if (!known.count(it.key())) Bad(where, "unknown field \"" + it.key() + "\"");
         }
@@ -302,7 +302,7 @@ void ImportObject(Visit visit, const Json& j, T& record, const std::string& wher
     if (!j.is_object()) Bad(where, "expected an object");
     Importer im{j, where, {}};
     visit(im, record);
-    im.finish();
+    im.Finish();
 }
 
 #define ZEL_VISITOR(fn) [](auto& v, auto& r) { fn(v, r); }
@@ -470,17 +470,17 @@ void CheckProject(const Project& p) {
     c.codes("settings.unitCode", p.settings.unitCode, 0, 3);
     c.codes("resultSummary.resultCount", p.resultSummary.resultCount, 0, kMaxBeams);
     c.codes("font.fontChoice", p.font.fontChoice, 0, 1);
-    for (int slot = 1; slot <= p.beamCount(); ++slot) {
-        CheckBeam(p.beam(slot), "beams[" + std::to_string(slot - 1) + "]");
+    for (int slot = 1; slot <= p.BeamCount(); ++slot) {
+        CheckBeam(p.Beam(slot), "beams[" + std::to_string(slot - 1) + "]");
     }
     // Slots above the count are still written; their load count must still fit its array.
-    for (int slot = p.beamCount() + 1; slot <= kMaxBeams; ++slot) {
-        c.codes("beams[" + std::to_string(slot - 1) + "].loadCount", p.beam(slot).loadCount, 0,
+    for (int slot = p.BeamCount() + 1; slot <= kMaxBeams; ++slot) {
+        c.codes("beams[" + std::to_string(slot - 1) + "].loadCount", p.Beam(slot).loadCount, 0,
                 kMaxLoads);
     }
     for (int slot = 1; slot <= kResultSlots; ++slot) {
         c.codes("results[" + std::to_string(slot - 1) + "].sectionCount",
-                p.result(slot).sectionCount, 0, kSectionSlots);
+                p.Result(slot).sectionCount, 0, kSectionSlots);
     }
 }
 
@@ -502,9 +502,9 @@ void RunInfo(const std::string& path) {
     out << "units: input " << UnitName(p->settings.inputIsSI()) << ", output "
         << UnitName(p->settings.outputIsSI()) << " (code " << p->settings.unitCode << ")\n";
     out << "title: " << p->settings.sheetTitle << '\n';
-    out << "beams: " << p->beamCount() << '\n';
-    for (int slot = 1; slot <= p->beamCount(); ++slot) {
-        const BeamRecord& b = p->beam(slot);
+    out << "beams: " << p->BeamCount() << '\n';
+    for (int slot = 1; slot <= p->BeamCount(); ++slot) {
+        const BeamRecord& b = p->Beam(slot);
         out << slot << "  " << b.memberName << "  span " << FormatGeneral(b.spanLength) << " m  ";
         const int sections = std::clamp<int>(b.sectionCount, 1, 3);
         out << "sections";

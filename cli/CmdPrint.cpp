@@ -36,12 +36,12 @@ std::string OneLine(std::string text) {
 }
 
 void ListPrinters() {
-    const std::vector<InstalledPrinter> printers = InstalledPrinters();
+    const std::vector<qt::InstalledPrinter> printers = qt::InstalledPrinters();
     if (printers.empty()) {
         std::cerr << "zel: no printer is installed\n";
         return;
     }
-    for (const InstalledPrinter& printer : printers)
+    for (const qt::InstalledPrinter& printer : printers)
         std::cout << (printer.isDefault ? "* " : "  ") << printer.name << '\n';
 }
 
@@ -55,23 +55,25 @@ void RunPrint(const PrintOptions& options) {
     if (options.input.empty()) Fail("print needs a data file (or --list)", 2);
     Project project = LoadProjectOrFail(options.input);
     if (PrintedBeamSlots(project).empty()) Fail("no beam to print in " + options.input);
-    const std::string printer = options.printer.empty() ? DefaultPrinterName() : options.printer;
+    const std::string printer =
+        options.printer.empty() ? qt::DefaultPrinterName() : options.printer;
     if (printer.empty())
-        Fail(InstalledPrinters().empty() ? "no printer is installed"
-                                         : "no default printer; choose one with --printer");
+        Fail(qt::InstalledPrinters().empty() ? "no printer is installed"
+                                             : "no default printer; choose one with --printer");
     // Before composing, so that a wrong name fails at once.
-    if (const std::string problem = PrinterProblem(printer); !problem.empty())
+    if (const std::string problem = qt::PrinterProblem(printer); !problem.empty())
         Fail(OneLine(problem));
 
     const auto app = StartHeadlessGui();
 
-    QtSheetFontMetrics metrics;
+    qt::QtSheetFontMetrics metrics;
     const ComposedSheet sheet = ComposeSheet(project, metrics);
     int first = 1, last = sheet.pageCount;
     ParsePageRange(options.pages, sheet.pageCount, first, last);
 
     const std::string title = "Zel_" + FileNameOf(options.input);
-    const SheetPrintResult result = PrintSheetPages(sheet.document, first, last, printer, title);
+    const qt::SheetPrintResult result =
+        qt::PrintSheetPages(sheet.document, first, last, printer, title);
     if (!result.ok) Fail("printing failed: " + OneLine(result.message));
     std::cout << options.input << ": " << (last - first + 1) << " page(s) sent to " << printer
               << '\n';

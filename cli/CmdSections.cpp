@@ -54,9 +54,9 @@ void WritePdf(const Drawing& drawing, const SectionsOptions& options, const std:
     FixedFontMetrics metrics;  // nothing on these pages is laid out by measured text
     SheetDocument document(metrics);
     PaintDrawing(document, drawing);
-    const SheetExportResult pdf =
-        WriteSheetPdf(document, options.output, {}, {title, kProgramTitle});
-    if (!pdf.ok()) Fail(pdf.message);
+    const qt::SheetExportResult pdf =
+        qt::WriteSheetPdf(document, options.output, {}, {title, kProgramTitle});
+    if (!pdf.Ok()) Fail(pdf.message);
 #else
     (void)drawing;
     (void)options;

@@ -96,7 +96,7 @@ void RunSheet(const SheetOptions& options) {
 
     const auto app = StartHeadlessGui();
 
-    QtSheetFontMetrics metrics;
+    qt::QtSheetFontMetrics metrics;
     // The progress line rewrites itself, so it is only for a terminal.
     const bool progress = !options.quiet && isatty(STDERR_FILENO) != 0;
     const ComposedSheet sheet = ComposeSheet(project, metrics, [&](int placed, int total) {
@@ -108,17 +108,17 @@ void RunSheet(const SheetOptions& options) {
 
     ParsePageRange(options.pages, pageCount, first, last);
 
-    const SheetPageRange range{first, last};
-    const SheetExportResult pdf =
-        WriteSheetPdf(sheet.document, output, range, {sheet.print.HeadingText, kProgramTitle});
-    if (!pdf.ok()) Fail(pdf.message);
+    const qt::SheetPageRange range{first, last};
+    const qt::SheetExportResult pdf =
+        qt::WriteSheetPdf(sheet.document, output, range, {sheet.print.HeadingText, kProgramTitle});
+    if (!pdf.Ok()) Fail(pdf.message);
     std::cout << output << ": " << pdf.pages << " page(s)\n";
 
     if (!options.pngDir.empty()) {
-        const SheetExportResult png =
-            WriteSheetPngs(sheet.document, options.pngDir, range, options.dpi);
+        const qt::SheetExportResult png =
+            qt::WriteSheetPngs(sheet.document, options.pngDir, range, options.dpi);
         for (const std::string& path : png.files) std::cout << path << '\n';
-        if (!png.ok()) Fail(png.message);
+        if (!png.Ok()) Fail(png.message);
     }
 #else
     (void)options;
@@ -129,8 +129,8 @@ void RunSheet(const SheetOptions& options) {
 void RunCheck(const std::string& input) {
     Project project = LoadProjectOrFail(input);
     const char* const rowNames[] = {"上端筋", "下端筋", "ｽﾀｰﾗｯﾌﾟ", "判  定"};
-    for (int slot = 1; slot <= project.beamCount(); ++slot) {
-        const BeamRecord& beam = project.beam(slot);
+    for (int slot = 1; slot <= project.BeamCount(); ++slot) {
+        const BeamRecord& beam = project.Beam(slot);
         if (beam.skipBeam != 0) {
             // Not calculated, so it has no bars and no judgement to show.
             std::cout << slot << ": [ " << beam.memberName << " ]  (この梁は計算しない)\n";

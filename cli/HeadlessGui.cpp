@@ -19,7 +19,7 @@ std::unique_ptr<QGuiApplication> StartHeadlessGui() {
     static char name[] = "zel";
     static char* argv[] = {name, nullptr};
     auto app = std::make_unique<QGuiApplication>(argc, argv);
-    if (!EnsureSheetFontsLoaded()) {
+    if (!qt::EnsureSheetFontsLoaded()) {
         std::cerr
             << "zel: warning: the IPA fonts (fonts-ipafont-mincho, fonts-ipafont-gothic) are not "
                "installed; the sheet uses a substitute font\n";

@@ -66,10 +66,10 @@ Project LoadProjectOrFail(const std::string& path) {
         std::replace(message.begin(), message.end(), '\r', '\n');
         Fail(message);
     }
-    if (!loaded.ok()) Fail("cannot read " + loaded.message);
+    if (!loaded.Ok()) Fail("cannot read " + loaded.message);
     for (const std::string& warning : loaded.warnings)
         std::cerr << "zel: warning: " << path << ": " << warning << '\n';
-    if (loaded.damaged()) damagedFileSeen = true;
+    if (loaded.Damaged()) damagedFileSeen = true;
     return project;
 }
 

@@ -86,7 +86,7 @@ void RenderWithinBudget(const zel::SheetDocument& document, std::size_t inputSiz
     for (int page = 1; page <= document.PageCount(); ++page) {
         zel::fuzz::CountingPaintDevice device;
         QPainter painter(&device);
-        zel::RenderSheetPage(painter, document, page);
+        zel::qt::RenderSheetPage(painter, document, page);
         painter.end();
         FUZZ_CHECK(device.engine().primitives <= kMaxPrimitivesPerPage);
         FUZZ_CHECK(device.engine().textCharacters <= kMaxCharactersPerPage + kTextCopies * inputSize);
@@ -108,7 +108,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     zel::Project project;
-    if (!zel::DecodeZel(bytes, project).ok()) return 0;
+    if (!zel::DecodeZel(bytes, project).Ok()) return 0;
     zel::CalculateAll(project);
 
     zel::FixedFontMetrics metrics;

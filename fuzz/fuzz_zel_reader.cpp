@@ -10,10 +10,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     zel::Project project;
-    if (!zel::DecodeZel(bytes, project).ok()) return 0;
+    if (!zel::DecodeZel(bytes, project).Ok()) return 0;
     const std::string saved = zel::EncodeZel(project);
     zel::Project reread;
-    FUZZ_CHECK(zel::DecodeZel(saved, reread).ok());
+    FUZZ_CHECK(zel::DecodeZel(saved, reread).Ok());
     FUZZ_CHECK(zel::EncodeZel(reread) == saved);
     return 0;
 }

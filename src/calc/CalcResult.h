@@ -43,11 +43,11 @@ struct CalcResult {
     // number 0 and every placement flag set.
     std::string error;
 
-    bool calculated() const { return error.empty(); }
+    bool Calculated() const { return error.empty(); }
     // "設計不可" for a failed placement and for a beam that could not be calculated.
-    bool designImpossible() const { return !error.empty() || anyPlacementFailed != 0; }
-    const char* judgement() const {
-        return designImpossible() ? kJudgementImpossible : kJudgementOk;
+    bool DesignImpossible() const { return !error.empty() || anyPlacementFailed != 0; }
+    const char* Judgement() const {
+        return DesignImpossible() ? kJudgementImpossible : kJudgementOk;
     }
 };
 

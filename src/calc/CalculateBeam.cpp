@@ -89,7 +89,7 @@ std::array<std::string, 3> SectionLabels(int sectionCount) {
 
 CalcResult CalculateBeam(Project& project, int slot) {
     if (slot < 1 || slot > kMaxBeams) return FailedResult(slot, "梁の番号が範囲外です");
-    BeamRecord& beam = project.beam(slot);
+    BeamRecord& beam = project.Beam(slot);
     // Half of such a record is reset: its numbers would look plausible and be wrong.
     if (beam.cutByFileEnd) {
         CalcResult failed = FailedResult(slot, kCutByFileEndError);
@@ -188,8 +188,8 @@ CalcResult CalculateBeam(Project& project, int slot) {
 
 void FillResultRecord(Project& project, int slot, const CalcResult& result) {
     if (slot < 1 || slot > kMaxBeams) return;
-    const BeamRecord& beam = project.beam(slot);
-    ResultRecord& record = project.result(slot);
+    const BeamRecord& beam = project.Beam(slot);
+    ResultRecord& record = project.Result(slot);
     record.sectionCount = beam.sectionCount;
     record.memberName = beam.memberName;
     record.sectionLabels = SectionLabels(beam.sectionCount);
@@ -218,10 +218,10 @@ void FillResultRecord(Project& project, int slot, const CalcResult& result) {
 
 std::vector<CalcResult> CalculateAll(Project& project) {
     std::vector<CalcResult> results;
-    const int count = project.beamCount();
+    const int count = project.BeamCount();
     results.reserve(static_cast<std::size_t>(count));
     for (int slot = 1; slot <= count; ++slot) {
-        if (project.beam(slot).skipBeam != 0) continue;
+        if (project.Beam(slot).skipBeam != 0) continue;
         results.push_back(CalculateBeam(project, slot));
         FillResultRecord(project, slot, results.back());
     }

@@ -21,7 +21,7 @@ void Accumulate(float& sum, float value) {
 
 // The reserved beam value handed to the span routine, kept within Single range.
 float BeamValue(const BeamRecord& beam) {
-    const double value = beam.reservedDouble();
+    const double value = beam.ReservedDouble();
     if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) return 0.0f;
     return Single(value);
 }

@@ -11,7 +11,7 @@ const char* LoadTypeName(int code) {
     return code >= 1 && code <= 6 ? kNames[code - 1] : "?";
 }
 
-double BeamRecord::reservedDouble() const {
+double BeamRecord::ReservedDouble() const {
     double value = 0.0;
     static_assert(sizeof(float) * 2 == sizeof(double));
     std::memcpy(&value, &reserved[10], sizeof value);

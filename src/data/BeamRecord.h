@@ -51,7 +51,7 @@ struct BeamRecord {
     float stirrupGradeValue = 0.0f;  // F of the stirrup grade (t/cm2)
     AllowableStresses allowableStresses;
     // Never set by the program; carried bit for bit. The last two Singles double as one
-    // Double (see reservedDouble()).
+    // Double (see ReservedDouble()).
     std::array<float, 12> reserved{};
     double selfWeight = 0.0;              // t/m, see ComputeSelfWeight()
     std::int16_t skipBeam = 0;            // "この梁は計算しない"
@@ -72,7 +72,7 @@ struct BeamRecord {
     bool cutByFileEnd = false;
 
     // The eight bytes of reserved[10] and reserved[11] read as one Double, unchanged.
-    double reservedDouble() const;
+    double ReservedDouble() const;
 
     bool operator==(const BeamRecord&) const = default;
 };

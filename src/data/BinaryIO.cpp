@@ -11,7 +11,7 @@ static_assert(std::endian::native == std::endian::little,
 
 namespace zel {
 
-bool ByteReader::readRaw(void* out, std::size_t n) {
+bool ByteReader::ReadRaw(void* out, std::size_t n) {
     if (exhausted_ || bytes_.size() - pos_ < n) {
         exhausted_ = true;
         return false;
@@ -22,26 +22,26 @@ bool ByteReader::readRaw(void* out, std::size_t n) {
 }
 
 // Read into a temporary so a partial field leaves the caller's value untouched.
-void ByteReader::read(std::int16_t& value) {
+void ByteReader::Read(std::int16_t& value) {
     std::int16_t v;
-    if (readRaw(&v, sizeof v)) value = v;
+    if (ReadRaw(&v, sizeof v)) value = v;
 }
-void ByteReader::read(std::int32_t& value) {
+void ByteReader::Read(std::int32_t& value) {
     std::int32_t v;
-    if (readRaw(&v, sizeof v)) value = v;
+    if (ReadRaw(&v, sizeof v)) value = v;
 }
-void ByteReader::read(float& value) {
+void ByteReader::Read(float& value) {
     float v;
-    if (readRaw(&v, sizeof v)) value = v;
+    if (ReadRaw(&v, sizeof v)) value = v;
 }
-void ByteReader::read(double& value) {
+void ByteReader::Read(double& value) {
     double v;
-    if (readRaw(&v, sizeof v)) value = v;
+    if (ReadRaw(&v, sizeof v)) value = v;
 }
 
-bool ByteReader::readTextBytes(std::string& sjis) {
+bool ByteReader::ReadTextBytes(std::string& sjis) {
     std::uint16_t length = 0;
-    if (!readRaw(&length, sizeof length)) return false;
+    if (!ReadRaw(&length, sizeof length)) return false;
     if (bytes_.size() - pos_ < length) {
         exhausted_ = true;
         return false;
@@ -51,14 +51,14 @@ bool ByteReader::readTextBytes(std::string& sjis) {
     return true;
 }
 
-void ByteWriter::writeRaw(const void* data, std::size_t n) {
+void ByteWriter::WriteRaw(const void* data, std::size_t n) {
     out_.append(static_cast<const char*>(data), n);
 }
 
-void ByteWriter::writeTextBytes(std::string_view sjis) {
+void ByteWriter::WriteTextBytes(std::string_view sjis) {
     if (sjis.size() > kMaxTextBytes) sjis = sjis.substr(0, kMaxTextBytes);
     const auto length = static_cast<std::uint16_t>(sjis.size());
-    writeRaw(&length, sizeof length);
+    WriteRaw(&length, sizeof length);
     out_.append(sjis.data(), sjis.size());
 }
 

@@ -10,32 +10,32 @@
 namespace zel {
 
 // Reads fields from a byte image. Once a field runs past the end, that field and every later
-// one keep the value they had (the caller's reset state) and exhausted() becomes true; nothing
+// one keep the value they had (the caller's reset state) and Exhausted() becomes true; nothing
 // is ever read out of bounds.
 class ByteReader {
   public:
     explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
 
-    void read(std::int16_t& value);
-    void read(std::int32_t& value);
-    void read(float& value);
-    void read(double& value);
+    void Read(std::int16_t& value);
+    void Read(std::int32_t& value);
+    void Read(float& value);
+    void Read(double& value);
     template <std::size_t N>
-    void read(std::array<std::uint8_t, N>& block) {
-        readRaw(block.data(), N);
+    void Read(std::array<std::uint8_t, N>& block) {
+        ReadRaw(block.data(), N);
     }
     template <typename T, std::size_t N>
-    void read(std::array<T, N>& values) {
-        for (auto& v : values) read(v);
+    void Read(std::array<T, N>& values) {
+        for (auto& v : values) Read(v);
     }
     // The raw Shift-JIS bytes of one text. A length beyond the end stops reading.
-    bool readTextBytes(std::string& sjis);
+    bool ReadTextBytes(std::string& sjis);
 
-    bool exhausted() const { return exhausted_; }
-    std::size_t position() const { return pos_; }
+    bool Exhausted() const { return exhausted_; }
+    std::size_t Position() const { return pos_; }
 
   private:
-    bool readRaw(void* out, std::size_t n);
+    bool ReadRaw(void* out, std::size_t n);
 
     std::string_view bytes_;
     std::size_t pos_ = 0;
@@ -44,25 +44,25 @@ class ByteReader {
 
 class ByteWriter {
   public:
-    void write(std::int16_t value) { writeRaw(&value, sizeof value); }
-    void write(std::int32_t value) { writeRaw(&value, sizeof value); }
-    void write(float value) { writeRaw(&value, sizeof value); }
-    void write(double value) { writeRaw(&value, sizeof value); }
+    void Write(std::int16_t value) { WriteRaw(&value, sizeof value); }
+    void Write(std::int32_t value) { WriteRaw(&value, sizeof value); }
+    void Write(float value) { WriteRaw(&value, sizeof value); }
+    void Write(double value) { WriteRaw(&value, sizeof value); }
     template <std::size_t N>
-    void write(const std::array<std::uint8_t, N>& block) {
+    void Write(const std::array<std::uint8_t, N>& block) {
         out_.append(reinterpret_cast<const char*>(block.data()), N);
     }
     template <typename T, std::size_t N>
-    void write(const std::array<T, N>& values) {
-        for (const auto& v : values) write(v);
+    void Write(const std::array<T, N>& values) {
+        for (const auto& v : values) Write(v);
     }
     // Writes the byte count (at most 65535) and the bytes of an already encoded text.
-    void writeTextBytes(std::string_view sjis);
+    void WriteTextBytes(std::string_view sjis);
 
-    std::string& bytes() { return out_; }
+    std::string& Bytes() { return out_; }
 
   private:
-    void writeRaw(const void* data, std::size_t n);
+    void WriteRaw(const void* data, std::size_t n);
 
     std::string out_;
 };

@@ -16,14 +16,14 @@ class DefReader {
   public:
     explicit DefReader(std::string_view bytes) : in_(bytes) {}
     template <typename T>
-    void num(T& value) {
-        in_.read(value);
+    void Num(T& value) {
+        in_.Read(value);
     }
-    void text(std::string& value) {
+    void Text(std::string& value) {
         std::string sjis;
-        if (in_.readTextBytes(sjis)) value = SjisToUtf8Lossy(sjis);
+        if (in_.ReadTextBytes(sjis)) value = SjisToUtf8Lossy(sjis);
     }
-    bool exhausted() const { return in_.exhausted(); }
+    bool Exhausted() const { return in_.Exhausted(); }
 
   private:
     ByteReader in_;
@@ -32,11 +32,11 @@ class DefReader {
 class DefWriter {
   public:
     template <typename T>
-    void num(const T& value) {
-        out_.write(value);
+    void Num(const T& value) {
+        out_.Write(value);
     }
-    void text(const std::string& value) { out_.writeTextBytes(EncodeFileText(value)); }
-    std::string& bytes() { return out_.bytes(); }
+    void Text(const std::string& value) { out_.WriteTextBytes(EncodeFileText(value)); }
+    std::string& Bytes() { return out_.Bytes(); }
 
   private:
     ByteWriter out_;
@@ -44,27 +44,27 @@ class DefWriter {
 
 template <typename IO, typename D>
 void Record(IO& io, D& d) {
-    io.num(d.sectionOption);
-    io.num(d.mainBarGrade);
-    io.num(d.stirrupGrade);
-    io.text(d.mainBarSize);
-    io.text(d.stirrupSize);
-    io.num(d.minRebarRule);
-    io.num(d.assemblyMethod);
-    io.num(d.maxStirrupPitch);
-    io.num(d.compressionBarRatio);
-    io.num(d.maxBarLayers);
-    io.num(d.maxStirrupLegs);
-    io.num(d.spanType);
-    io.num(d.concreteFc);
-    io.num(d.shortTerm);
-    io.num(d.reserved);
-    io.num(d.unitCode);
-    io.text(d.sheetTitle);
-    io.num(d.pageNumberMode);
-    io.num(d.firstPageNumber);
-    io.num(d.reserved2);
-    io.num(d.fontChoice);
+    io.Num(d.sectionOption);
+    io.Num(d.mainBarGrade);
+    io.Num(d.stirrupGrade);
+    io.Text(d.mainBarSize);
+    io.Text(d.stirrupSize);
+    io.Num(d.minRebarRule);
+    io.Num(d.assemblyMethod);
+    io.Num(d.maxStirrupPitch);
+    io.Num(d.compressionBarRatio);
+    io.Num(d.maxBarLayers);
+    io.Num(d.maxStirrupLegs);
+    io.Num(d.spanType);
+    io.Num(d.concreteFc);
+    io.Num(d.shortTerm);
+    io.Num(d.reserved);
+    io.Num(d.unitCode);
+    io.Text(d.sheetTitle);
+    io.Num(d.pageNumberMode);
+    io.Num(d.firstPageNumber);
+    io.Num(d.reserved2);
+    io.Num(d.fontChoice);
 }
 
 }  // namespace
@@ -75,7 +75,7 @@ DefaultsReadStatus DecodeDefaults(std::string_view bytes, DefaultsRecord& defaul
     DefReader reader(bytes);
     Record(reader, record);
     defaults = std::move(record);
-    return reader.exhausted() ? DefaultsReadStatus::Short : DefaultsReadStatus::Read;
+    return reader.Exhausted() ? DefaultsReadStatus::Short : DefaultsReadStatus::Read;
 }
 
 DefaultsReadStatus ReadDefaultsFile(const std::string& path, DefaultsRecord& defaults) {
@@ -95,7 +95,7 @@ DefaultsReadStatus ReadDefaultsFile(const std::string& path, DefaultsRecord& def
 std::string EncodeDefaults(const DefaultsRecord& defaults) {
     DefWriter writer;
     Record(writer, defaults);
-    return std::move(writer.bytes());
+    return std::move(writer.Bytes());
 }
 
 std::string WriteDefaultsFile(const std::string& path, const DefaultsRecord& defaults) {

@@ -14,7 +14,7 @@ struct GradeTable {
     std::array<float, kGradeCount> values{};
 
     // F value of a grade code; codes outside 0..3 give 0.
-    float valueOf(int gradeCode) const {
+    float ValueOf(int gradeCode) const {
         return gradeCode >= 0 && gradeCode < kGradeCount ? values[gradeCode] : 0.0f;
     }
 };

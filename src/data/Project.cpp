@@ -5,12 +5,12 @@
 
 namespace zel {
 
-int Project::beamCount() const {
+int Project::BeamCount() const {
     return std::clamp<int>(settings.beamCount, 0, kMaxBeams);
 }
 
-bool Project::deleteSlot(int slot) {
-    const int count = beamCount();
+bool Project::DeleteSlot(int slot) {
+    const int count = BeamCount();
     if (slot < 1 || slot > count) return false;
     // The placement flags travel with their beam so that no beam shows another's outcome.
     for (int i = slot; i < count; ++i) {
@@ -23,7 +23,7 @@ bool Project::deleteSlot(int slot) {
     return true;
 }
 
-bool Project::swapSlots(int a, int b) {
+bool Project::SwapSlots(int a, int b) {
     if (a < 1 || a > kMaxBeams || b < 1 || b > kMaxBeams) return false;
     std::swap(beams[a - 1], beams[b - 1]);
     std::swap(placement[a - 1], placement[b - 1]);

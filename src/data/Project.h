@@ -38,13 +38,13 @@ struct Project {
     // Key: ordinal of the text in the data file (0 = version text). Filled by the reader.
     std::map<int, CarriedText> carriedTexts;
 
-    int beamCount() const;  // settings.beamCount clamped to 0..50
+    int BeamCount() const;  // settings.beamCount clamped to 0..50
 
     // 1-based slot access as the rest of the program counts (slot 1..50 / 1..100).
-    BeamRecord& beam(int slot) { return beams.at(static_cast<std::size_t>(slot - 1)); }
-    const BeamRecord& beam(int slot) const { return beams.at(static_cast<std::size_t>(slot - 1)); }
-    ResultRecord& result(int slot) { return results.at(static_cast<std::size_t>(slot - 1)); }
-    const ResultRecord& result(int slot) const {
+    BeamRecord& Beam(int slot) { return beams.at(static_cast<std::size_t>(slot - 1)); }
+    const BeamRecord& Beam(int slot) const { return beams.at(static_cast<std::size_t>(slot - 1)); }
+    ResultRecord& Result(int slot) { return results.at(static_cast<std::size_t>(slot - 1)); }
+    const ResultRecord& Result(int slot) const {
         return results.at(static_cast<std::size_t>(slot - 1));
     }
 
@@ -52,11 +52,11 @@ struct Project {
     // former last slot keeps its data but gets loadCount 0, and the count drops by one.
     // Placement flags move with their beams.
     // Returns false (and changes nothing) for a slot outside 1..count.
-    bool deleteSlot(int slot);
+    bool DeleteSlot(int slot);
 
     // Swaps two beam slots whole (1-based), with their placement flags. Returns false for a
     // slot outside 1..50.
-    bool swapSlots(int a, int b);
+    bool SwapSlots(int a, int b);
 
     bool operator==(const Project&) const = default;
 };

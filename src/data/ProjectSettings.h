@@ -16,7 +16,7 @@ struct ProjectSettings {
 
     bool inputIsSI() const { return unitCode >= 2; }
     bool outputIsSI() const { return (unitCode & 1) != 0; }
-    void setUnits(bool inputSI, bool outputSI) {
+    void SetUnits(bool inputSI, bool outputSI) {
         unitCode = static_cast<std::int16_t>((inputSI ? 2 : 0) + (outputSI ? 1 : 0));
     }
 

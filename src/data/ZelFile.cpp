@@ -27,13 +27,13 @@ class ZelReader {
         : in_(bytes), carried_(carried) {}
 
     template <typename T>
-    void num(T& value) {
-        in_.read(value);
+    void Num(T& value) {
+        in_.Read(value);
     }
-    void text(std::string& value) {
+    void Text(std::string& value) {
         const int ordinal = ordinal_++;
         std::string sjis;
-        if (!in_.readTextBytes(sjis)) return;
+        if (!in_.ReadTextBytes(sjis)) return;
         if (IsAscii(sjis)) {
             value = std::move(sjis);
             return;
@@ -44,11 +44,11 @@ class ZelReader {
         if (!cached->second.exact) carried_[ordinal] = CarriedText{value, sjis};
     }
     template <std::size_t N>
-    void texts(std::array<std::string, N>& values) {
-        for (auto& v : values) text(v);
+    void Texts(std::array<std::string, N>& values) {
+        for (auto& v : values) Text(v);
     }
-    bool exhausted() const { return in_.exhausted(); }
-    std::size_t position() const { return in_.position(); }
+    bool Exhausted() const { return in_.Exhausted(); }
+    std::size_t Position() const { return in_.Position(); }
 
   private:
     struct Decoded {
@@ -73,21 +73,21 @@ class ZelReader {
 class ZelWriter {
   public:
     explicit ZelWriter(const std::map<int, CarriedText>& carried) : carried_(carried) {
-        out_.bytes().reserve(kEmptyZelFileSize + 4096);
+        out_.Bytes().reserve(kEmptyZelFileSize + 4096);
     }
 
     template <typename T>
-    void num(const T& value) {
-        out_.write(value);
+    void Num(const T& value) {
+        out_.Write(value);
     }
-    void text(const std::string& value) {
+    void Text(const std::string& value) {
         const int ordinal = ordinal_++;
         if (auto it = carried_.find(ordinal); it != carried_.end() && it->second.utf8 == value) {
-            out_.writeTextBytes(it->second.sjis);
+            out_.WriteTextBytes(it->second.sjis);
             return;
         }
         if (IsAscii(value)) {
-            out_.writeTextBytes(value);
+            out_.WriteTextBytes(value);
             return;
         }
         auto cached = encoded_.find(value);
@@ -96,15 +96,15 @@ class ZelWriter {
             std::string sjis = EncodeFileText(value, &altered);
             cached = encoded_.emplace(value, std::make_pair(std::move(sjis), altered)).first;
         }
-        out_.writeTextBytes(cached->second.first);
+        out_.WriteTextBytes(cached->second.first);
         if (cached->second.second) ++altered_;
     }
     template <std::size_t N>
-    void texts(const std::array<std::string, N>& values) {
-        for (const auto& v : values) text(v);
+    void Texts(const std::array<std::string, N>& values) {
+        for (const auto& v : values) Text(v);
     }
-    std::string& bytes() { return out_.bytes(); }
-    int alteredTexts() const { return altered_; }
+    std::string& Bytes() { return out_.Bytes(); }
+    int AlteredTexts() const { return altered_; }
 
   private:
     ByteWriter out_;
@@ -118,99 +118,99 @@ class ZelWriter {
 
 template <typename IO, typename H>
 void Header(IO& io, H& h) {
-    io.text(h.versionText);
-    io.text(h.signature);
+    io.Text(h.versionText);
+    io.Text(h.signature);
 }
 
 template <typename IO, typename S>
 void Settings(IO& io, S& s) {
-    io.num(s.beamCount);
-    io.num(s.unitCode);
-    io.text(s.sheetTitle);
-    io.num(s.pageNumberMode);
-    io.num(s.firstPageNumber);
+    io.Num(s.beamCount);
+    io.Num(s.unitCode);
+    io.Text(s.sheetTitle);
+    io.Num(s.pageNumberMode);
+    io.Num(s.firstPageNumber);
 }
 
 template <typename IO, typename B>
 void Beam(IO& io, B& b) {
-    io.text(b.memberName);
+    io.Text(b.memberName);
     // Block A, 48 bytes.
-    io.num(b.sectionWidth);
-    io.num(b.sectionDepth);
-    io.num(b.sectionCover);
-    io.num(b.spanLength);
-    io.num(b.minRebarRule);
-    io.num(b.sectionCount);
-    io.num(b.mainBarGrade);
-    io.num(b.stirrupGrade);
-    io.text(b.mainBarSize);
-    io.text(b.stirrupSize);
+    io.Num(b.sectionWidth);
+    io.Num(b.sectionDepth);
+    io.Num(b.sectionCover);
+    io.Num(b.spanLength);
+    io.Num(b.minRebarRule);
+    io.Num(b.sectionCount);
+    io.Num(b.mainBarGrade);
+    io.Num(b.stirrupGrade);
+    io.Text(b.mainBarSize);
+    io.Text(b.stirrupSize);
     // Block B, 14 bytes.
-    io.num(b.assemblyMethod);
-    io.num(b.maxStirrupPitch);
-    io.num(b.compressionBarRatio);
-    io.num(b.maxBarLayers);
-    io.num(b.maxStirrupLegs);
-    io.num(b.spanType);
+    io.Num(b.assemblyMethod);
+    io.Num(b.maxStirrupPitch);
+    io.Num(b.compressionBarRatio);
+    io.Num(b.maxBarLayers);
+    io.Num(b.maxStirrupLegs);
+    io.Num(b.spanType);
     // Block C, 12 bytes.
-    io.num(b.concreteFc);
-    io.num(b.mainGradeValue);
-    io.num(b.stirrupGradeValue);
+    io.Num(b.concreteFc);
+    io.Num(b.mainGradeValue);
+    io.Num(b.stirrupGradeValue);
     // Block D, 16 bytes.
-    io.num(b.allowableStresses.ft);
-    io.num(b.allowableStresses.fa);
-    io.num(b.allowableStresses.fs);
-    io.num(b.allowableStresses.wft);
+    io.Num(b.allowableStresses.ft);
+    io.Num(b.allowableStresses.fa);
+    io.Num(b.allowableStresses.fs);
+    io.Num(b.allowableStresses.wft);
     // Block E, 66 bytes.
-    io.num(b.reserved);
-    io.num(b.selfWeight);
-    io.num(b.skipBeam);
-    io.num(b.shortTerm);
-    io.num(b.ignoreSelfWeight);
-    io.num(b.supportType);
-    io.num(b.momentPositionMode);
+    io.Num(b.reserved);
+    io.Num(b.selfWeight);
+    io.Num(b.skipBeam);
+    io.Num(b.shortTerm);
+    io.Num(b.ignoreSelfWeight);
+    io.Num(b.supportType);
+    io.Num(b.momentPositionMode);
     // Block F, 46 bytes.
-    io.num(b.momentPosition);
-    io.num(b.loadCount);
-    io.num(b.loadType);
+    io.Num(b.momentPosition);
+    io.Num(b.loadCount);
+    io.Num(b.loadType);
     // Block G, 492 bytes.
-    io.num(b.loadValue);
-    for (auto& lengths : b.loadLengths) io.num(lengths);
-    io.num(b.loadHeight);
-    io.num(b.userCoefficients);
+    io.Num(b.loadValue);
+    for (auto& lengths : b.loadLengths) io.Num(lengths);
+    io.Num(b.loadHeight);
+    io.Num(b.userCoefficients);
 }
 
 template <typename IO, typename S>
 void Summary(IO& io, S& s) {
-    io.num(s.resultCount);
-    io.num(s.unusedBlock);
-    io.texts(s.unusedTexts);
+    io.Num(s.resultCount);
+    io.Num(s.unusedBlock);
+    io.Texts(s.unusedTexts);
 }
 
 template <typename IO, typename R>
 void Result(IO& io, R& r) {
-    io.num(r.sectionCount);  // 4-byte block
-    io.text(r.memberName);
-    io.texts(r.sectionLabels);
-    io.num(r.sectionWidth);  // 132-byte block
-    io.num(r.sectionDepth);
-    io.num(r.sectionCover);
-    io.num(r.unusedBlock132);
-    io.texts(r.barNames);
-    io.num(r.barCounts);  // 60-byte block
-    io.num(r.stirrupLegs);
-    io.texts(r.stirrupNames);
-    io.num(r.stirrupPitch);  // 24-byte block
-    io.num(r.unusedBlock24);
-    io.texts(r.unusedTexts3);
-    io.num(r.unusedBlock188);
-    io.texts(r.unusedTexts20);
+    io.Num(r.sectionCount);  // 4-byte block
+    io.Text(r.memberName);
+    io.Texts(r.sectionLabels);
+    io.Num(r.sectionWidth);  // 132-byte block
+    io.Num(r.sectionDepth);
+    io.Num(r.sectionCover);
+    io.Num(r.unusedBlock132);
+    io.Texts(r.barNames);
+    io.Num(r.barCounts);  // 60-byte block
+    io.Num(r.stirrupLegs);
+    io.Texts(r.stirrupNames);
+    io.Num(r.stirrupPitch);  // 24-byte block
+    io.Num(r.unusedBlock24);
+    io.Texts(r.unusedTexts3);
+    io.Num(r.unusedBlock188);
+    io.Texts(r.unusedTexts20);
 }
 
 template <typename IO, typename F>
 void Font(IO& io, F& f) {
-    io.num(f.fontChoice);
-    io.text(f.fontName);
+    io.Num(f.fontChoice);
+    io.Text(f.fontName);
 }
 
 template <typename IO, typename P>
@@ -231,7 +231,7 @@ ZelLoadResult DecodeZel(std::string_view bytes, Project& project) {
     fresh->header = ProjectHeader{"", ""};
     ZelReader reader(bytes, fresh->carriedTexts);
     Header(reader, fresh->header);
-    if (reader.exhausted() || fresh->header.signature != kZelSignature) {
+    if (reader.Exhausted() || fresh->header.signature != kZelSignature) {
         result.status = ZelLoadStatus::NotZelFile;
         result.message = "not a data file of this program (signature is not \"KAVO-Zel\")";
         return result;
@@ -243,9 +243,9 @@ ZelLoadResult DecodeZel(std::string_view bytes, Project& project) {
     auto endsIn = [&](auto&& readRecord, const std::string& inside, const std::string& before,
                       const std::string& lost) {
         if (!cut.empty()) return false;
-        const bool reached = reader.position() < bytes.size();
+        const bool reached = reader.Position() < bytes.size();
         readRecord();
-        if (!reader.exhausted()) return false;
+        if (!reader.Exhausted()) return false;
         cut = end + (reached ? ", inside " + inside : ", before " + before) + "; " + lost +
               (reached ? " are incomplete" : " are empty");
         return reached;
@@ -254,14 +254,14 @@ ZelLoadResult DecodeZel(std::string_view bytes, Project& project) {
     endsIn([&] { Settings(reader, p.settings); }, "the settings", "the settings",
            "the settings and beams 1…");
     // The count itself is kept, so that the file saves back byte for byte; every reader takes
-    // it through Project::beamCount(), which clamps it.
+    // it through Project::BeamCount(), which clamps it.
     if (cut.empty() && (p.settings.beamCount < 0 || p.settings.beamCount > kMaxBeams)) {
         result.warnings.push_back("beam count " + std::to_string(p.settings.beamCount) +
                                   " is out of range 0…" + std::to_string(kMaxBeams) + "; read as " +
-                                  std::to_string(p.beamCount()));
+                                  std::to_string(p.BeamCount()));
     }
     for (int k = 1; k <= kMaxBeams; ++k) {
-        BeamRecord& beam = p.beam(k);
+        BeamRecord& beam = p.Beam(k);
         const std::string slot = std::to_string(k);
         if (endsIn([&] { Beam(reader, beam); }, "beam " + slot, "beam " + slot,
                    "beams " + slot + "…"))
@@ -271,7 +271,7 @@ ZelLoadResult DecodeZel(std::string_view bytes, Project& project) {
            "the result records");
     for (int k = 1; k <= kResultSlots; ++k) {
         const std::string slot = std::to_string(k);
-        endsIn([&] { Result(reader, p.result(k)); }, "result record " + slot,
+        endsIn([&] { Result(reader, p.Result(k)); }, "result record " + slot,
                "result record " + slot, "result records " + slot + "…");
     }
     endsIn([&] { Font(reader, p.font); }, "the sheet font setting", "the sheet font setting",
@@ -292,8 +292,8 @@ std::string EncodeZel(const Project& project, int* unencodableTexts) {
     ZelWriter writer(project.carriedTexts);
     Header(writer, project.header);
     Body(writer, project);
-    if (unencodableTexts) *unencodableTexts = writer.alteredTexts();
-    return std::move(writer.bytes());
+    if (unencodableTexts) *unencodableTexts = writer.AlteredTexts();
+    return std::move(writer.Bytes());
 }
 
 bool CheckZelSignature(const std::string& path) {
@@ -304,7 +304,7 @@ bool CheckZelSignature(const std::string& path) {
     std::map<int, CarriedText> ignored;
     ZelReader reader(bytes, ignored);
     Header(reader, header);
-    return !reader.exhausted() && header.signature == kZelSignature;
+    return !reader.Exhausted() && header.signature == kZelSignature;
 }
 
 ZelLoadResult LoadZelFile(const std::string& path, Project& project) {

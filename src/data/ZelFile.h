@@ -30,8 +30,8 @@ struct ZelLoadResult {
     std::vector<std::string> warnings;
     // For CannotOpen / NotZelFile the reason; when loaded, the warnings one per line.
     std::string message;
-    bool ok() const { return status == ZelLoadStatus::Ok; }
-    bool damaged() const { return !warnings.empty(); }
+    bool Ok() const { return status == ZelLoadStatus::Ok; }
+    bool Damaged() const { return !warnings.empty(); }
 };
 
 struct ZelSaveResult {

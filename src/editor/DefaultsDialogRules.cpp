@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "calc/BarTable.h"
-#include "editor/PrintSettingsRules.h"
+#include "editor/SheetSettingsDialogRules.h"
 #include "lib/Numbers.h"
 #include "lib/Rounding.h"
 #include "lib/Text.h"

@@ -225,14 +225,14 @@ void InputArea::GatherInto(BeamRecord& record, const GradeTable& grades, int bea
     record.mainBarSize = mainSizeText_;
     record.compressionBarRatio = ValueOf(Field::CompressionRatio);
     record.maxBarLayers = RoundToInt16(ValueOf(Field::BarLayers));
-    record.mainGradeValue = grades.valueOf(mainGrade_);
+    record.mainGradeValue = grades.ValueOf(mainGrade_);
 
     record.stirrupGrade = static_cast<std::int16_t>(stirrupGrade_);
     record.stirrupSize = stirrupSizeText_;
     record.maxStirrupLegs = RoundToInt16(ValueOf(Field::StirrupLegs));
     record.maxStirrupPitch = RoundToInt16(ValueOf(Field::StirrupPitch));
     record.assemblyMethod = static_cast<std::int16_t>(assemblyMethod_);
-    record.stirrupGradeValue = grades.valueOf(stirrupGrade_);
+    record.stirrupGradeValue = grades.ValueOf(stirrupGrade_);
 
     record.minRebarRule = static_cast<std::int16_t>(minRebarRule_);
     record.spanType = static_cast<std::int16_t>(spanType_);

@@ -6,7 +6,7 @@
 #include "calc/CalculateBeam.h"
 #include "data/DefaultsFile.h"
 #include "data/ZelFile.h"
-#include "editor/ConfirmDialog.h"
+#include "editor/ConfirmDialogRules.h"
 #include "lib/Numbers.h"
 #include "lib/Paths.h"
 #include "lib/Text.h"
@@ -107,12 +107,12 @@ void MainController::StartUp(const std::string& programFolder) {
 
 void MainController::RefillBeamList() {
     view_.beamList.clear();
-    for (int slot = 1; slot <= project_.beamCount(); ++slot)
-        view_.beamList.push_back(project_.beam(slot).memberName);
+    for (int slot = 1; slot <= project_.BeamCount(); ++slot)
+        view_.beamList.push_back(project_.Beam(slot).memberName);
 }
 
 void MainController::RefreshView() {
-    const int count = project_.beamCount();
+    const int count = project_.BeamCount();
     if (static_cast<int>(view_.beamList.size()) != count) RefillBeamList();
     view_.caption = Caption();
     view_.positionLabel = count > 0 ? No(position_) + "/" + No(count) : std::string();
@@ -126,18 +126,18 @@ void MainController::RefreshView() {
 
 std::string MainController::StoredName() const {
     // Without a beam at the position there is no stored name, only an old slot's remains.
-    return position_ >= 1 && position_ <= project_.beamCount() ? project_.beam(position_).memberName
+    return position_ >= 1 && position_ <= project_.BeamCount() ? project_.Beam(position_).memberName
                                                                : std::string();
 }
 
 void MainController::ShowSlot(int slot) {
     FlagScope filling(area_.fillingForm, true);
-    area_.ShowBeam(project_.beam(slot));
+    area_.ShowBeam(project_.Beam(slot));
 }
 
 void MainController::Commit(int slot) {
-    BeamRecord& record = project_.beam(slot);
-    area_.GatherInto(record, grades_, project_.beamCount());
+    BeamRecord& record = project_.Beam(slot);
+    area_.GatherInto(record, grades_, project_.BeamCount());
     area_.LoadListToRecord(record);
     project_.settings.unitCode = static_cast<std::int16_t>(area_.UnitCode());
     area_.memberModified = false;
@@ -152,7 +152,7 @@ int MainController::ValidateInputArea() {
 // ----- Beam list -----
 
 bool MainController::AddBeam() {
-    const int count = project_.beamCount();
+    const int count = project_.BeamCount();
     if (count >= kMaxBeams) {
         ui_.ShowMessage("これ以上、梁を追加できません。(最大 " + No(kMaxBeams) + " 本)", kButtonsOk,
                         kMessageTitle);
@@ -171,13 +171,13 @@ bool MainController::AddBeam() {
     project_.settings.beamCount = static_cast<std::int16_t>(slot);
     // A slot above the count may still hold a deleted or loaded beam; the new beam must not
     // inherit its unused section columns or reserved values.
-    project_.beam(slot) = BeamRecord{};
+    project_.Beam(slot) = BeamRecord{};
     Commit(slot);
     // The new beam becomes the current one and is shown, so that the input area and the
     // selected line always describe the same slot.
     area_.ClearInputArea();
     position_ = slot;
-    view_.beamList.push_back(project_.beam(slot).memberName);
+    view_.beamList.push_back(project_.Beam(slot).memberName);
     ShowSlot(slot);
     area_.memberModified = false;
     area_.fileModified = true;
@@ -187,9 +187,9 @@ bool MainController::AddBeam() {
 }
 
 bool MainController::DeleteBeam() {
-    const int count = project_.beamCount();
+    const int count = project_.BeamCount();
     if (count < 1 || position_ < 1 || position_ > count) return false;
-    if (ui_.ShowMessage("[ " + project_.beam(position_).memberName + " ] (Data No." +
+    if (ui_.ShowMessage("[ " + project_.Beam(position_).memberName + " ] (Data No." +
                             No(position_) + ") を削除します。",
                         kButtonsOkCancel, kMessageTitle) != kAnswerOk)
         return false;
@@ -199,9 +199,9 @@ bool MainController::DeleteBeam() {
     area_.fileModified = true;
     area_.memberModified = false;
 
-    project_.deleteSlot(position_);
+    project_.DeleteSlot(position_);
     RefillBeamList();
-    const int remaining = project_.beamCount();
+    const int remaining = project_.BeamCount();
     if (remaining < position_) position_ = remaining;
     if (remaining == 0) {
         position_ = 1;
@@ -226,11 +226,11 @@ bool MainController::ClearInputArea() {
 }
 
 bool MainController::MoveBy(int delta) {
-    const int count = project_.beamCount();
+    const int count = project_.BeamCount();
     const int target = position_ + delta;
     if (count < 2 || position_ < 1 || position_ > count || target < 1 || target > count)
         return false;
-    project_.swapSlots(position_, target);
+    project_.SwapSlots(position_, target);
     std::swap(view_.beamList[position_ - 1], view_.beamList[target - 1]);
     position_ = target;
     // The order is part of the file: a move must not be lost without a question.
@@ -247,7 +247,7 @@ bool MainController::MoveDown() {
 }
 
 bool MainController::SelectBeam(int line) {
-    const int count = project_.beamCount();
+    const int count = project_.BeamCount();
     if (line < 0 || line >= count || line + 1 == position_) return false;
 
     if (ValidateInputArea() >= kInputBlockingFrom) {
@@ -256,7 +256,7 @@ bool MainController::SelectBeam(int line) {
     }
     bool commit = true;
     if (area_.memberModified && !area_.suppressChangeMessages) {
-        const std::string text = "[ " + project_.beam(position_).memberName + " ] (Data No." +
+        const std::string text = "[ " + project_.Beam(position_).memberName + " ] (Data No." +
                                  No(position_) + ") は、変更されています。" + kCrCr +
                                  "変更を有効にしますか？";
         const int answer = ui_.ShowMessage(text, kButtonsYesNo, kMessageTitle);
@@ -277,9 +277,9 @@ bool MainController::SelectBeam(int line) {
 
 bool MainController::RunMemberCommand(MemberCommand command) {
     SetUnitFactor(units_, area_.InputIsSI());
-    const int count = project_.beamCount();
+    const int count = project_.BeamCount();
     if (position_ >= 1 && position_ <= count)
-        project_.beam(position_).skipBeam = area_.CalculationFlag(0) ? 1 : 0;
+        project_.Beam(position_).skipBeam = area_.CalculationFlag(0) ? 1 : 0;
 
     if (const auto beyond = area_.FindLoadBeyondSpan()) {
         const std::string& line = area_.LoadLines().at(static_cast<std::size_t>(*beyond - 1));
@@ -325,13 +325,13 @@ bool MainController::RunMemberCommand(MemberCommand command) {
         const CalcResult result = CalculateBeam(project_, position_);
         ui_.OpenCheckView(
             position_,
-            BuildCheckViewTexts(project_.beam(position_), result,
+            BuildCheckViewTexts(project_.Beam(position_), result,
                                 project_.placement[static_cast<std::size_t>(position_ - 1)]));
         RefreshView();
         return true;
     }
     if (command == MemberCommand::CalcSheet) {
-        if (project_.beamCount() == 0) {
+        if (project_.BeamCount() == 0) {
             ui_.Beep();
             RefreshView();
             return true;
@@ -404,7 +404,7 @@ bool MainController::LoadProjectFile(const std::string& path) {
         ui_.ShowMessage(NotZelFileMessage(path), kButtonsOk, kMessageTitle);
         return false;
     }
-    if (!result.ok()) {
+    if (!result.Ok()) {
         ui_.ShowMessage(result.message.empty() ? path + " が見つかりません。" : result.message,
                         kButtonsOk, kMessageTitleWide);
         return false;
@@ -424,15 +424,15 @@ bool MainController::LoadProjectFile(const std::string& path) {
         FlagScope filling(area_.fillingForm, true);
         area_.SelectInputUnits(project_.settings.inputIsSI() ? 1 : 0);
         area_.SelectOutputUnits(project_.settings.outputIsSI() ? 1 : 0);
-        if (project_.beamCount() > 0)
-            area_.ShowBeam(project_.beam(1));
+        if (project_.BeamCount() > 0)
+            area_.ShowBeam(project_.Beam(1));
         else
             area_.ClearInputArea();
     }
     area_.memberModified = false;
     area_.fileModified = false;
     RefreshView();
-    if (result.damaged()) {
+    if (result.Damaged()) {
         // The same lines as `zel` prints, under a heading the user can read.
         std::string text = std::string("データファイルが壊れています。") + kCrCr;
         for (std::size_t i = 0; i < result.warnings.size(); ++i)
@@ -497,7 +497,7 @@ bool MainController::WriteProject(const std::string& path) {
 
 bool MainController::Save() {
     if (IsNewData()) return SaveAs();
-    if (project_.beamCount() == 0) {
+    if (project_.BeamCount() == 0) {
         ui_.Beep();
         return false;
     }
@@ -512,7 +512,7 @@ bool MainController::Save() {
 }
 
 bool MainController::SaveAs() {
-    if (project_.beamCount() == 0) {
+    if (project_.BeamCount() == 0) {
         ui_.Beep();
         return false;
     }
@@ -560,9 +560,9 @@ std::string MainController::ApplyDefaults(const DefaultsRecord& defaults) {
     return WriteDefaultsFile(DefaultsPath(), defaults_);
 }
 
-bool MainController::ConfirmPrintSettingsDialog(const PrintSettingsForm& form) {
+bool MainController::ConfirmSheetSettingsDialog(const SheetSettingsForm& form) {
     PrintSettings settings = CurrentPrintSettings();
-    if (!ConfirmPrintSettingsForm(form, ui_, settings)) return false;
+    if (!ConfirmSheetSettingsForm(form, ui_, settings)) return false;
     ApplyPrintSettings(settings);
     return true;
 }

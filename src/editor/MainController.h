@@ -14,7 +14,7 @@
 #include "editor/DefaultsDialogRules.h"
 #include "editor/InputArea.h"
 #include "editor/MainWindowUi.h"
-#include "editor/PrintSettingsRules.h"
+#include "editor/SheetSettingsDialogRules.h"
 
 namespace zel {
 
@@ -71,28 +71,28 @@ class MainController {
 
     // "OK" of the print-settings dialog: its question, then the settings are stored. False
     // keeps the dialog open.
-    bool ConfirmPrintSettingsDialog(const PrintSettingsForm& form);
+    bool ConfirmSheetSettingsDialog(const SheetSettingsForm& form);
     // "デフォルト として設定する": its question, then the defaults are stored and written (a
     // failed write is reported). False keeps the dialog open.
     bool ConfirmDefaultsDialog(const DefaultsDialogForm& form);
 
     // ----- State -----
-    const Project& project() const { return project_; }
-    Project& mutableProject() { return project_; }
-    InputArea& inputArea() { return area_; }
-    const InputArea& inputArea() const { return area_; }
-    const MainWindowView& view() const { return view_; }
-    const SettingsFile& settings() const { return settings_; }
-    const DefaultsRecord& defaults() const { return defaults_; }
-    const GradeTable& gradeTable() const { return grades_; }
-    const CalcUnits& calcUnits() const { return units_; }
-    const std::string& programFolder() const { return files_.programFolder; }
-    const ProgramFiles& programFiles() const { return files_; }
-    const std::string& currentFile() const { return settings_.currentFile; }
-    int position() const { return position_; }
-    int beamCount() const { return project_.beamCount(); }
-    bool fileModified() const { return area_.fileModified; }
-    bool memberModified() const { return area_.memberModified; }
+    const Project& CurrentProject() const { return project_; }
+    Project& MutableProject() { return project_; }
+    InputArea& Input() { return area_; }
+    const InputArea& Input() const { return area_; }
+    const MainWindowView& View() const { return view_; }
+    const SettingsFile& Settings() const { return settings_; }
+    const DefaultsRecord& Defaults() const { return defaults_; }
+    const GradeTable& Grades() const { return grades_; }
+    const CalcUnits& Units() const { return units_; }
+    const std::string& ProgramFolder() const { return files_.programFolder; }
+    const ProgramFiles& Files() const { return files_; }
+    const std::string& CurrentFile() const { return settings_.currentFile; }
+    int Position() const { return position_; }
+    int BeamCount() const { return project_.BeamCount(); }
+    bool FileModified() const { return area_.fileModified; }
+    bool MemberModified() const { return area_.memberModified; }
 
     std::string SettingsPath() const;
     std::string DefaultsPath() const;

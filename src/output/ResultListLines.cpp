@@ -56,7 +56,7 @@ std::vector<ResultListEntry> BuildResultList(const Project& project, const BeamP
     for (const int slot : PrintedBeamSlots(project)) {
         const std::size_t i = static_cast<std::size_t>(slot - 1);
         entries.push_back(
-            {slot, ResultListLine(project.beam(slot).memberName,
+            {slot, ResultListLine(project.Beam(slot).memberName,
                                   project.placement[i].anyPlacementFailed != 0, pages[i])});
     }
     return entries;

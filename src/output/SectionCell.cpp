@@ -77,9 +77,9 @@ SectionCell BuildSectionCell(const BeamRecord& beam, const CalcResult& result,
     cell.sizeText = MillimetreText(B) + "×" + MillimetreText(D);
     cell.width = static_cast<double>(B) * 10.0;
     cell.depth = static_cast<double>(D) * 10.0;
-    if (!result.calculated()) {
+    if (!result.Calculated()) {
         // Its numbers are all zero: no bar text would be true.
-        cell.judgementText = result.judgement();
+        cell.judgementText = result.Judgement();
         cell.reason = "計算できません: " + result.error;
         return cell;
     }

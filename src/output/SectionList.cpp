@@ -234,7 +234,7 @@ class ListComposer {
         double widest = 0.0, deepest = 0.0;
         for (const int slot : PrintedBeamSlots(project_)) {
             const CalcResult result = CalculateBeam(project_, slot);
-            const BeamRecord& beam = project_.beam(slot);
+            const BeamRecord& beam = project_.Beam(slot);
             const PlacementFlags& flags = project_.placement[static_cast<std::size_t>(slot - 1)];
             Block block{beam.memberName, {}};
             for (int k = 0; k < ColumnCount(beam); ++k) {

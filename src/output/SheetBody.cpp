@@ -213,7 +213,7 @@ std::vector<SheetBodyRow> SheetBodyRows(const BeamRecord& beam, const CalcResult
     if (beam.shortTerm != 0) notes += "\r 短期荷重として算定";
     if (!inputSI && si) notes += "\r １(N)=1/9.80665 ≒ 0.102(kg)";
     // A beam that could not be calculated says why instead of showing zeros without comment.
-    if (!result.calculated()) notes += "\r 計算できません: " + result.error;
+    if (!result.Calculated()) notes += "\r 計算できません: " + result.error;
     spanning(34, notes);
     return rows;
 }

@@ -21,8 +21,8 @@ void SetUpSheetPage(PageCanvas& canvas, SheetLayout& layout, const PrintSettings
 
 std::vector<int> PrintedBeamSlots(const Project& project) {
     std::vector<int> slots;
-    for (int a = 1; a <= project.beamCount(); ++a) {
-        if (project.beam(a).skipBeam == 0) slots.push_back(a);
+    for (int a = 1; a <= project.BeamCount(); ++a) {
+        if (project.Beam(a).skipBeam == 0) slots.push_back(a);
     }
     return slots;
 }
@@ -30,7 +30,7 @@ std::vector<int> PrintedBeamSlots(const Project& project) {
 void DrawBeamSheet(PageCanvas& canvas, Project& project, int slot, float y, SheetLayout& layout,
                    BeamPageTable& pages) {
     const CalcResult result = CalculateBeam(project, slot);
-    const BeamRecord& beam = project.beam(slot);
+    const BeamRecord& beam = project.Beam(slot);
     const PlacementFlags& flags = project.placement[static_cast<std::size_t>(slot - 1)];
     DrawSheetBody(canvas, beam, result, flags, project.settings, y);
     DrawBeamDiagram(canvas, layout, beam, project.settings, layout.PrintableWidthCm / 2.0f, y);

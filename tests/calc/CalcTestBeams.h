@@ -39,9 +39,9 @@ inline BeamRecord TypicalBeam(const char* name = "G1") {
 inline Project ProjectOf(std::initializer_list<BeamRecord> beams, bool inputSI = false) {
     Project project = MakeEmptyProject();
     int slot = 1;
-    for (const BeamRecord& beam : beams) project.beam(slot++) = beam;
+    for (const BeamRecord& beam : beams) project.Beam(slot++) = beam;
     project.settings.beamCount = static_cast<std::int16_t>(beams.size());
-    project.settings.setUnits(inputSI, false);
+    project.settings.SetUnits(inputSI, false);
     return project;
 }
 

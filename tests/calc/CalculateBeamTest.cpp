@@ -20,7 +20,7 @@ constexpr float kInf = std::numeric_limits<float>::infinity();
 TEST(CalculateBeam, TypicalBeamEndToEnd) {
     Project project = ProjectOf({TypicalBeam()});
     const CalcResult r = CalculateBeam(project, 1);
-    ASSERT_TRUE(r.calculated()) << r.error;
+    ASSERT_TRUE(r.Calculated()) << r.error;
     EXPECT_EQ(r.slot, 1);
     EXPECT_EQ(r.dm, 22);
     EXPECT_EQ(r.ds, 10);
@@ -32,7 +32,7 @@ TEST(CalculateBeam, TypicalBeamEndToEnd) {
     EXPECT_FLOAT_EQ(r.mainOuterMm, 25.0f);
     EXPECT_FLOAT_EQ(r.stirrupOuterMm, 11.0f);
     // The allowables are written back into the beam.
-    const AllowableStresses& a = project.beam(1).allowableStresses;
+    const AllowableStresses& a = project.Beam(1).allowableStresses;
     EXPECT_EQ(a.ft, r.ft);
     EXPECT_EQ(a.fa, r.fa);
     EXPECT_EQ(a.fs, r.fs);
@@ -66,7 +66,7 @@ TEST(CalculateBeam, TypicalBeamEndToEnd) {
     }
     EXPECT_EQ(r.sections[1].psiRequired, 0.0f);
     EXPECT_EQ(r.anyPlacementFailed, 0);
-    EXPECT_STREQ(r.judgement(), "OK");
+    EXPECT_STREQ(r.Judgement(), "OK");
     EXPECT_EQ(project.placement[0], PlacementFlags{});
 }
 
@@ -75,9 +75,9 @@ TEST(CalculateBeam, PlacementFailureIsAResultAndIsRemembered) {
     heavy.loadValue[0] = 8.0f;  // far more bars than two layers of three hold
     Project project = ProjectOf({TypicalBeam(), heavy});
     const CalcResult r = CalculateBeam(project, 2);
-    ASSERT_TRUE(r.calculated()) << r.error;
+    ASSERT_TRUE(r.Calculated()) << r.error;
     EXPECT_EQ(r.anyPlacementFailed, 1);
-    EXPECT_STREQ(r.judgement(), "設計不可");
+    EXPECT_STREQ(r.Judgement(), "設計不可");
     const PlacementFlags& flags = project.placement[1];
     EXPECT_EQ(flags.anyPlacementFailed, 1);
     for (int s = 0; s < 3; ++s) EXPECT_EQ(flags.placementFailed[s], r.sections[s].placementFailed);
@@ -95,18 +95,18 @@ TEST(CalculateBeam, SectionsTakeTheirDimensionsBySectionCount) {
     beam.sectionCount = 2;
     Project project = ProjectOf({beam});
     CalcResult r = CalculateBeam(project, 1);
-    ASSERT_TRUE(r.calculated()) << r.error;
+    ASSERT_TRUE(r.Calculated()) << r.error;
     EXPECT_EQ(r.sections[2].j, r.sections[0].j);  // both ends share section 1
     EXPECT_NEAR(r.sections[1].j, 0.875 * (50 - r.sections[1].dt), 1e-4);
-    project.beam(1).sectionCount = 3;
+    project.Beam(1).sectionCount = 3;
     r = CalculateBeam(project, 1);
     EXPECT_NEAR(r.sections[2].j, 0.875 * (40 - r.sections[2].dt), 1e-4);
-    project.beam(1).sectionCount = 1;
+    project.Beam(1).sectionCount = 1;
     r = CalculateBeam(project, 1);
     EXPECT_NEAR(r.sections[1].j, 0.875 * (60 - r.sections[1].dt), 1e-4);
     // A count outside 1..3 from a damaged file still calculates.
-    project.beam(1).sectionCount = -4;
-    EXPECT_TRUE(CalculateBeam(project, 1).calculated());
+    project.Beam(1).sectionCount = -4;
+    EXPECT_TRUE(CalculateBeam(project, 1).Calculated());
 }
 
 TEST(CalculateBeam, BeamsThatCannotBeCalculatedCarryAnError) {
@@ -157,32 +157,32 @@ TEST(CalculateBeam, BeamsThatCannotBeCalculatedCarryAnError) {
 
     for (const BeamRecord& beam : bad) {
         Project project = ProjectOf({TypicalBeam("before"), beam, TypicalBeam("after")});
-        project.beam(2).allowableStresses = {9.0f, 9.0f, 9.0f, 9.0f};
+        project.Beam(2).allowableStresses = {9.0f, 9.0f, 9.0f, 9.0f};
         const std::vector<CalcResult> all = CalculateAll(project);
         ASSERT_EQ(all.size(), 3u);
         const CalcResult& r = all[1];
-        EXPECT_FALSE(r.calculated()) << beam.memberName;
-        EXPECT_STREQ(r.judgement(), "設計不可") << beam.memberName;
+        EXPECT_FALSE(r.Calculated()) << beam.memberName;
+        EXPECT_STREQ(r.Judgement(), "設計不可") << beam.memberName;
         EXPECT_EQ(project.placement[1].anyPlacementFailed, 1) << beam.memberName;
         EXPECT_EQ(r.sections[1].placementFailed, 1) << beam.memberName;
         EXPECT_EQ(r.sections[0].tensionBars, 0) << beam.memberName;
         // The neighbours are calculated normally.
-        EXPECT_TRUE(all[0].calculated()) << beam.memberName;
-        EXPECT_TRUE(all[2].calculated()) << beam.memberName;
-        EXPECT_STREQ(all[2].judgement(), "OK") << beam.memberName;
-        EXPECT_EQ(project.result(3).memberName, "after");
-        EXPECT_TRUE(std::isfinite(project.beam(2).allowableStresses.fs)) << beam.memberName;
+        EXPECT_TRUE(all[0].Calculated()) << beam.memberName;
+        EXPECT_TRUE(all[2].Calculated()) << beam.memberName;
+        EXPECT_STREQ(all[2].Judgement(), "OK") << beam.memberName;
+        EXPECT_EQ(project.Result(3).memberName, "after");
+        EXPECT_TRUE(std::isfinite(project.Beam(2).allowableStresses.fs)) << beam.memberName;
     }
     // NaN strength: no partial allowables are stored.
     BeamRecord nanFc = TypicalBeam();
     nanFc.concreteFc = kNaN;
     Project project = ProjectOf({nanFc});
-    project.beam(1).allowableStresses = {1.0f, 2.0f, 3.0f, 4.0f};
-    EXPECT_FALSE(CalculateBeam(project, 1).calculated());
-    EXPECT_EQ(project.beam(1).allowableStresses.fs, 3.0f);
+    project.Beam(1).allowableStresses = {1.0f, 2.0f, 3.0f, 4.0f};
+    EXPECT_FALSE(CalculateBeam(project, 1).Calculated());
+    EXPECT_EQ(project.Beam(1).allowableStresses.fs, 3.0f);
     // Slots outside the table are refused, not read.
-    EXPECT_FALSE(CalculateBeam(project, 0).calculated());
-    EXPECT_FALSE(CalculateBeam(project, 51).calculated());
+    EXPECT_FALSE(CalculateBeam(project, 0).Calculated());
+    EXPECT_FALSE(CalculateBeam(project, 51).Calculated());
 }
 
 TEST(CalculateBeam, HostileCountsAndOptionsStayBounded) {
@@ -196,7 +196,7 @@ TEST(CalculateBeam, HostileCountsAndOptionsStayBounded) {
     beam.maxStirrupPitch = -200;
     Project project = ProjectOf({beam});
     const CalcResult r = CalculateBeam(project, 1);
-    EXPECT_TRUE(r.calculated()) << r.error;
+    EXPECT_TRUE(r.Calculated()) << r.error;
     EXPECT_EQ(r.anyPlacementFailed, 1);
     for (const SectionResult& s : r.sections) {
         EXPECT_LE(s.tensionBars, 100);
@@ -214,8 +214,8 @@ TEST(CalculateBeam, SiInputGivesTheSameDesign) {
     Project b = ProjectOf({si}, true);
     const CalcResult rc = CalculateBeam(a, 1);
     const CalcResult rs = CalculateBeam(b, 1);
-    ASSERT_TRUE(rc.calculated());
-    ASSERT_TRUE(rs.calculated());
+    ASSERT_TRUE(rc.Calculated());
+    ASSERT_TRUE(rs.Calculated());
     EXPECT_NEAR(rs.designStresses.Mcentre, rc.designStresses.Mcentre, 1e-4);
     EXPECT_NEAR(rs.designStresses.Qleft, rc.designStresses.Qleft, 1e-4);
     EXPECT_NEAR(rs.fs, rc.fs, 0.025 * rc.fs);
@@ -245,7 +245,7 @@ TEST(ResultRecords, LabelsDimensionsAndTwoLayerSplit) {
     r.sections[1].topBars = 2;
     r.sections[1].bottomBars = 9;
     FillResultRecord(project, 1, r);
-    const ResultRecord& rec = project.result(1);
+    const ResultRecord& rec = project.Result(1);
     EXPECT_EQ(rec.sectionCount, 3);
     EXPECT_EQ(rec.memberName, "B1");
     EXPECT_EQ(rec.sectionLabels[2], "右端");
@@ -269,24 +269,24 @@ TEST(CalculateAll, SkipsMarkedBeamsAndCountsTheRest) {
     BeamRecord skipped = TypicalBeam("skip");
     skipped.skipBeam = 1;
     Project project = ProjectOf({TypicalBeam("A"), skipped, TypicalBeam("C")});
-    project.result(2).memberName = "old";
-    project.result(2).barCounts[0] = 42;
+    project.Result(2).memberName = "old";
+    project.Result(2).barCounts[0] = 42;
     const std::vector<CalcResult> results = CalculateAll(project);
     ASSERT_EQ(results.size(), 2u);
     EXPECT_EQ(results[0].slot, 1);
     EXPECT_EQ(results[1].slot, 3);
     EXPECT_EQ(project.resultSummary.resultCount, 3);
-    EXPECT_EQ(project.result(1).memberName, "A");
-    EXPECT_EQ(project.result(1).sectionLabels[0], "全断面");
-    EXPECT_EQ(project.result(2).memberName, "old");  // kept as it was
-    EXPECT_EQ(project.result(2).barCounts[0], 42);
-    EXPECT_EQ(project.result(3).memberName, "C");
+    EXPECT_EQ(project.Result(1).memberName, "A");
+    EXPECT_EQ(project.Result(1).sectionLabels[0], "全断面");
+    EXPECT_EQ(project.Result(2).memberName, "old");  // kept as it was
+    EXPECT_EQ(project.Result(2).barCounts[0], 42);
+    EXPECT_EQ(project.Result(3).memberName, "C");
 
     Project empty = ProjectOf({});
     empty.resultSummary.resultCount = 7;
     EXPECT_TRUE(CalculateAll(empty).empty());
     EXPECT_EQ(empty.resultSummary.resultCount, 0);
-    EXPECT_EQ(empty.result(1), ResultRecord{});
+    EXPECT_EQ(empty.Result(1), ResultRecord{});
 }
 
 }  // namespace

@@ -49,8 +49,8 @@ std::int16_t HostileInt(std::mt19937& rng) {
 }
 
 void ExpectConsistent(const CalcResult& r, const BeamRecord& beam) {
-    if (!r.calculated()) {
-        EXPECT_STREQ(r.judgement(), "設計不可");
+    if (!r.Calculated()) {
+        EXPECT_STREQ(r.Judgement(), "設計不可");
         EXPECT_EQ(r.anyPlacementFailed, 1);
         return;
     }
@@ -114,7 +114,7 @@ TEST(Robustness, HostileBeamsEndWithAResultOrAnError) {
         }
         Project project = ProjectOf({beam});
         const CalcResult r = CalculateBeam(project, 1);
-        ExpectConsistent(r, project.beam(1));
+        ExpectConsistent(r, project.Beam(1));
         EXPECT_EQ(project.placement[0].anyPlacementFailed, r.anyPlacementFailed);
         if (::testing::Test::HasFailure()) {
             ADD_FAILURE() << "round " << round;
@@ -155,7 +155,7 @@ TEST(Robustness, RandomSoundBeamsAreDesignedConsistently) {
         beam.loadValue[0] = 3.0f * unit(rng);
         Project project = ProjectOf({beam}, round % 5 == 0);
         const CalcResult r = CalculateBeam(project, 1);
-        ASSERT_TRUE(r.calculated()) << round << ": " << r.error;
+        ASSERT_TRUE(r.Calculated()) << round << ": " << r.error;
         ExpectConsistent(r, beam);
         for (int k = 0; k < 3; ++k) {
             const SectionResult& s = r.sections[k];

@@ -114,7 +114,7 @@ TEST_F(CalcCommand, TableShowsEveryBeamInTheFileUnits) {
     EXPECT_NE(run.out.find("-D22"), std::string::npos);
     EXPECT_NE(run.out.find("2-D10@"), std::string::npos);
 
-    project_.settings.setUnits(false, true);
+    project_.settings.SetUnits(false, true);
     ASSERT_TRUE(SaveZelFile(file_, project_).ok);
     const test::ShellRun si = RunZel("calc '" + file_ + "'");
     EXPECT_NE(si.out.find("M(kN·m)"), std::string::npos);
@@ -123,18 +123,18 @@ TEST_F(CalcCommand, TableShowsEveryBeamInTheFileUnits) {
 
 TEST_F(CalcCommand, SaveWritesTheResultRecords) {
     Project before;
-    ASSERT_TRUE(LoadZelFile(file_, before).ok());
+    ASSERT_TRUE(LoadZelFile(file_, before).Ok());
     EXPECT_EQ(before.resultSummary.resultCount, 0);
     const test::ShellRun run = RunZel("calc '" + file_ + "' --save");
     ASSERT_EQ(run.exitCode, 0);
     Project after;
-    ASSERT_TRUE(LoadZelFile(file_, after).ok());
+    ASSERT_TRUE(LoadZelFile(file_, after).Ok());
     EXPECT_EQ(after.resultSummary.resultCount, 4);
-    EXPECT_EQ(after.result(1).memberName, "G1");
-    EXPECT_EQ(after.result(1).sectionLabels[0], "全断面");
-    EXPECT_GT(after.result(1).stirrupPitch[0], 0);
-    EXPECT_EQ(after.result(3).memberName, "");  // skipped beam: untouched
-    EXPECT_EQ(after.beam(1).allowableStresses.ft, 2.2f);
+    EXPECT_EQ(after.Result(1).memberName, "G1");
+    EXPECT_EQ(after.Result(1).sectionLabels[0], "全断面");
+    EXPECT_GT(after.Result(1).stirrupPitch[0], 0);
+    EXPECT_EQ(after.Result(3).memberName, "");  // skipped beam: untouched
+    EXPECT_EQ(after.Beam(1).allowableStresses.ft, 2.2f);
     // Without --save the file is left alone.
     const auto size = fs::file_size(file_);
     const auto time = fs::last_write_time(file_);

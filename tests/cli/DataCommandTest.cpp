@@ -34,9 +34,9 @@ TEST(DataCommandTest, ExportThenImportIsByteIdentical) {
         Project p;
         p.settings.beamCount = 1;
         p.settings.sheetTitle = "梁断面算定結果";
-        p.beam(1).memberName = "大梁G1";
-        p.beam(1).loadLengths[19][3] = -0.0f;
-        p.beam(1).selfWeight = 0.396;
+        p.Beam(1).memberName = "大梁G1";
+        p.Beam(1).loadLengths[19][3] = -0.0f;
+        p.Beam(1).selfWeight = 0.396;
         p.font.fontName = "ＭＳ 明朝";
         files.push_back(EncodeZel(p));
     }
@@ -74,7 +74,7 @@ TEST(DataCommandTest, InfoShowsUnitsTitleAndOneLinePerBeam) {
     p.settings.beamCount = 2;
     p.settings.unitCode = 2;
     p.settings.sheetTitle = "２階梁";
-    BeamRecord& a = p.beam(1);
+    BeamRecord& a = p.Beam(1);
     a.memberName = "G1";
     a.spanLength = 7.2f;
     a.sectionCount = 2;
@@ -84,9 +84,9 @@ TEST(DataCommandTest, InfoShowsUnitsTitleAndOneLinePerBeam) {
     a.loadCount = 2;
     a.loadType = {4, 1};
     a.loadValue = {0.75f, 4.5f};
-    p.beam(2).memberName = "B1";
-    p.beam(2).skipBeam = 1;
-    p.beam(3).memberName = "not in use";
+    p.Beam(2).memberName = "B1";
+    p.Beam(2).skipBeam = 1;
+    p.Beam(3).memberName = "not in use";
     const std::string path = dir.file("p.Zel");
     WriteBytes(path, EncodeZel(p));
 
@@ -130,12 +130,12 @@ TEST(DataCommandTest, ImportBuildsAFileFromAShortScript) {
     const test::ShellRun run = RunZel("import " + Quote(json) + " -o " + Quote(out));
     ASSERT_EQ(run.exitCode, 0) << run.err;
     Project p;
-    ASSERT_TRUE(LoadZelFile(out, p).ok());
-    EXPECT_EQ(p.beamCount(), 1);
-    EXPECT_EQ(p.beam(1).memberName, "大梁");
-    EXPECT_EQ(p.beam(1).spanLength, 6.0f);
-    EXPECT_EQ(p.beam(1).sectionWidth[1], 0.0f);
-    EXPECT_TRUE(std::isnan(p.beam(1).reservedDouble()));
+    ASSERT_TRUE(LoadZelFile(out, p).Ok());
+    EXPECT_EQ(p.BeamCount(), 1);
+    EXPECT_EQ(p.Beam(1).memberName, "大梁");
+    EXPECT_EQ(p.Beam(1).spanLength, 6.0f);
+    EXPECT_EQ(p.Beam(1).sectionWidth[1], 0.0f);
+    EXPECT_TRUE(std::isnan(p.Beam(1).ReservedDouble()));
     EXPECT_EQ(p.font.fontName, "ＭＳ 明朝");
     EXPECT_EQ(p.header.versionText, "205");
     EXPECT_EQ(ReadBytes(out).size(), kEmptyZelFileSize + 14 + 4 + 9);

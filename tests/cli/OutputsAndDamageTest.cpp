@@ -40,7 +40,7 @@ class ZelOutputs : public ::testing::Test {
     template <typename Change>
     fs::path FloorWith(const std::string& name, Change change) {
         Project p = MakeEmptyProject();
-        EXPECT_TRUE(LoadZelFile(kFloor, p).ok());
+        EXPECT_TRUE(LoadZelFile(kFloor, p).Ok());
         change(p);
         const fs::path path = dir / name;
         const std::string bytes = EncodeZel(p);
@@ -159,7 +159,7 @@ TEST_F(ZelOutputs, CountsOutOfRangeAreClampedOnReadAndRefusedByImport) {
 TEST_F(ZelOutputs, ADamagedLoadKeepsTheSheetSmall) {
     for (const float length : {std::numeric_limits<float>::infinity(), -5e17f}) {
         const fs::path file =
-            FloorWith("load.Zel", [&](Project& p) { p.beam(5).loadLengths[0][1] = length; });
+            FloorWith("load.Zel", [&](Project& p) { p.Beam(5).loadLengths[0][1] = length; });
         const fs::path pdf = dir / "load.pdf";
         const ShellRun run = RunZel("sheet -q " + Q(file) + " -o " + Q(pdf));
         if (run.exitCode == 3) GTEST_SKIP() << "zel was built without Qt";

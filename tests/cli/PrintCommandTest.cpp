@@ -4,8 +4,8 @@
 
 #include <fstream>
 
-#include "../support/PrivateCups.h"
 #include "ZelRunner.h"
+#include "support/PrivateCups.h"
 
 namespace zel {
 namespace {

@@ -70,7 +70,7 @@ TEST_F(SectionsCommand, RandomProjectsAsDxfAgreeWithTheCheck) {
         project.settings.sheetTitle = "乱数プロジェクト " + std::to_string(p);
         project.settings.beamCount = 12;
         for (int i = 1; i <= 12; ++i) {
-            BeamRecord& b = project.beam(i);
+            BeamRecord& b = project.Beam(i);
             b = test::RandomBeam(rng);
             b.memberName =
                 (i % 3 == 0 ? "大梁" : "G") + std::to_string(p) + "-" + std::to_string(i);

@@ -13,12 +13,12 @@ TEST(GradeTableTest, ShippedTableGivesTheFourGrades) {
     for (const std::string folder : {ZEL_SOURCE_DIR "/resources", ZEL_BIN_DIR}) {
         const GradeTableReadResult r = ReadGradeTable(JoinPath(folder, kGradeTableFileName));
         ASSERT_TRUE(r.ok) << r.error;
-        EXPECT_FLOAT_EQ(r.table.valueOf(kSD295), 3.0f);
-        EXPECT_FLOAT_EQ(r.table.valueOf(kSD345), 3.5f);
-        EXPECT_FLOAT_EQ(r.table.valueOf(kSR235), 2.4f);
-        EXPECT_FLOAT_EQ(r.table.valueOf(kSR295), 3.0f);
-        EXPECT_EQ(r.table.valueOf(4), 0.0f);
-        EXPECT_EQ(r.table.valueOf(-1), 0.0f);
+        EXPECT_FLOAT_EQ(r.table.ValueOf(kSD295), 3.0f);
+        EXPECT_FLOAT_EQ(r.table.ValueOf(kSD345), 3.5f);
+        EXPECT_FLOAT_EQ(r.table.ValueOf(kSR235), 2.4f);
+        EXPECT_FLOAT_EQ(r.table.ValueOf(kSR295), 3.0f);
+        EXPECT_EQ(r.table.ValueOf(4), 0.0f);
+        EXPECT_EQ(r.table.ValueOf(-1), 0.0f);
     }
     // The shipped file is Shift-JIS text (its comments are Japanese).
     const std::string raw = test::ReadBytes(ZEL_SOURCE_DIR "/resources/鉄筋Ｆ値.TBL");

@@ -82,7 +82,7 @@ TEST(KillWhileSavingTest, DataFileIsOldOrNewAfterEveryKill) {
     TempDir dir;
     std::array<Project, 2> projects{MakeEmptyProject(), MakeEmptyProject()};
     projects[1].settings.beamCount = 1;
-    projects[1].beam(1).memberName = "大梁G1";
+    projects[1].Beam(1).memberName = "大梁G1";
     projects[1].settings.sheetTitle = std::string(3000, 'x');  // the versions differ in size
     KillStats stats;
     KillWhileSaving(

@@ -53,7 +53,7 @@ TEST(ZelFileTest, EmptyProjectSizeAndHeader) {
     ApplyDefaultsToProject(BuiltInDefaults(), p->settings, p->font);
     EXPECT_EQ(EncodeZel(*p).size(), 84431u + 14 + 9);
 
-    p->beam(1).memberName = "大梁G1";  // two double-byte characters and two single bytes
+    p->Beam(1).memberName = "大梁G1";  // two double-byte characters and two single bytes
     const std::string named = EncodeZel(*p);
     EXPECT_EQ(named.size(), 84431u + 14 + 9 + 6);
     const std::size_t beam1 = kBeam1 + 14;
@@ -63,7 +63,7 @@ TEST(ZelFileTest, EmptyProjectSizeAndHeader) {
 
 TEST(ZelFileTest, BeamFieldsSitAtTheirOffsets) {
     auto p = NewProject();
-    BeamRecord& b = p->beam(1);
+    BeamRecord& b = p->Beam(1);
     b.sectionWidth = {30, 35, 40};
     b.sectionCover = {5, 6, 7};
     b.spanLength = 6.5f;
@@ -88,7 +88,7 @@ TEST(ZelFileTest, BeamFieldsSitAtTheirOffsets) {
     b.loadLengths[19][3] = 9.0f;
     b.loadHeight[19] = 0.75f;
     b.userCoefficients = {1.0f, 0.5f, 1.25f};
-    p->beam(2).memberName = "X";
+    p->Beam(2).memberName = "X";
     const std::string f = EncodeZel(*p);
 
     const std::size_t a = kBeam1 + 2;  // after the empty name
@@ -138,7 +138,7 @@ TEST(ZelFileTest, BeamFieldsSitAtTheirOffsets) {
 
 TEST(ZelFileTest, ResultFieldsSitAtTheirOffsets) {
     auto p = NewProject();
-    ResultRecord& r = p->result(1);
+    ResultRecord& r = p->Result(1);
     r.sectionCount = 3;
     r.sectionWidth[0] = 30;
     r.sectionCover[2] = 7;
@@ -148,7 +148,7 @@ TEST(ZelFileTest, ResultFieldsSitAtTheirOffsets) {
     r.stirrupLegs[2] = 4;
     r.stirrupPitch = {100, 150, 200};
     r.unusedBlock188[187] = 0xCD;
-    p->result(100).memberName = "Z";
+    p->Result(100).memberName = "Z";
     p->resultSummary.resultCount = 7;
     p->font.fontChoice = 1;
     const std::string f = EncodeZel(*p);
@@ -190,7 +190,7 @@ TEST(ZelFileTest, LoadThenSaveIsByteIdentical) {
 
         auto p = NewProject();
         const ZelLoadResult loaded = LoadZelFile(in, *p);
-        ASSERT_TRUE(loaded.ok()) << loaded.message;
+        ASSERT_TRUE(loaded.Ok()) << loaded.message;
         EXPECT_FALSE(loaded.truncated);
         const ZelSaveResult saved = SaveZelFile(out, *p);
         ASSERT_TRUE(saved.ok) << saved.error;
@@ -205,19 +205,19 @@ TEST(ZelFileTest, TextsWithoutAnExactUtf8FormAreCarriedUntilEdited) {
     std::string bytes = EncodeZel(*p);
     // Give beam 1 the odd name by splicing its text in.
     bytes.replace(kBeam1, 2, test::Text(odd));
-    ASSERT_TRUE(DecodeZel(bytes, *p).ok());
-    EXPECT_FALSE(p->beam(1).memberName.empty());
+    ASSERT_TRUE(DecodeZel(bytes, *p).Ok());
+    EXPECT_FALSE(p->Beam(1).memberName.empty());
     EXPECT_EQ(EncodeZel(*p), bytes);
 
     // Moving the text to another slot or editing it re-encodes it from its UTF-8 form.
-    p->beam(1).memberName = "G1";
+    p->Beam(1).memberName = "G1";
     const std::string edited = EncodeZel(*p);
     EXPECT_EQ(edited.substr(kBeam1, 4), std::string("\x02\x00"
                                                     "G1",
                                                     4));
 
     // A character with no Shift-JIS form is written as "?" and reported.
-    p->beam(1).memberName = "A😀B";
+    p->Beam(1).memberName = "A😀B";
     int altered = 0;
     const std::string withEmoji = EncodeZel(*p, &altered);
     EXPECT_EQ(altered, 1);
@@ -238,16 +238,16 @@ TEST(ZelFileTest, HeaderOnlyFileLoadsWithResetSlotsAndIsReportedShort) {
 
     auto p = NewProject();
     p->settings.beamCount = 3;
-    p->beam(2).memberName = "old";
-    p->result(7).sectionCount = 2;
+    p->Beam(2).memberName = "old";
+    p->Result(7).sectionCount = 2;
     p->font.fontName = "x";
     const ZelLoadResult r = LoadZelFile(path, *p);
-    ASSERT_TRUE(r.ok()) << r.message;
+    ASSERT_TRUE(r.Ok()) << r.message;
     EXPECT_TRUE(r.truncated);
     EXPECT_FALSE(r.message.empty());
     EXPECT_EQ(p->settings, ProjectSettings{});
-    EXPECT_EQ(p->beam(2), BeamRecord{});
-    EXPECT_EQ(p->result(7), ResultRecord{});
+    EXPECT_EQ(p->Beam(2), BeamRecord{});
+    EXPECT_EQ(p->Result(7), ResultRecord{});
     EXPECT_EQ(p->font, SheetFontSetting{});
     EXPECT_EQ(p->header.versionText, "205");
 }
@@ -255,24 +255,24 @@ TEST(ZelFileTest, HeaderOnlyFileLoadsWithResetSlotsAndIsReportedShort) {
 TEST(ZelFileTest, TruncatedFileKeepsWhatItReachedAndResetsTheRest) {
     auto p = NewProject();
     p->settings.beamCount = 2;
-    p->beam(1).memberName = "A";
-    p->beam(1).spanLength = 5.0f;
-    p->beam(2).memberName = "B";
-    p->beam(2).spanLength = 6.0f;
+    p->Beam(1).memberName = "A";
+    p->Beam(1).spanLength = 5.0f;
+    p->Beam(2).memberName = "B";
+    p->Beam(2).spanLength = 6.0f;
     const std::string full = EncodeZel(*p);
 
     // Cut inside beam 2's block A: its name is read, its span is not.
     const std::size_t cut = kBeam1 + 703 + 3 + 20;
     auto q = NewProject();
-    q->beam(2).spanLength = 99.0f;
+    q->Beam(2).spanLength = 99.0f;
     const ZelLoadResult r = DecodeZel(full.substr(0, cut), *q);
-    ASSERT_TRUE(r.ok());
+    ASSERT_TRUE(r.Ok());
     EXPECT_TRUE(r.truncated);
     EXPECT_EQ(q->settings.beamCount, 2);
-    EXPECT_EQ(q->beam(1), p->beam(1));
-    EXPECT_EQ(q->beam(2).memberName, "B");
-    EXPECT_EQ(q->beam(2).spanLength, 0.0f);
-    EXPECT_EQ(q->beam(3), BeamRecord{});
+    EXPECT_EQ(q->Beam(1), p->Beam(1));
+    EXPECT_EQ(q->Beam(2).memberName, "B");
+    EXPECT_EQ(q->Beam(2).spanLength, 0.0f);
+    EXPECT_EQ(q->Beam(3), BeamRecord{});
 
     // A text whose length runs past the end stops reading there.
     std::string bad = full.substr(0, kBeam1);
@@ -282,9 +282,9 @@ TEST(ZelFileTest, TruncatedFileKeepsWhatItReachedAndResetsTheRest) {
         5);
     auto s = NewProject();
     const ZelLoadResult rs = DecodeZel(bad, *s);
-    ASSERT_TRUE(rs.ok());
+    ASSERT_TRUE(rs.Ok());
     EXPECT_TRUE(rs.truncated);
-    EXPECT_TRUE(s->beam(1).memberName.empty());
+    EXPECT_TRUE(s->Beam(1).memberName.empty());
 
     // Saving a short file's project writes every slot again.
     EXPECT_EQ(EncodeZel(*q).size(), kEmptyZelFileSize + 2);
@@ -296,7 +296,7 @@ TEST(ZelFileTest, ForeignFilesAreRefusedAndTheProjectIsKept) {
     TempDir dir;
     auto p = NewProject();
     p->settings.beamCount = 1;
-    p->beam(1).memberName = "keep";
+    p->Beam(1).memberName = "keep";
     const auto before = std::make_unique<Project>(*p);
 
     const std::vector<std::string> foreign = {
@@ -340,13 +340,13 @@ TEST(ZelFileTest, ForeignFilesAreRefusedAndTheProjectIsKept) {
                                   "\x01\x00",
                                   16));
     EXPECT_TRUE(CheckZelSignature(other));
-    EXPECT_TRUE(LoadZelFile(other, *p).ok());
+    EXPECT_TRUE(LoadZelFile(other, *p).Ok());
 }
 
 TEST(ZelFileTest, UnreadableFileLeavesTheProjectUnchanged) {
     TempDir dir;
     auto p = NewProject();
-    p->beam(4).memberName = "keep";
+    p->Beam(4).memberName = "keep";
     const auto before = std::make_unique<Project>(*p);
     for (const std::string& path : {dir.file("missing.Zel"), dir.path().string()}) {
         const ZelLoadResult r = LoadZelFile(path, *p);
@@ -371,7 +371,7 @@ void ExpectFailedSave(const std::string& target, Project& p, const std::string& 
 TEST(ZelFileTest, FailedSaveIsReportedAndTheOldFileSurvives) {
     TempDir dir;
     auto p = NewProject();
-    p->beam(1).memberName = "new content";
+    p->Beam(1).memberName = "new content";
     p->header.versionText = "204";  // stays when the save fails
     const std::string oldPath = dir.file("old.Zel");
     const std::string oldBytes = "previous file";
@@ -462,7 +462,7 @@ TEST(ZelFileTest, SaveStampsTheCurrentVersionAndKeepsFilePermissions) {
     // Saving through a symbolic link replaces the file it points to, not the link.
     const std::string link = dir.file("link.Zel");
     std::filesystem::create_symlink(path, link);
-    p->beam(1).memberName = "via link";
+    p->Beam(1).memberName = "via link";
     ASSERT_TRUE(SaveZelFile(link, *p).ok);
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(ReadBytes(path).size(), kEmptyZelFileSize + 8);
@@ -479,23 +479,23 @@ TEST(ZelFileDamage, ABeamCutInTheMiddleIsMarkedAndNamedInOneWarning) {
     auto p = NewProject();
     p->settings.beamCount = 3;
     for (int k = 1; k <= 3; ++k) {
-        p->beam(k).memberName = "B" + std::to_string(k);
-        p->beam(k).spanLength = 5.0f;
+        p->Beam(k).memberName = "B" + std::to_string(k);
+        p->Beam(k).spanLength = 5.0f;
     }
     const std::string full = EncodeZel(*p);
     // Inside beam 2: after its name (2 + 2 bytes), before its span.
     const std::size_t cut = kBeam1 + 702 + 4 + 20;
     auto q = NewProject();
     const ZelLoadResult r = DecodeZel(full.substr(0, cut), *q);
-    ASSERT_TRUE(r.ok());
+    ASSERT_TRUE(r.Ok());
     EXPECT_TRUE(r.truncated);
     ASSERT_EQ(r.warnings.size(), 1u);
     EXPECT_EQ(r.warnings[0], "file ends at byte " + std::to_string(cut) +
                                  ", inside beam 2; beams 2… are incomplete");
     EXPECT_EQ(r.message, r.warnings[0]);
-    EXPECT_FALSE(q->beam(1).cutByFileEnd);
-    EXPECT_TRUE(q->beam(2).cutByFileEnd);
-    EXPECT_FALSE(q->beam(3).cutByFileEnd);
+    EXPECT_FALSE(q->Beam(1).cutByFileEnd);
+    EXPECT_TRUE(q->Beam(2).cutByFileEnd);
+    EXPECT_FALSE(q->Beam(3).cutByFileEnd);
 
     // Ending exactly between two beams damages none: the rest is merely empty.
     auto e = NewProject();
@@ -503,10 +503,10 @@ TEST(ZelFileDamage, ABeamCutInTheMiddleIsMarkedAndNamedInOneWarning) {
     ASSERT_EQ(between.warnings.size(), 1u);
     EXPECT_NE(between.warnings[0].find("before beam 3; beams 3… are empty"), std::string::npos)
         << between.warnings[0];
-    for (int k = 1; k <= 3; ++k) EXPECT_FALSE(e->beam(k).cutByFileEnd) << k;
+    for (int k = 1; k <= 3; ++k) EXPECT_FALSE(e->Beam(k).cutByFileEnd) << k;
 
     // A whole file is not damaged.
-    EXPECT_FALSE(DecodeZel(full, *e).damaged());
+    EXPECT_FALSE(DecodeZel(full, *e).Damaged());
 }
 
 TEST(ZelFileDamage, ABeamCountAboveFiftyIsClampedWithAWarning) {
@@ -515,17 +515,17 @@ TEST(ZelFileDamage, ABeamCountAboveFiftyIsClampedWithAWarning) {
     std::string bytes = EncodeZel(*p);
     auto q = NewProject();
     ZelLoadResult r = DecodeZel(bytes, *q);
-    ASSERT_TRUE(r.ok());
+    ASSERT_TRUE(r.Ok());
     EXPECT_FALSE(r.truncated);
     ASSERT_EQ(r.warnings.size(), 1u);
     EXPECT_EQ(r.warnings[0], "beam count 999 is out of range 0…50; read as 50");
-    EXPECT_EQ(q->beamCount(), 50);
+    EXPECT_EQ(q->BeamCount(), 50);
     EXPECT_EQ(EncodeZel(*q), bytes);  // still saved back byte for byte
 
     p->settings.beamCount = -3;
     r = DecodeZel(EncodeZel(*p), *q);
-    EXPECT_TRUE(r.damaged());
-    EXPECT_EQ(q->beamCount(), 0);
+    EXPECT_TRUE(r.Damaged());
+    EXPECT_EQ(q->BeamCount(), 0);
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ TEST(ZelFuzzTest, DamagedFilesNeverCrashAndReloadStably) {
     for (int i = 0; i < 3; ++i) seeds.push_back(test::RandomZel(rng));
     {
         Project p;
-        p.beam(1).memberName = "大梁G1";
+        p.Beam(1).memberName = "大梁G1";
         seeds.push_back(EncodeZel(p));
     }
 
@@ -70,7 +70,7 @@ TEST(ZelFuzzTest, DamagedFilesNeverCrashAndReloadStably) {
     for (int round = 0; round < kRounds; ++round) {
         const std::string file = Mutate(seeds[round % seeds.size()], rng);
         const ZelLoadResult r = DecodeZel(file, *project);
-        if (!r.ok()) {
+        if (!r.Ok()) {
             EXPECT_EQ(r.status, ZelLoadStatus::NotZelFile);
             continue;
         }
@@ -85,7 +85,7 @@ TEST(ZelFuzzTest, DamagedFilesNeverCrashAndReloadStably) {
         }
         if (round % 8 != 0) continue;  // the reload check is the slow half; sample it
         const ZelLoadResult back = DecodeZel(saved, *again);
-        ASSERT_TRUE(back.ok()) << "round " << round;
+        ASSERT_TRUE(back.Ok()) << "round " << round;
         EXPECT_FALSE(back.truncated) << "round " << round;
         ASSERT_TRUE(EncodeZel(*again) == saved) << "round " << round;
     }

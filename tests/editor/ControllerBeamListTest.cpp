@@ -10,17 +10,17 @@ TEST_F(ControllerTest, AddBeamCommitsTheInputAreaAndShowsTheNewBeam) {
     AddUniform("5000", "0", "6", "1");
     ASSERT_TRUE(ctl.AddBeam());
     EXPECT_TRUE(ui.messages.asked.empty());
-    EXPECT_EQ(ctl.beamCount(), 1);
-    EXPECT_EQ(ctl.position(), 1);
+    EXPECT_EQ(ctl.BeamCount(), 1);
+    EXPECT_EQ(ctl.Position(), 1);
     EXPECT_EQ(ui.lastView.beamList, std::vector<std::string>{"G1"});
     EXPECT_EQ(ui.lastView.selectedLine, 0);
     EXPECT_EQ(ui.lastView.positionLabel, "1/1");
     EXPECT_TRUE(ui.lastView.beamCommandsEnabled);
     EXPECT_TRUE(ui.lastView.focusBeamList);
-    EXPECT_TRUE(ctl.fileModified());
-    EXPECT_FALSE(ctl.memberModified());
+    EXPECT_TRUE(ctl.FileModified());
+    EXPECT_FALSE(ctl.MemberModified());
 
-    const BeamRecord& b = ctl.project().beam(1);
+    const BeamRecord& b = ctl.CurrentProject().Beam(1);
     EXPECT_EQ(b.memberName, "G1");
     EXPECT_FLOAT_EQ(b.spanLength, 6.0f);
     EXPECT_EQ(b.loadCount, 1);
@@ -36,9 +36,9 @@ TEST_F(ControllerTest, AddBeamCommitsTheInputAreaAndShowsTheNewBeam) {
     ASSERT_TRUE(ctl.AddBeam());
     EXPECT_EQ(ui.lastView.beamList, (std::vector<std::string>{"G1", "G2"}));
     EXPECT_EQ(ui.lastView.positionLabel, "2/2");
-    EXPECT_EQ(ctl.project().beam(1).memberName, "G1");
-    EXPECT_FLOAT_EQ(ctl.project().beam(1).spanLength, 6.0f);
-    EXPECT_FLOAT_EQ(ctl.project().beam(2).spanLength, 5.0f);
+    EXPECT_EQ(ctl.CurrentProject().Beam(1).memberName, "G1");
+    EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(1).spanLength, 6.0f);
+    EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(2).spanLength, 5.0f);
 }
 
 TEST_F(ControllerTest, AddBeamWithoutNameAsksAndNoAddsNothing) {
@@ -51,36 +51,36 @@ TEST_F(ControllerTest, AddBeamWithoutNameAsksAndNoAddsNothing) {
               "部材名が入力されていません。\r\rこのまま追加してもよろしいですか？");
     EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsYesNo);
     EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
-    EXPECT_EQ(ctl.beamCount(), 0);
-    EXPECT_TRUE(ctl.memberModified());  // the typing is still pending
+    EXPECT_EQ(ctl.BeamCount(), 0);
+    EXPECT_TRUE(ctl.MemberModified());  // the typing is still pending
 
     ui.messages.Answer(kAnswerYes);
     EXPECT_TRUE(ctl.AddBeam());
-    EXPECT_EQ(ctl.beamCount(), 1);
-    EXPECT_EQ(ctl.project().beam(1).memberName, "");
+    EXPECT_EQ(ctl.BeamCount(), 1);
+    EXPECT_EQ(ctl.CurrentProject().Beam(1).memberName, "");
 }
 
 TEST_F(ControllerTest, AddBeamRefusesInvalidInputAndTheFiftyFirstBeam) {
     Start();
     Type(Field::MemberName, "X");  // no span
-    const bool modifiedBefore = ctl.fileModified();
+    const bool modifiedBefore = ctl.FileModified();
     EXPECT_FALSE(ctl.AddBeam());
     ASSERT_EQ(ui.messages.asked.size(), 1u);
     EXPECT_EQ(ui.messages.asked[0].text, "スパン長が入力されていないか、数値に誤りがあります。");
-    EXPECT_EQ(ctl.beamCount(), 0);
-    EXPECT_EQ(ctl.fileModified(), modifiedBefore);
+    EXPECT_EQ(ctl.BeamCount(), 0);
+    EXPECT_EQ(ctl.FileModified(), modifiedBefore);
 
     ui.messages.Clear();
     AddBeams(50);
-    EXPECT_EQ(ctl.beamCount(), 50);
+    EXPECT_EQ(ctl.BeamCount(), 50);
     EXPECT_TRUE(ui.messages.asked.empty());
-    const Project before = ctl.project();
+    const Project before = ctl.CurrentProject();
     TypeBeam("B51");
     EXPECT_FALSE(ctl.AddBeam());
     ASSERT_EQ(ui.messages.asked.size(), 1u);
     EXPECT_EQ(ui.messages.asked[0].text, "これ以上、梁を追加できません。(最大 50 本)");
     EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsOk);
-    EXPECT_EQ(ctl.project(), before);
+    EXPECT_EQ(ctl.CurrentProject(), before);
     EXPECT_EQ(ui.lastView.beamList.size(), 50u);
 }
 
@@ -91,31 +91,31 @@ TEST_F(ControllerTest, DeleteBeamAsksAndRemovesTheCurrentSlot) {
     ui.messages.Clear();
 
     ui.messages.Answer(kAnswerCancel);
-    const Project before = ctl.project();
-    ctl.inputArea().fileModified = false;
+    const Project before = ctl.CurrentProject();
+    ctl.Input().fileModified = false;
     EXPECT_FALSE(ctl.DeleteBeam());
     ASSERT_EQ(ui.messages.asked.size(), 1u);
     EXPECT_EQ(ui.messages.asked[0].text, "[ B2 ] (Data No.2) を削除します。");
     EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsOkCancel);
     EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
-    EXPECT_EQ(ctl.project(), before);
-    EXPECT_FALSE(ctl.fileModified());
+    EXPECT_EQ(ctl.CurrentProject(), before);
+    EXPECT_FALSE(ctl.FileModified());
 
     EXPECT_TRUE(ctl.DeleteBeam());
     EXPECT_EQ(ui.lastView.beamList, (std::vector<std::string>{"B1", "B3"}));
-    EXPECT_EQ(ctl.position(), 2);
+    EXPECT_EQ(ctl.Position(), 2);
     EXPECT_EQ(ui.lastView.positionLabel, "2/2");
     EXPECT_EQ(area().Text(Field::MemberName), "B3");
-    EXPECT_TRUE(ctl.fileModified());
-    EXPECT_FALSE(ctl.memberModified());
+    EXPECT_TRUE(ctl.FileModified());
+    EXPECT_FALSE(ctl.MemberModified());
 
     // Deleting the last line moves the position onto the new last line.
     EXPECT_TRUE(ctl.DeleteBeam());
-    EXPECT_EQ(ctl.position(), 1);
+    EXPECT_EQ(ctl.Position(), 1);
     EXPECT_EQ(ui.lastView.positionLabel, "1/1");
     EXPECT_EQ(area().Text(Field::MemberName), "B1");
     // The former last slot keeps its data but no loads.
-    EXPECT_EQ(ctl.project().beam(2).memberName, "B3");
+    EXPECT_EQ(ctl.CurrentProject().Beam(2).memberName, "B3");
 }
 
 TEST_F(ControllerTest, DeletingTheOnlyBeamEmptiesTheListAndDisablesTheSaveCommands) {
@@ -124,12 +124,12 @@ TEST_F(ControllerTest, DeletingTheOnlyBeamEmptiesTheListAndDisablesTheSaveComman
     EXPECT_TRUE(ui.lastView.beamCommandsEnabled);
     ui.messages.Clear();
     EXPECT_TRUE(ctl.DeleteBeam());
-    EXPECT_EQ(ctl.beamCount(), 0);
+    EXPECT_EQ(ctl.BeamCount(), 0);
     EXPECT_TRUE(ui.lastView.beamList.empty());
     EXPECT_EQ(ui.lastView.selectedLine, -1);
     EXPECT_EQ(ui.lastView.positionLabel, "");
     EXPECT_FALSE(ui.lastView.beamCommandsEnabled);
-    EXPECT_EQ(ctl.position(), 1);
+    EXPECT_EQ(ctl.Position(), 1);
     EXPECT_EQ(area().Text(Field::MemberName), "");
     // Nothing left to delete: no question.
     EXPECT_FALSE(ctl.DeleteBeam());
@@ -160,43 +160,43 @@ TEST_F(ControllerTest, ClearInputAreaAsksOnlyWhenTheBeamWasEdited) {
               "(部材データ、荷重データ等この梁の変更内容は、無効になります。)");
     EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsOkCancel);
     EXPECT_EQ(area().Text(Field::MemberName), "EDITED");
-    EXPECT_TRUE(ctl.memberModified());
+    EXPECT_TRUE(ctl.MemberModified());
 
     EXPECT_TRUE(ctl.ClearInputArea());
     EXPECT_EQ(area().Text(Field::MemberName), "");
     EXPECT_TRUE(area().LoadLines().empty());
-    EXPECT_FALSE(ctl.memberModified());
-    EXPECT_EQ(ctl.project().beam(1).memberName, "B1");  // the stored beam is untouched
+    EXPECT_FALSE(ctl.MemberModified());
+    EXPECT_EQ(ctl.CurrentProject().Beam(1).memberName, "B1");  // the stored beam is untouched
 }
 
 TEST_F(ControllerTest, MoveSwapsNeighboursAndMarksTheFileChanged) {
     Start();
     AddBeams(3);  // position 3
-    ctl.inputArea().fileModified = false;
-    const Project before = ctl.project();
+    ctl.Input().fileModified = false;
+    const Project before = ctl.CurrentProject();
 
     EXPECT_FALSE(ctl.MoveDown());  // last line
-    EXPECT_EQ(ctl.project(), before);
-    EXPECT_EQ(ctl.position(), 3);
-    EXPECT_FALSE(ctl.fileModified());
+    EXPECT_EQ(ctl.CurrentProject(), before);
+    EXPECT_EQ(ctl.Position(), 3);
+    EXPECT_FALSE(ctl.FileModified());
 
     EXPECT_TRUE(ctl.MoveUp());
-    EXPECT_EQ(ctl.position(), 2);
+    EXPECT_EQ(ctl.Position(), 2);
     EXPECT_EQ(ui.lastView.beamList, (std::vector<std::string>{"B1", "B3", "B2"}));
     EXPECT_EQ(ui.lastView.selectedLine, 1);
     EXPECT_EQ(ui.lastView.positionLabel, "2/3");
-    EXPECT_EQ(ctl.project().beam(2).memberName, "B3");
-    EXPECT_EQ(ctl.project().beam(3).memberName, "B2");
-    EXPECT_TRUE(ctl.fileModified());
+    EXPECT_EQ(ctl.CurrentProject().Beam(2).memberName, "B3");
+    EXPECT_EQ(ctl.CurrentProject().Beam(3).memberName, "B2");
+    EXPECT_TRUE(ctl.FileModified());
 
     EXPECT_TRUE(ctl.MoveUp());
-    EXPECT_EQ(ctl.position(), 1);
-    ctl.inputArea().fileModified = false;
-    const Project top = ctl.project();
+    EXPECT_EQ(ctl.Position(), 1);
+    ctl.Input().fileModified = false;
+    const Project top = ctl.CurrentProject();
     EXPECT_FALSE(ctl.MoveUp());  // first line
-    EXPECT_EQ(ctl.project(), top);
-    EXPECT_EQ(ctl.position(), 1);
-    EXPECT_FALSE(ctl.fileModified());
+    EXPECT_EQ(ctl.CurrentProject(), top);
+    EXPECT_EQ(ctl.Position(), 1);
+    EXPECT_FALSE(ctl.FileModified());
     EXPECT_EQ(ui.lastView.beamList, (std::vector<std::string>{"B3", "B1", "B2"}));
     EXPECT_TRUE(ui.messages.asked.empty());
 }
@@ -211,7 +211,7 @@ TEST_F(ControllerTest, SelectBeamValidatesAsksAndCommits) {
     EXPECT_FALSE(ctl.SelectBeam(0));
     ASSERT_EQ(ui.messages.asked.size(), 1u);
     EXPECT_EQ(ui.messages.asked[0].text, "スパン長が入力されていないか、数値に誤りがあります。");
-    EXPECT_EQ(ctl.position(), 2);
+    EXPECT_EQ(ctl.Position(), 2);
     EXPECT_EQ(ui.lastView.selectedLine, 1);
 
     // No: the edit is dropped, the other beam is shown.
@@ -224,11 +224,11 @@ TEST_F(ControllerTest, SelectBeamValidatesAsksAndCommits) {
     EXPECT_EQ(ui.messages.asked[0].text,
               "[ B2 ] (Data No.2) は、変更されています。\r\r変更を有効にしますか？");
     EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsYesNo);
-    EXPECT_EQ(ctl.project().beam(2).memberName, "B2");
-    EXPECT_FLOAT_EQ(ctl.project().beam(2).spanLength, 6.0f);
-    EXPECT_EQ(ctl.position(), 1);
+    EXPECT_EQ(ctl.CurrentProject().Beam(2).memberName, "B2");
+    EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(2).spanLength, 6.0f);
+    EXPECT_EQ(ctl.Position(), 1);
     EXPECT_EQ(area().Text(Field::MemberName), "B1");
-    EXPECT_FALSE(ctl.memberModified());
+    EXPECT_FALSE(ctl.MemberModified());
 
     // Yes: committed, the list line renamed.
     ui.messages.Clear();
@@ -236,8 +236,8 @@ TEST_F(ControllerTest, SelectBeamValidatesAsksAndCommits) {
     Type(Field::Span, "8");
     ui.messages.Answer(kAnswerYes);
     EXPECT_TRUE(ctl.SelectBeam(1));
-    EXPECT_EQ(ctl.project().beam(1).memberName, "B1X");
-    EXPECT_FLOAT_EQ(ctl.project().beam(1).spanLength, 8.0f);
+    EXPECT_EQ(ctl.CurrentProject().Beam(1).memberName, "B1X");
+    EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(1).spanLength, 8.0f);
     EXPECT_EQ(ui.lastView.beamList, (std::vector<std::string>{"B1X", "B2"}));
     EXPECT_EQ(ui.lastView.positionLabel, "2/2");
     EXPECT_EQ(area().Text(Field::MemberName), "B2");
@@ -248,7 +248,7 @@ TEST_F(ControllerTest, SelectBeamValidatesAsksAndCommits) {
     Type(Field::Span, "5");
     EXPECT_TRUE(ctl.SelectBeam(0));
     EXPECT_TRUE(ui.messages.asked.empty());
-    EXPECT_FLOAT_EQ(ctl.project().beam(2).spanLength, 5.0f);
+    EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(2).spanLength, 5.0f);
 
     // The current line and lines outside the list do nothing.
     EXPECT_FALSE(ctl.SelectBeam(0));
@@ -265,14 +265,14 @@ TEST_F(ControllerTest, ANewBeamDoesNotInheritAFormerBeamOfItsSlot) {
     Type(Field::Depth2, "80");
     Type(Field::Cover2, "6");
     ASSERT_TRUE(ctl.AddBeam());
-    EXPECT_FLOAT_EQ(ctl.project().beam(2).sectionWidth[1], 40.0f);
+    EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(2).sectionWidth[1], 40.0f);
     ASSERT_TRUE(ctl.DeleteBeam());
-    EXPECT_FLOAT_EQ(ctl.project().beam(2).sectionWidth[1], 40.0f);  // still in the slot
+    EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(2).sectionWidth[1], 40.0f);  // still in the slot
 
     TypeBeam("ONE");
     area().SelectSectionCount(0);
     ASSERT_TRUE(ctl.AddBeam());
-    const BeamRecord& b = ctl.project().beam(2);
+    const BeamRecord& b = ctl.CurrentProject().Beam(2);
     EXPECT_EQ(b.memberName, "ONE");
     EXPECT_EQ(b.sectionCount, 1);
     EXPECT_FLOAT_EQ(b.sectionWidth[1], 0.0f);

@@ -43,9 +43,9 @@ class EndToEndTest : public ControllerTest {
   protected:
     // Focus, type, leave, as the user fills a field; the field must accept the text.
     void Enter(MainController& c, Field field, const std::string& text) {
-        c.inputArea().FocusEnter(field);
-        c.inputArea().TextChanged(field, text);
-        EXPECT_TRUE(c.inputArea().FocusLeave(field).accepted) << text;
+        c.Input().FocusEnter(field);
+        c.Input().TextChanged(field, text);
+        EXPECT_TRUE(c.Input().FocusLeave(field).accepted) << text;
     }
     void EnterBeam(MainController& c, const std::string& name, const std::string& span,
                    const std::string& b, const std::string& d) {
@@ -56,12 +56,12 @@ class EndToEndTest : public ControllerTest {
         Enter(c, Field::Cover1, "5");
     }
     void EnterLoad(MainController& c, int type, const std::vector<std::string>& fields) {
-        c.inputArea().SelectLoadType(type - 1);
+        c.Input().SelectLoadType(type - 1);
         for (std::size_t i = 0; i < fields.size(); ++i)
             Enter(c, LoadField(static_cast<int>(i)), fields[i]);
-        const std::size_t before = c.inputArea().LoadLines().size();
-        c.inputArea().AddLoad();
-        EXPECT_EQ(c.inputArea().LoadLines().size(), before + 1);
+        const std::size_t before = c.Input().LoadLines().size();
+        c.Input().AddLoad();
+        EXPECT_EQ(c.Input().LoadLines().size(), before + 1);
     }
 };
 
@@ -110,45 +110,45 @@ TEST_F(EndToEndTest, ThreeBeamsSavedReopenedChangedAndSavedAs) {
 
     // What the first file holds.
     Project saved;
-    ASSERT_TRUE(LoadZelFile(first, saved).ok());
-    EXPECT_EQ(saved.beamCount(), 3);
+    ASSERT_TRUE(LoadZelFile(first, saved).Ok());
+    EXPECT_EQ(saved.BeamCount(), 3);
     EXPECT_EQ(saved.settings.unitCode, 3);
     EXPECT_EQ(saved.settings.sheetTitle, "梁断面算定結果");
     EXPECT_EQ(saved.font.fontName, "ＭＳ 明朝");
     EXPECT_EQ(saved.resultSummary.resultCount, 3);
-    const BeamRecord& g1 = saved.beam(1);
+    const BeamRecord& g1 = saved.Beam(1);
     EXPECT_EQ(g1.memberName, "G1");
     EXPECT_FLOAT_EQ(g1.concreteFc, 210.0f);
     EXPECT_EQ(g1.loadCount, 1);
     EXPECT_FLOAT_EQ(g1.loadValue[0], 20.0f);  // kN/m2
     EXPECT_NEAR(g1.selfWeight, 30 * 60 * 2.4 / 10000, 1e-6);
     EXPECT_FLOAT_EQ(g1.momentPosition, 3.0f);
-    EXPECT_EQ(saved.beam(2).ignoreSelfWeight, 1);
-    EXPECT_EQ(saved.beam(2).loadType[0], 1);
-    EXPECT_FLOAT_EQ(saved.beam(2).loadLengths[0][0], 2.0f);
-    EXPECT_EQ(saved.beam(3).supportType, 1);
-    EXPECT_EQ(saved.beam(3).sectionCount, 1);
-    EXPECT_EQ(saved.result(1).memberName, "G1");
-    EXPECT_EQ(saved.result(3).memberName, "G3");
-    EXPECT_FLOAT_EQ(saved.result(2).sectionWidth[0], 35.0f);
+    EXPECT_EQ(saved.Beam(2).ignoreSelfWeight, 1);
+    EXPECT_EQ(saved.Beam(2).loadType[0], 1);
+    EXPECT_FLOAT_EQ(saved.Beam(2).loadLengths[0][0], 2.0f);
+    EXPECT_EQ(saved.Beam(3).supportType, 1);
+    EXPECT_EQ(saved.Beam(3).sectionCount, 1);
+    EXPECT_EQ(saved.Result(1).memberName, "G1");
+    EXPECT_EQ(saved.Result(3).memberName, "G3");
+    EXPECT_FLOAT_EQ(saved.Result(2).sectionWidth[0], 35.0f);
 
     // ----- Second session: the history leads back to the file. -----
     ScriptedMainWindowUi ui2;
     MainController ctl2(ui2);
     ctl2.StartUp(ProgramFolder());
     EXPECT_TRUE(ui2.messages.asked.empty());
-    EXPECT_EQ(ctl2.currentFile(), "新規データ");
+    EXPECT_EQ(ctl2.CurrentFile(), "新規データ");
     ASSERT_EQ(ui2.lastView.history, std::vector<std::string>{first});
     ASSERT_TRUE(ctl2.OpenHistory(0));
     EXPECT_EQ(ui2.lastView.caption, "KAVO-Zel /ＲＣ梁断面算定   project.Zel");
     EXPECT_EQ(ui2.lastView.beamList, (std::vector<std::string>{"G1", "G2", "G3"}));
-    EXPECT_EQ(ctl2.project(), saved);
-    EXPECT_EQ(ctl2.inputArea().Text(Field::MemberName), "G1");
-    EXPECT_EQ(ctl2.inputArea().LoadLines().size(), 1u);
+    EXPECT_EQ(ctl2.CurrentProject(), saved);
+    EXPECT_EQ(ctl2.Input().Text(Field::MemberName), "G1");
+    EXPECT_EQ(ctl2.Input().LoadLines().size(), 1u);
 
     // The calculation of the reopened project against hand statics.
     {
-        Project p = ctl2.project();
+        Project p = ctl2.CurrentProject();
         const std::vector<CalcResult> r = CalculateAll(p);
         ASSERT_EQ(r.size(), 3u);
         const double q1 = 20.0 / kG + 30 * 60 * 2.4 / 10000;
@@ -162,17 +162,17 @@ TEST_F(EndToEndTest, ThreeBeamsSavedReopenedChangedAndSavedAs) {
         EXPECT_NEAR(r[2].designStresses.Mright, 2 * P3, 1e-5);
         EXPECT_NEAR(r[2].designStresses.Qleft, P3, 1e-5);
         EXPECT_FLOAT_EQ(r[2].designStresses.Qcentre, 0.0f);
-        for (const CalcResult& c : r) EXPECT_TRUE(c.calculated()) << c.error;
+        for (const CalcResult& c : r) EXPECT_TRUE(c.Calculated()) << c.error;
     }
 
     // Change G2's span to 6 m with "変  更" and save under a new name.
     ASSERT_TRUE(ctl2.SelectBeam(1));
-    EXPECT_FALSE(ctl2.memberModified());
+    EXPECT_FALSE(ctl2.MemberModified());
     Enter(ctl2, Field::Span, "6");
     ui2.messages.Answer(kAnswerOk);
     ASSERT_TRUE(ctl2.RunMemberCommand(MemberCommand::ChangeMember));
     EXPECT_EQ(ui2.messages.LastText(), "[ G2 ] (Data No.2) を変更します。");
-    EXPECT_TRUE(ctl2.fileModified());
+    EXPECT_TRUE(ctl2.FileModified());
 
     const std::string second = DataFile("changed.Zel");
     ui2.saveAnswers.push_back(second);
@@ -182,7 +182,7 @@ TEST_F(EndToEndTest, ThreeBeamsSavedReopenedChangedAndSavedAs) {
     EXPECT_EQ(ui2.saveRequests.at(0).folder, FolderOf(first));
     EXPECT_EQ(ReadFileBytes(first), firstBytes);  // the first file is not touched
     EXPECT_EQ(ui2.lastView.caption, "KAVO-Zel /ＲＣ梁断面算定   changed.Zel");
-    EXPECT_FALSE(ctl2.fileModified());
+    EXPECT_FALSE(ctl2.FileModified());
 
     SettingsFile s;
     ASSERT_TRUE(ReadSettingsFile(ctl2.SettingsPath(), s));
@@ -191,13 +191,13 @@ TEST_F(EndToEndTest, ThreeBeamsSavedReopenedChangedAndSavedAs) {
 
     // The second file differs from the first in G2 and its result only.
     Project changed;
-    ASSERT_TRUE(LoadZelFile(second, changed).ok());
-    EXPECT_FLOAT_EQ(changed.beam(2).spanLength, 6.0f);
-    EXPECT_FLOAT_EQ(changed.beam(2).momentPosition, 3.0f);
-    EXPECT_EQ(changed.beam(1), saved.beam(1));
-    EXPECT_EQ(changed.beam(3), saved.beam(3));
-    EXPECT_EQ(changed.result(1), saved.result(1));
-    EXPECT_EQ(changed.result(3), saved.result(3));
+    ASSERT_TRUE(LoadZelFile(second, changed).Ok());
+    EXPECT_FLOAT_EQ(changed.Beam(2).spanLength, 6.0f);
+    EXPECT_FLOAT_EQ(changed.Beam(2).momentPosition, 3.0f);
+    EXPECT_EQ(changed.Beam(1), saved.Beam(1));
+    EXPECT_EQ(changed.Beam(3), saved.Beam(3));
+    EXPECT_EQ(changed.Result(1), saved.Result(1));
+    EXPECT_EQ(changed.Result(3), saved.Result(3));
     EXPECT_EQ(changed.settings, saved.settings);
     {
         Project p = changed;

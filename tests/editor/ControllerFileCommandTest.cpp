@@ -29,7 +29,7 @@ TEST_F(FileCommandTest, NewAsksOnlyWhenChangedAndResetsTheProject) {
     Start();
     AddBeams(2);
     ui.messages.Clear();
-    const Project before = ctl.project();
+    const Project before = ctl.CurrentProject();
 
     ui.messages.Answer(kAnswerNo);
     EXPECT_FALSE(ctl.NewProject());
@@ -39,20 +39,20 @@ TEST_F(FileCommandTest, NewAsksOnlyWhenChangedAndResetsTheProject) {
               "このまま、新規データを作成しますか？");
     EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsYesNo);
     EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
-    EXPECT_EQ(ctl.project(), before);
-    EXPECT_TRUE(ctl.fileModified());
+    EXPECT_EQ(ctl.CurrentProject(), before);
+    EXPECT_TRUE(ctl.FileModified());
 
-    ctl.mutableProject().settings.sheetTitle = "changed";
+    ctl.MutableProject().settings.sheetTitle = "changed";
     ui.messages.Answer(kAnswerYes);
     EXPECT_TRUE(ctl.NewProject());
-    EXPECT_EQ(ctl.beamCount(), 0);
-    EXPECT_EQ(ctl.project().beam(1).memberName, "");  // no beam travels into the new data
-    EXPECT_EQ(ctl.project().settings.sheetTitle, "梁断面算定結果");
+    EXPECT_EQ(ctl.BeamCount(), 0);
+    EXPECT_EQ(ctl.CurrentProject().Beam(1).memberName, "");  // no beam travels into the new data
+    EXPECT_EQ(ctl.CurrentProject().settings.sheetTitle, "梁断面算定結果");
     EXPECT_TRUE(ui.lastView.beamList.empty());
     EXPECT_EQ(ui.lastView.positionLabel, "");
     EXPECT_FALSE(ui.lastView.beamCommandsEnabled);
-    EXPECT_FALSE(ctl.fileModified());
-    EXPECT_FALSE(ctl.memberModified());
+    EXPECT_FALSE(ctl.FileModified());
+    EXPECT_FALSE(ctl.MemberModified());
     EXPECT_EQ(area().Text(Field::MemberName), "");
     EXPECT_EQ(area().View().focusRequest, std::optional<Field>(Field::MemberName));
 
@@ -72,16 +72,16 @@ TEST_F(FileCommandTest, SaveAsWritesTheFileHistorySettingsAndCaption) {
     FileDialogRequest expected{"『 KAVO-Zel ﾃﾞｰﾀ保存 』", ProgramFolder(), "新規データ", "Zel",
                                "KAVO-Zel ﾃﾞｰﾀﾌｧｲﾙ(*.Zel)|*.Zel|すべてのﾌｧｲﾙ(*.*)|*.*"};
     EXPECT_EQ(ui.saveRequests[0], expected);
-    EXPECT_TRUE(ctl.fileModified());
+    EXPECT_TRUE(ctl.FileModified());
     EXPECT_FALSE(std::filesystem::exists(ctl.SettingsPath()));
 
     SaveAsData("first.Zel");
     EXPECT_TRUE(ui.messages.asked.empty());
     EXPECT_TRUE(std::filesystem::exists(DataFile("first.Zel")));
-    EXPECT_EQ(ctl.currentFile(), DataFile("first.Zel"));
+    EXPECT_EQ(ctl.CurrentFile(), DataFile("first.Zel"));
     EXPECT_EQ(ui.lastView.caption, "KAVO-Zel /ＲＣ梁断面算定   first.Zel");
-    EXPECT_FALSE(ctl.fileModified());
-    EXPECT_FALSE(ctl.memberModified());
+    EXPECT_FALSE(ctl.FileModified());
+    EXPECT_FALSE(ctl.MemberModified());
     EXPECT_EQ(ui.waitDepth, 0);
     EXPECT_GE(ui.waitCursorUses, 1);
     const SettingsFile s = ReadSettings();
@@ -94,11 +94,11 @@ TEST_F(FileCommandTest, SaveAsWritesTheFileHistorySettingsAndCaption) {
 
     // The file holds the project as saved, results included.
     Project reread;
-    ASSERT_TRUE(LoadZelFile(DataFile("first.Zel"), reread).ok());
-    EXPECT_EQ(reread.beamCount(), 2);
-    EXPECT_EQ(reread.beam(2).memberName, "B2");
+    ASSERT_TRUE(LoadZelFile(DataFile("first.Zel"), reread).Ok());
+    EXPECT_EQ(reread.BeamCount(), 2);
+    EXPECT_EQ(reread.Beam(2).memberName, "B2");
     EXPECT_EQ(reread.resultSummary.resultCount, 2);
-    EXPECT_EQ(reread.result(1).memberName, "B1");
+    EXPECT_EQ(reread.Result(1).memberName, "B1");
 
     // The next dialog starts in the data folder with the file's name.
     ui.saveAnswers.push_back(DataFile("first.Zel"));
@@ -113,8 +113,8 @@ TEST_F(FileCommandTest, SaveAsWritesTheFileHistorySettingsAndCaption) {
               DataFile("first.Zel") + "\r\rはすでに存在します。\r\r上書きしてもよろしいですか？");
     EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsYesNo);
     EXPECT_EQ(ReadFileBytes(DataFile("first.Zel")), bytes);
-    EXPECT_TRUE(ctl.fileModified());
-    EXPECT_TRUE(ctl.memberModified());
+    EXPECT_TRUE(ctl.FileModified());
+    EXPECT_TRUE(ctl.MemberModified());
 }
 
 TEST_F(FileCommandTest, SaveAsksAndOverwritesTheCurrentFile) {
@@ -133,17 +133,17 @@ TEST_F(FileCommandTest, SaveAsksAndOverwritesTheCurrentFile) {
     EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsYesNo);
     EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
     EXPECT_EQ(ReadFileBytes(DataFile("s.Zel")), bytes);
-    EXPECT_TRUE(ctl.fileModified());
-    EXPECT_TRUE(ctl.memberModified());
-    EXPECT_FLOAT_EQ(ctl.project().beam(1).spanLength, 6.0f);
+    EXPECT_TRUE(ctl.FileModified());
+    EXPECT_TRUE(ctl.MemberModified());
+    EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(1).spanLength, 6.0f);
 
     ui.messages.Answer(kAnswerYes);
     EXPECT_TRUE(ctl.Save());
-    EXPECT_FALSE(ctl.fileModified());
-    EXPECT_FALSE(ctl.memberModified());
+    EXPECT_FALSE(ctl.FileModified());
+    EXPECT_FALSE(ctl.MemberModified());
     Project reread;
-    ASSERT_TRUE(LoadZelFile(DataFile("s.Zel"), reread).ok());
-    EXPECT_FLOAT_EQ(reread.beam(1).spanLength, 7.0f);
+    ASSERT_TRUE(LoadZelFile(DataFile("s.Zel"), reread).Ok());
+    EXPECT_FLOAT_EQ(reread.Beam(1).spanLength, 7.0f);
     EXPECT_TRUE(ui.saveRequests.size() == 1u);  // no dialog for an overwrite
 }
 
@@ -156,7 +156,7 @@ TEST_F(FileCommandTest, SaveOfNewDataIsSaveAsAndNothingToSaveBeeps) {
     ui.saveAnswers.push_back(std::nullopt);
     EXPECT_FALSE(ctl.Save());
     EXPECT_EQ(ui.saveRequests.size(), 1u);
-    EXPECT_TRUE(ctl.fileModified());
+    EXPECT_TRUE(ctl.FileModified());
 }
 
 TEST_F(FileCommandTest, FailedSaveIsReportedAndKeepsTheProjectChanged) {
@@ -171,8 +171,8 @@ TEST_F(FileCommandTest, FailedSaveIsReportedAndKeepsTheProjectChanged) {
                   "データを保存できませんでした。\r\r( " + target + " )\r\r", 0),
               0u);
     EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsOk);
-    EXPECT_TRUE(ctl.fileModified());
-    EXPECT_EQ(ctl.currentFile(), "新規データ");
+    EXPECT_TRUE(ctl.FileModified());
+    EXPECT_EQ(ctl.CurrentFile(), "新規データ");
     EXPECT_EQ(ui.lastView.caption, "KAVO-Zel /ＲＣ梁断面算定   新規データ");
     EXPECT_FALSE(std::filesystem::exists(ctl.SettingsPath()));
     EXPECT_EQ(ui.waitDepth, 0);
@@ -201,8 +201,8 @@ TEST_F(FileCommandTest, FailedOverwriteKeepsTheChangeAndTheHistory) {
                   "データを保存できませんでした。\r\r( " + DataFile("sub/x.Zel") + " )\r\r", 0),
               0u);
     EXPECT_EQ(ui.messages.asked[1].title, "確認ﾒｯｾｰｼﾞ");
-    EXPECT_TRUE(ctl.fileModified());
-    EXPECT_EQ(ctl.currentFile(), DataFile("sub/x.Zel"));
+    EXPECT_TRUE(ctl.FileModified());
+    EXPECT_EQ(ctl.CurrentFile(), DataFile("sub/x.Zel"));
     EXPECT_EQ(ReadSettings().history, settingsBefore.history);
     EXPECT_EQ(ui.waitDepth, 0);
 
@@ -242,17 +242,17 @@ TEST_F(FileCommandTest, OpenChecksTheSignatureLoadsAndRecordsTheFile) {
     ui.messages.Clear();
     ui.messages.Answer(kAnswerYes);
     ui.openAnswers.push_back(DataFile("foreign.Zel"));
-    const Project before = ctl.project();
-    const auto historyBefore = ctl.settings().history;
+    const Project before = ctl.CurrentProject();
+    const auto historyBefore = ctl.Settings().history;
     EXPECT_FALSE(ctl.Open());
     ASSERT_EQ(ui.messages.asked.size(), 2u);
     EXPECT_EQ(ui.messages.asked[1].text,
               "このファイルは、[ KAVO-Zel /ＲＣ梁断面算定 ] のデータではありません。\r\r"
               "File Name: foreign.Zel");
     EXPECT_EQ(ui.messages.asked[1].title, "確認ﾒｯｾｰｼﾞ");
-    EXPECT_EQ(ctl.project(), before);
-    EXPECT_EQ(ctl.settings().history, historyBefore);
-    EXPECT_EQ(ctl.currentFile(), "新規データ");
+    EXPECT_EQ(ctl.CurrentProject(), before);
+    EXPECT_EQ(ctl.Settings().history, historyBefore);
+    EXPECT_EQ(ctl.CurrentFile(), "新規データ");
     EXPECT_EQ(area().Text(Field::MemberName), "pending");
 
     // Cancel in the dialog stops silently.
@@ -278,8 +278,8 @@ TEST_F(FileCommandTest, OpenChecksTheSignatureLoadsAndRecordsTheFile) {
     EXPECT_EQ(ui.lastView.selectedLine, 0);
     EXPECT_TRUE(ui.lastView.beamCommandsEnabled);
     EXPECT_EQ(area().Text(Field::MemberName), "B1");
-    EXPECT_FALSE(ctl.fileModified());
-    EXPECT_FALSE(ctl.memberModified());
+    EXPECT_FALSE(ctl.FileModified());
+    EXPECT_FALSE(ctl.MemberModified());
     EXPECT_EQ(ui.waitDepth, 0);
     EXPECT_EQ(ReadSettings().history.at(0), DataFile("three.Zel"));
     EXPECT_EQ(ui.messages.asked.size(), 1u);  // no unit warning while loading
@@ -300,7 +300,7 @@ TEST_F(FileCommandTest, OpenTakesTheFilesUnits) {
     EXPECT_TRUE(ui.messages.asked.empty());
     EXPECT_FALSE(area().InputIsSI());
     EXPECT_FALSE(area().OutputIsSI());
-    EXPECT_EQ(ctl.project().settings.unitCode, 0);
+    EXPECT_EQ(ctl.CurrentProject().settings.unitCode, 0);
 }
 
 TEST_F(FileCommandTest, OpenOfADamagedFileShowsTheSameWarningAsZel) {
@@ -318,7 +318,7 @@ TEST_F(FileCommandTest, OpenOfADamagedFileShowsTheSameWarningAsZel) {
               "データファイルが壊れています。\r\r"
               "file ends at byte 1000, inside beam 2; beams 2… are incomplete");
     EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
-    EXPECT_TRUE(ctl.project().beam(2).cutByFileEnd);
+    EXPECT_TRUE(ctl.CurrentProject().Beam(2).cutByFileEnd);
 }
 
 TEST_F(FileCommandTest, HistoryOpensMovesUpRefusesForeignAndForgetsMissingFiles) {
@@ -327,11 +327,11 @@ TEST_F(FileCommandTest, HistoryOpensMovesUpRefusesForeignAndForgetsMissingFiles)
     SaveAsData("a.Zel");
     SaveAsData("b.Zel");
     SaveAsData("c.Zel");
-    EXPECT_EQ(ctl.settings().history,
+    EXPECT_EQ(ctl.Settings().history,
               (std::vector<std::string>{DataFile("c.Zel"), DataFile("b.Zel"), DataFile("a.Zel")}));
 
     ASSERT_TRUE(ctl.OpenHistory(2));
-    EXPECT_EQ(ctl.currentFile(), DataFile("a.Zel"));
+    EXPECT_EQ(ctl.CurrentFile(), DataFile("a.Zel"));
     EXPECT_EQ(ui.lastView.caption, "KAVO-Zel /ＲＣ梁断面算定   a.Zel");
     EXPECT_EQ(ReadSettings().history,
               (std::vector<std::string>{DataFile("a.Zel"), DataFile("c.Zel"), DataFile("b.Zel")}));
@@ -340,16 +340,16 @@ TEST_F(FileCommandTest, HistoryOpensMovesUpRefusesForeignAndForgetsMissingFiles)
     // A file that is gone: a message naming it, the entry removed.
     std::filesystem::remove(DataFile("c.Zel"));
     ui.messages.Clear();
-    const Project before = ctl.project();
+    const Project before = ctl.CurrentProject();
     EXPECT_FALSE(ctl.OpenHistory(1));
     ASSERT_EQ(ui.messages.asked.size(), 1u);
     EXPECT_EQ(ui.messages.asked[0].text, DataFile("c.Zel") + " が見つかりません。");
     EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsOk);
     EXPECT_EQ(ui.messages.asked[0].title, "確認メッセージ");
-    EXPECT_EQ(ctl.project(), before);
-    EXPECT_EQ(ctl.currentFile(), DataFile("a.Zel"));
+    EXPECT_EQ(ctl.CurrentProject(), before);
+    EXPECT_EQ(ctl.CurrentFile(), DataFile("a.Zel"));
     const std::vector<std::string> left{DataFile("a.Zel"), DataFile("b.Zel")};
-    EXPECT_EQ(ctl.settings().history, left);
+    EXPECT_EQ(ctl.Settings().history, left);
     EXPECT_EQ(ReadSettings().history, left);
     EXPECT_EQ(ui.lastView.history, left);
 
@@ -361,8 +361,8 @@ TEST_F(FileCommandTest, HistoryOpensMovesUpRefusesForeignAndForgetsMissingFiles)
     EXPECT_EQ(ui.messages.asked[0].text,
               "このファイルは、[ KAVO-Zel /ＲＣ梁断面算定 ] のデータではありません。\r\r"
               "File Name: b.Zel");
-    EXPECT_EQ(ctl.project(), before);
-    EXPECT_EQ(ctl.settings().history, left);
+    EXPECT_EQ(ctl.CurrentProject(), before);
+    EXPECT_EQ(ctl.Settings().history, left);
 
     EXPECT_FALSE(ctl.OpenHistory(5));
 }
@@ -387,7 +387,7 @@ TEST_F(FileCommandTest, ExitAsksInTheWideTitleAndWritesTheDefaults) {
     EXPECT_EQ(ui.messages.asked[0].title, "確認メッセージ");
     DefaultsRecord written;
     EXPECT_EQ(ReadDefaultsFile(ctl.DefaultsPath(), written), DefaultsReadStatus::Read);
-    EXPECT_EQ(written, ctl.defaults());
+    EXPECT_EQ(written, ctl.Defaults());
     EXPECT_FALSE(std::filesystem::exists(ctl.SettingsPath()));  // closing does not write it
 }
 
@@ -395,13 +395,13 @@ TEST_F(FileCommandTest, MoveBeforeNewAsksSoTheReorderingIsNotLost) {
     Start();
     AddBeams(2);
     SaveAsData("m.Zel");
-    EXPECT_FALSE(ctl.fileModified());
+    EXPECT_FALSE(ctl.FileModified());
     ASSERT_TRUE(ctl.MoveUp());
     ui.messages.Clear();
     ui.messages.Answer(kAnswerNo);
     EXPECT_FALSE(ctl.NewProject());
     EXPECT_EQ(ui.messages.asked.size(), 1u);
-    EXPECT_EQ(ctl.project().beam(1).memberName, "B2");
+    EXPECT_EQ(ctl.CurrentProject().Beam(1).memberName, "B2");
 }
 
 }  // namespace

@@ -116,7 +116,7 @@ class ControllerTest : public ::testing::Test {
     }
 
     void Start() { ctl.StartUp(ProgramFolder()); }
-    InputArea& area() { return ctl.inputArea(); }
+    InputArea& area() { return ctl.Input(); }
 
     // Typing of the user (counted as edits).
     void Type(Field field, const std::string& text) { area().TextChanged(field, text); }

@@ -1,7 +1,7 @@
 // The member commands "計算書", "変  更" and "個 別ﾁｪｯｸ" with their shared checks and the
 // three-answer confirmation.
 #include "ControllerFixture.h"
-#include "editor/ConfirmDialog.h"
+#include "editor/ConfirmDialogRules.h"
 
 namespace zel::test {
 namespace {
@@ -12,7 +12,7 @@ TEST_F(ControllerTest, MemberCommandsRefuseALoadBeyondTheSpanAndInvalidInput) {
     AddUniform("1000", "2", "4", "1");
     Type(Field::Span, "5");  // the load now reaches 6 m
     ui.messages.Clear();
-    const Project before = ctl.project();
+    const Project before = ctl.CurrentProject();
     EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
     ASSERT_EQ(ui.messages.asked.size(), 1u);
     EXPECT_EQ(ui.messages.asked[0].text,
@@ -23,7 +23,7 @@ TEST_F(ControllerTest, MemberCommandsRefuseALoadBeyondTheSpanAndInvalidInput) {
     EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
     EXPECT_EQ(ui.previews, 0);
     EXPECT_TRUE(ui.confirmTexts.empty());
-    EXPECT_EQ(ctl.project().beam(1).loadCount, 0);  // nothing committed
+    EXPECT_EQ(ctl.CurrentProject().Beam(1).loadCount, 0);  // nothing committed
 
     ui.messages.Clear();
     Type(Field::Span, "6");
@@ -31,7 +31,7 @@ TEST_F(ControllerTest, MemberCommandsRefuseALoadBeyondTheSpanAndInvalidInput) {
     EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::ChangeMember));
     ASSERT_EQ(ui.messages.asked.size(), 1u);
     EXPECT_EQ(ui.messages.asked[0].text, "断面サイズの数値が不正か、または入力されていません。");
-    EXPECT_EQ(ctl.project(), before);
+    EXPECT_EQ(ctl.CurrentProject(), before);
 }
 
 TEST_F(ControllerTest, CalcSheetConfirmationCancelLeavesEverything) {
@@ -40,7 +40,7 @@ TEST_F(ControllerTest, CalcSheetConfirmationCancelLeavesEverything) {
     ASSERT_TRUE(ctl.SelectBeam(0));
     Type(Field::Span, "7");
     ui.messages.Clear();
-    const Project before = ctl.project();
+    const Project before = ctl.CurrentProject();
 
     ui.confirmAnswers.push_back(kConfirmCancel);
     EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
@@ -49,16 +49,16 @@ TEST_F(ControllerTest, CalcSheetConfirmationCancelLeavesEverything) {
               "[ B1 ] (Data No.1) は、変更されていますが [変更],[追加] 処理が行われていません。");
     EXPECT_EQ(ui.messages.beeps, 1);
     EXPECT_EQ(ui.previews, 0);
-    EXPECT_EQ(ctl.project(), before);
-    EXPECT_TRUE(ctl.memberModified());
+    EXPECT_EQ(ctl.CurrentProject(), before);
+    EXPECT_TRUE(ctl.MemberModified());
     EXPECT_EQ(area().Text(Field::Span), "7");
     EXPECT_EQ(ui.lastView.beamList, (std::vector<std::string>{"B1", "B2"}));
 
     // A dialog closed by the window manager counts as "ｷｬﾝｾﾙ" (no scripted answer).
     EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
     EXPECT_EQ(ui.confirmTexts.size(), 2u);
-    EXPECT_EQ(ctl.project(), before);
-    EXPECT_TRUE(ctl.memberModified());
+    EXPECT_EQ(ctl.CurrentProject(), before);
+    EXPECT_TRUE(ctl.MemberModified());
 }
 
 TEST_F(ControllerTest, CalcSheetChangeAnswerCommitsAndOpensThePreview) {
@@ -68,17 +68,17 @@ TEST_F(ControllerTest, CalcSheetChangeAnswerCommitsAndOpensThePreview) {
     Type(Field::Span, "7");
     ui.confirmAnswers.push_back(kConfirmChange);
     EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
-    EXPECT_FLOAT_EQ(ctl.project().beam(1).spanLength, 7.0f);
-    EXPECT_EQ(ctl.beamCount(), 2);
-    EXPECT_FALSE(ctl.memberModified());
+    EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(1).spanLength, 7.0f);
+    EXPECT_EQ(ctl.BeamCount(), 2);
+    EXPECT_FALSE(ctl.MemberModified());
     EXPECT_EQ(ui.previews, 1);
     EXPECT_EQ(ui.checkViewCloses, 1);
     EXPECT_EQ(ui.lastView.selectedLine, 0);
     // The preview is handed the project as committed, with its print settings.
     ASSERT_EQ(ui.sheetRequests.size(), 1u);
     const SheetRequest& request = ui.sheetRequests[0];
-    EXPECT_FLOAT_EQ(request.project.beam(1).spanLength, 7.0f);
-    EXPECT_EQ(request.project.beamCount(), 2);
+    EXPECT_FLOAT_EQ(request.project.Beam(1).spanLength, 7.0f);
+    EXPECT_EQ(request.project.BeamCount(), 2);
     EXPECT_EQ(request.print, ctl.CurrentPrintSettings());
     EXPECT_EQ(request.dataName, "新規データ");
 }
@@ -87,19 +87,19 @@ TEST_F(ControllerTest, CalcSheetAddAnswerKeepsTheEditedRecordAndAddsABeam) {
     Start();
     AddBeams(2);
     ASSERT_TRUE(ctl.SelectBeam(0));
-    const BeamRecord original = ctl.project().beam(1);
+    const BeamRecord original = ctl.CurrentProject().Beam(1);
     Type(Field::MemberName, "B1copy");
     Type(Field::Span, "7");
     ui.confirmAnswers.push_back(kConfirmAdd);
     EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
-    EXPECT_EQ(ctl.beamCount(), 3);
-    EXPECT_EQ(ctl.project().beam(1), original);
-    EXPECT_EQ(ctl.project().beam(3).memberName, "B1copy");
-    EXPECT_FLOAT_EQ(ctl.project().beam(3).spanLength, 7.0f);
+    EXPECT_EQ(ctl.BeamCount(), 3);
+    EXPECT_EQ(ctl.CurrentProject().Beam(1), original);
+    EXPECT_EQ(ctl.CurrentProject().Beam(3).memberName, "B1copy");
+    EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(3).spanLength, 7.0f);
     EXPECT_EQ(ui.lastView.beamList, (std::vector<std::string>{"B1", "B2", "B1copy"}));
-    EXPECT_EQ(ctl.position(), 3);
-    EXPECT_FALSE(ctl.memberModified());
-    EXPECT_TRUE(ctl.fileModified());
+    EXPECT_EQ(ctl.Position(), 3);
+    EXPECT_FALSE(ctl.MemberModified());
+    EXPECT_TRUE(ctl.FileModified());
     EXPECT_EQ(ui.previews, 1);
 }
 
@@ -108,13 +108,13 @@ TEST_F(ControllerTest, CalcSheetAddAnswerThatCannotAddKeepsTheEditPending) {
     AddBeams(50);
     Type(Field::Span, "7");
     ui.messages.Clear();
-    const Project before = ctl.project();
+    const Project before = ctl.CurrentProject();
     ui.confirmAnswers.push_back(kConfirmAdd);
     EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
     ASSERT_EQ(ui.messages.asked.size(), 1u);
     EXPECT_EQ(ui.messages.asked[0].text, "これ以上、梁を追加できません。(最大 50 本)");
-    EXPECT_EQ(ctl.project(), before);
-    EXPECT_TRUE(ctl.memberModified());
+    EXPECT_EQ(ctl.CurrentProject(), before);
+    EXPECT_TRUE(ctl.MemberModified());
     EXPECT_EQ(ui.previews, 0);
 }
 
@@ -126,18 +126,18 @@ TEST_F(ControllerTest, CalcSheetWithSuppressedMessagesCommitsWithoutTheDialog) {
     EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
     EXPECT_TRUE(ui.confirmTexts.empty());
     EXPECT_EQ(ui.messages.beeps, 0);
-    EXPECT_FLOAT_EQ(ctl.project().beam(1).spanLength, 7.0f);
+    EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(1).spanLength, 7.0f);
     EXPECT_EQ(ui.previews, 1);
 }
 
 TEST_F(ControllerTest, CalcSheetWithoutBeamsBeepsAndShowsNothing) {
     Start();
     TypeBeam("NEW");
-    ctl.inputArea().memberModified = false;
+    ctl.Input().memberModified = false;
     EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
     EXPECT_EQ(ui.messages.beeps, 1);
     EXPECT_EQ(ui.previews, 0);
-    EXPECT_EQ(ctl.beamCount(), 0);
+    EXPECT_EQ(ctl.BeamCount(), 0);
 }
 
 TEST_F(ControllerTest, ChangeMemberAsksOkCancel) {
@@ -146,7 +146,7 @@ TEST_F(ControllerTest, ChangeMemberAsksOkCancel) {
     ASSERT_TRUE(ctl.SelectBeam(0));
     Type(Field::MemberName, "RENAMED");
     ui.messages.Clear();
-    const Project before = ctl.project();
+    const Project before = ctl.CurrentProject();
 
     ui.messages.Answer(kAnswerCancel);
     EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::ChangeMember));
@@ -154,15 +154,15 @@ TEST_F(ControllerTest, ChangeMemberAsksOkCancel) {
     EXPECT_EQ(ui.messages.asked[0].text, "[ B1 ] (Data No.1) を変更します。");
     EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsOkCancel);
     EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
-    EXPECT_EQ(ctl.project(), before);
-    EXPECT_TRUE(ctl.memberModified());
+    EXPECT_EQ(ctl.CurrentProject(), before);
+    EXPECT_TRUE(ctl.MemberModified());
 
     ui.messages.Answer(kAnswerOk);
     EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::ChangeMember));
-    EXPECT_EQ(ctl.project().beam(1).memberName, "RENAMED");
+    EXPECT_EQ(ctl.CurrentProject().Beam(1).memberName, "RENAMED");
     EXPECT_EQ(ui.lastView.beamList, (std::vector<std::string>{"RENAMED", "B2"}));
     EXPECT_EQ(ui.lastView.selectedLine, 0);
-    EXPECT_FALSE(ctl.memberModified());
+    EXPECT_FALSE(ctl.MemberModified());
     EXPECT_EQ(ui.previews, 0);
     EXPECT_TRUE(ui.confirmTexts.empty());
 
@@ -180,15 +180,15 @@ TEST_F(ControllerTest, CheckCommitsWithoutAskingAndOpensTheCheckView) {
     EXPECT_TRUE(ui.messages.asked.empty());
     EXPECT_TRUE(ui.confirmTexts.empty());
     EXPECT_EQ(ui.checkViews, std::vector<int>{2});
-    EXPECT_FLOAT_EQ(ctl.project().beam(2).spanLength, 7.0f);
+    EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(2).spanLength, 7.0f);
     EXPECT_EQ(ui.previews, 0);
     // The view is handed the texts of the committed beam, calculated now.
     ASSERT_EQ(ui.checkTexts.size(), 1u);
     const CheckViewTexts& texts = ui.checkTexts[0];
-    EXPECT_EQ(texts.caption, "[ " + ctl.project().beam(2).memberName + " ] の断面チェック");
+    EXPECT_EQ(texts.caption, "[ " + ctl.CurrentProject().Beam(2).memberName + " ] の断面チェック");
     ASSERT_FALSE(texts.columns.empty());
     EXPECT_EQ(texts.error, "");
-    EXPECT_NE(texts.columns[0].stirrups.find(ctl.project().beam(2).stirrupSize + "@"),
+    EXPECT_NE(texts.columns[0].stirrups.find(ctl.CurrentProject().Beam(2).stirrupSize + "@"),
               std::string::npos);
 }
 
@@ -196,11 +196,11 @@ TEST_F(ControllerTest, SkipBeamIsWrittenThroughEvenWhenTheCommandStops) {
     Start();
     AddBeams(1);
     area().SetCalculationFlag(0, true);
-    EXPECT_FALSE(ctl.memberModified());  // ticking "この梁は計算しない" is not an edit
+    EXPECT_FALSE(ctl.MemberModified());  // ticking "この梁は計算しない" is not an edit
     Type(Field::Span, "");               // the command will stop at the check
     EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::Check));
-    EXPECT_EQ(ctl.project().beam(1).skipBeam, 1);
-    EXPECT_FLOAT_EQ(ctl.project().beam(1).spanLength, 6.0f);
+    EXPECT_EQ(ctl.CurrentProject().Beam(1).skipBeam, 1);
+    EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(1).spanLength, 6.0f);
     EXPECT_TRUE(ui.checkViews.empty());
 }
 
@@ -213,7 +213,7 @@ TEST(ConfirmDialogTest, AnswersComeOnlyFromTheThreeButtons) {
     EXPECT_EQ(ConfirmAnswerOf(0), kConfirmCancel);
     EXPECT_EQ(ConfirmAnswerOf(7), kConfirmCancel);
 
-    ConfirmDialog dialog("text");
+    ConfirmDialogRules dialog("text");
     EXPECT_EQ(dialog.ConfirmText(), "text");
     EXPECT_FALSE(dialog.Press(5));
     EXPECT_FALSE(dialog.IsClosed());

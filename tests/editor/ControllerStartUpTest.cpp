@@ -18,17 +18,17 @@ TEST_F(ControllerTest, StartUpWithoutSettingsOrDefaultsUsesBuiltInDefaults) {
     EXPECT_FALSE(ui.lastView.beamCommandsEnabled);
     EXPECT_TRUE(ui.lastView.history.empty());
     EXPECT_FALSE(ui.lastView.historySeparatorVisible);
-    EXPECT_EQ(ctl.currentFile(), "新規データ");
-    EXPECT_EQ(ctl.position(), 1);
-    EXPECT_EQ(ctl.beamCount(), 0);
-    EXPECT_FALSE(ctl.fileModified());
-    EXPECT_FALSE(ctl.memberModified());
+    EXPECT_EQ(ctl.CurrentFile(), "新規データ");
+    EXPECT_EQ(ctl.Position(), 1);
+    EXPECT_EQ(ctl.BeamCount(), 0);
+    EXPECT_FALSE(ctl.FileModified());
+    EXPECT_FALSE(ctl.MemberModified());
 
     // The defaults file is created at once, with the built-in record (76 bytes).
     const std::string defPath = ctl.DefaultsPath();
     ASSERT_TRUE(std::filesystem::exists(defPath));
     EXPECT_EQ(std::filesystem::file_size(defPath), 76u);
-    EXPECT_EQ(ctl.defaults(), BuiltInDefaults());
+    EXPECT_EQ(ctl.Defaults(), BuiltInDefaults());
     // The settings file is not written by a start.
     EXPECT_FALSE(std::filesystem::exists(ctl.SettingsPath()));
 
@@ -42,13 +42,13 @@ TEST_F(ControllerTest, StartUpWithoutSettingsOrDefaultsUsesBuiltInDefaults) {
     EXPECT_EQ(area().Text(Field::StirrupLegs), "2");
     EXPECT_EQ(area().MainBarSizeText(), "D16");
     EXPECT_EQ(area().StirrupSizeText(), "D10");
-    EXPECT_EQ(ctl.project().settings.unitCode, 3);
-    EXPECT_EQ(ctl.project().settings.sheetTitle, "梁断面算定結果");
-    EXPECT_EQ(ctl.project().settings.pageNumberMode, 2);
-    EXPECT_EQ(ctl.project().settings.firstPageNumber, 1);
-    EXPECT_EQ(ctl.project().font.fontName, "ＭＳ 明朝");
-    EXPECT_FLOAT_EQ(ctl.gradeTable().valueOf(1), 3.5f);
-    EXPECT_FLOAT_EQ(ctl.calcUnits().unitFactor, 9.80665f);
+    EXPECT_EQ(ctl.CurrentProject().settings.unitCode, 3);
+    EXPECT_EQ(ctl.CurrentProject().settings.sheetTitle, "梁断面算定結果");
+    EXPECT_EQ(ctl.CurrentProject().settings.pageNumberMode, 2);
+    EXPECT_EQ(ctl.CurrentProject().settings.firstPageNumber, 1);
+    EXPECT_EQ(ctl.CurrentProject().font.fontName, "ＭＳ 明朝");
+    EXPECT_FLOAT_EQ(ctl.Grades().ValueOf(1), 3.5f);
+    EXPECT_FLOAT_EQ(ctl.Units().unitFactor, 9.80665f);
 }
 
 TEST_F(ControllerTest, StartUpReadsHistoryButDoesNotReopenTheLastFile) {
@@ -58,7 +58,7 @@ TEST_F(ControllerTest, StartUpReadsHistoryButDoesNotReopenTheLastFile) {
     s.history = {DataFile("last.Zel"), DataFile("older.Zel")};
     ASSERT_EQ(WriteSettingsFile(JoinPath(ProgramFolder(), "KAVOZel.INI"), s), "");
     Start();
-    EXPECT_EQ(ctl.currentFile(), "新規データ");
+    EXPECT_EQ(ctl.CurrentFile(), "新規データ");
     EXPECT_EQ(ui.lastView.history, s.history);
     EXPECT_TRUE(ui.lastView.historySeparatorVisible);
     EXPECT_EQ(ui.lastView.caption, "KAVO-Zel /ＲＣ梁断面算定   新規データ");
@@ -73,14 +73,14 @@ TEST_F(ControllerTest, StartUpAppliesStoredDefaults) {
     d.fontChoice = 1;
     ASSERT_EQ(WriteDefaultsFile(JoinPath(ProgramFolder(), "KavoZel.Def"), d), "");
     Start();
-    EXPECT_EQ(ctl.defaults(), d);
+    EXPECT_EQ(ctl.Defaults(), d);
     EXPECT_FALSE(area().InputIsSI());
     EXPECT_EQ(area().Text(Field::Fc), "240");
     EXPECT_EQ(area().MainBarSizeText(), "D19");
-    EXPECT_EQ(ctl.project().settings.unitCode, 0);
-    EXPECT_EQ(ctl.project().settings.sheetTitle, "見出し");
-    EXPECT_EQ(ctl.project().font.fontName, "ＭＳ ゴシック");
-    EXPECT_FALSE(ctl.fileModified());
+    EXPECT_EQ(ctl.CurrentProject().settings.unitCode, 0);
+    EXPECT_EQ(ctl.CurrentProject().settings.sheetTitle, "見出し");
+    EXPECT_EQ(ctl.CurrentProject().font.fontName, "ＭＳ ゴシック");
+    EXPECT_FALSE(ctl.FileModified());
 }
 
 TEST_F(ControllerTest, StartUpReportsAMissingGradeTable) {
@@ -107,7 +107,7 @@ TEST_F(ControllerTest, InstalledProgramKeepsSettingsAndDefaultsInTheConfigFolder
     unsetenv("XDG_CONFIG_HOME");
 
     EXPECT_TRUE(ui.messages.asked.empty());  // the grade table was found in share
-    EXPECT_FLOAT_EQ(ctl.gradeTable().valueOf(1), 3.5f);
+    EXPECT_FLOAT_EQ(ctl.Grades().ValueOf(1), 3.5f);
     EXPECT_TRUE(std::filesystem::exists(config + "/kavozel/KavoZel.Def"));
     TypeBeam("G1");
     ASSERT_TRUE(ctl.AddBeam());

@@ -100,7 +100,7 @@ TEST(DefaultsDialogRulesTest, ConfirmAsksAndCopiesEveryControl) {
 TEST_F(ControllerTest, NewDefaultsAreWrittenAndActAtTheNextNew) {
     Start();
     AddBeams(1);
-    DefaultsRecord d = ctl.defaults();
+    DefaultsRecord d = ctl.Defaults();
     d.concreteFc = 240;
     d.unitCode = 0;
     d.sheetTitle = "新しい見出し";
@@ -109,26 +109,26 @@ TEST_F(ControllerTest, NewDefaultsAreWrittenAndActAtTheNextNew) {
     ASSERT_EQ(ReadDefaultsFile(ctl.DefaultsPath(), read), DefaultsReadStatus::Read);
     EXPECT_EQ(read, d);
     // The open project is not touched.
-    EXPECT_EQ(ctl.project().settings.sheetTitle, "梁断面算定結果");
-    EXPECT_EQ(ctl.beamCount(), 1);
+    EXPECT_EQ(ctl.CurrentProject().settings.sheetTitle, "梁断面算定結果");
+    EXPECT_EQ(ctl.BeamCount(), 1);
 
     ui.messages.Answer(kAnswerYes);
     ASSERT_TRUE(ctl.NewProject());
-    EXPECT_EQ(ctl.project().settings.sheetTitle, "新しい見出し");
-    EXPECT_EQ(ctl.project().settings.unitCode, 0);
+    EXPECT_EQ(ctl.CurrentProject().settings.sheetTitle, "新しい見出し");
+    EXPECT_EQ(ctl.CurrentProject().settings.unitCode, 0);
     EXPECT_EQ(area().Text(Field::Fc), "240");
 }
 
 TEST_F(ControllerTest, DefaultsDialogThroughTheControllerAsksWritesAndReportsAFailedWrite) {
     Start();
     const std::string before = ReadFileBytes(ctl.DefaultsPath());
-    DefaultsDialogForm form = OpenDefaultsForm(ctl.defaults());
+    DefaultsDialogForm form = OpenDefaultsForm(ctl.Defaults());
     form.fcText = "27";
     ui.messages.Answer(kAnswerNo);
     EXPECT_FALSE(ctl.ConfirmDefaultsDialog(form));
     EXPECT_EQ(ui.messages.LastText(), "デフォルト値を変更しますか？");
     EXPECT_EQ(ReadFileBytes(ctl.DefaultsPath()), before);
-    EXPECT_FLOAT_EQ(ctl.defaults().concreteFc, 210.0f);
+    EXPECT_FLOAT_EQ(ctl.Defaults().concreteFc, 210.0f);
 
     EXPECT_TRUE(ctl.ConfirmDefaultsDialog(form));
     DefaultsRecord read;
@@ -145,7 +145,7 @@ TEST_F(ControllerTest, DefaultsDialogThroughTheControllerAsksWritesAndReportsAFa
     ASSERT_EQ(ui.messages.asked.size(), 2u);
     EXPECT_EQ(ui.messages.asked[1].text.rfind("デフォルト値を保存できませんでした。\r\r", 0), 0u);
     EXPECT_EQ(ui.messages.asked[1].buttons, kButtonsOk);
-    EXPECT_FLOAT_EQ(ctl.defaults().concreteFc, 300.0f);
+    EXPECT_FLOAT_EQ(ctl.Defaults().concreteFc, 300.0f);
 }
 
 }  // namespace

@@ -85,7 +85,7 @@ class RandomBeams {
         Project project = MakeEmptyProject();
         project.settings.beamCount = static_cast<std::int16_t>(count);
         project.settings.unitCode = static_cast<std::int16_t>(unitCode);
-        for (int slot = 1; slot <= count; ++slot) project.beam(slot) = Next();
+        for (int slot = 1; slot <= count; ++slot) project.Beam(slot) = Next();
         ASSERT_TRUE(SaveZelFile(path, project).ok);
     }
 
@@ -124,15 +124,15 @@ class ShowCommitTest : public ControllerTest {
     }
     static Project Load(const std::string& path) {
         Project project = MakeEmptyProject();
-        EXPECT_TRUE(LoadZelFile(path, project).ok());
+        EXPECT_TRUE(LoadZelFile(path, project).Ok());
         return project;
     }
     // Every beam of `actual` equals the one of `expected`, bit for bit, derived fields aside.
     static void ExpectSameBeams(const Project& actual, const Project& expected) {
-        ASSERT_EQ(actual.beamCount(), expected.beamCount());
-        for (int slot = 1; slot <= expected.beamCount(); ++slot) {
-            EXPECT_TRUE(BeamBytes(actual.beam(slot)) == BeamBytes(expected.beam(slot)))
-                << "beam " << slot << " (" << expected.beam(slot).memberName << ") changed";
+        ASSERT_EQ(actual.BeamCount(), expected.BeamCount());
+        for (int slot = 1; slot <= expected.BeamCount(); ++slot) {
+            EXPECT_TRUE(BeamBytes(actual.Beam(slot)) == BeamBytes(expected.Beam(slot)))
+                << "beam " << slot << " (" << expected.Beam(slot).memberName << ") changed";
         }
         EXPECT_EQ(actual.settings, expected.settings);
     }
@@ -154,8 +154,8 @@ TEST_F(ShowCommitTest, ShowingEveryBeamAndSelectingAnotherChangesNoRecord) {
             ASSERT_TRUE(ctl.SelectBeam(line % count)) << "line " << line % count;
         }
         EXPECT_TRUE(ui.messages.asked.empty()) << ui.messages.LastText();
-        EXPECT_FALSE(ctl.memberModified());
-        ExpectSameBeams(ctl.project(), stored);
+        EXPECT_FALSE(ctl.MemberModified());
+        ExpectSameBeams(ctl.CurrentProject(), stored);
     }
 }
 
@@ -193,8 +193,8 @@ TEST_F(ShowCommitTest, WhatTheUserChangesIsReadFromItsText) {
     Project project = MakeEmptyProject();
     project.settings.beamCount = 2;
     project.settings.unitCode = 2;  // input in SI: Fc is shown / 10
-    project.beam(1) = beam;
-    project.beam(2) = beam;
+    project.Beam(1) = beam;
+    project.Beam(2) = beam;
     const std::string path = DataFile("edit.Zel");
     ASSERT_TRUE(SaveZelFile(path, project).ok);
     OpenFile(path);
@@ -210,7 +210,7 @@ TEST_F(ShowCommitTest, WhatTheUserChangesIsReadFromItsText) {
     area().ChangeLoad();
     ASSERT_TRUE(ctl.SelectBeam(1));  // the question "変更を有効にしますか？" answered yes
 
-    const BeamRecord& edited = ctl.project().beam(1);
+    const BeamRecord& edited = ctl.CurrentProject().Beam(1);
     EXPECT_EQ(edited.memberName, "G1a");
     EXPECT_EQ(edited.spanLength, 1.2346f);
     EXPECT_EQ(edited.sectionWidth[0], 30.12345f);  // not typed
@@ -222,8 +222,8 @@ TEST_F(ShowCommitTest, WhatTheUserChangesIsReadFromItsText) {
     // After a change of the input unit the unchanged Fc text reads in the new unit.
     area().SelectInputUnits(0);
     ASSERT_TRUE(ctl.SelectBeam(0));
-    EXPECT_NEAR(ctl.project().beam(2).concreteFc, 23.5556, 1e-4);
-    EXPECT_EQ(ctl.project().beam(2).loadValue[0], 0.12345f);
+    EXPECT_NEAR(ctl.CurrentProject().Beam(2).concreteFc, 23.5556, 1e-4);
+    EXPECT_EQ(ctl.CurrentProject().Beam(2).loadValue[0], 0.12345f);
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ BeamRecord Committed(BeamRecord beam, const GradeTable& grades, float enteredPos
     if (beam.supportType == 1) beam.sectionCount = 1;
     beam.selfWeight = ComputeSelfWeight(beam);
     beam.momentPosition = ComputeMomentPosition(beam, enteredPosition);
-    beam.mainGradeValue = grades.valueOf(beam.mainBarGrade);
-    beam.stirrupGradeValue = grades.valueOf(beam.stirrupGrade);
+    beam.mainGradeValue = grades.ValueOf(beam.mainBarGrade);
+    beam.stirrupGradeValue = grades.ValueOf(beam.stirrupGrade);
     return beam;
 }
 
@@ -287,15 +287,15 @@ TEST(SampleProjectTest, EverySampleBeamSurvivesShowAndGather) {
             if (entry.path().extension() != ".Zel") continue;
             Project project;
             const ZelLoadResult loaded = LoadZelFile(entry.path().string(), project);
-            ASSERT_TRUE(loaded.ok()) << entry.path() << ": " << loaded.message;
+            ASSERT_TRUE(loaded.Ok()) << entry.path() << ": " << loaded.message;
             ScriptedPrompter user;
             InputArea area(user);
             area.loadingFile = true;
             area.SelectInputUnits(project.settings.inputIsSI() ? 1 : 0);
             area.loadingFile = false;
-            for (int slot = 1; slot <= project.beamCount(); ++slot) {
+            for (int slot = 1; slot <= project.BeamCount(); ++slot) {
                 SCOPED_TRACE(testing::Message() << entry.path().filename() << " beam " << slot);
-                const BeamRecord& beam = project.beam(slot);
+                const BeamRecord& beam = project.Beam(slot);
                 EXPECT_TRUE(RoundTrip(area, beam, table.table) == beam);
                 ++checked;
             }

@@ -15,7 +15,7 @@ Project OneBeamProject() {
     p.settings.pageNumberMode = 2;
     p.settings.firstPageNumber = 1;
     p.settings.sheetTitle = "梁断面算定結果";
-    BeamRecord& b = p.beam(1);
+    BeamRecord& b = p.Beam(1);
     b.memberName = "G1";
     b.sectionCount = 1;
     b.sectionWidth = {30, 0, 0};
@@ -41,13 +41,13 @@ Project OneBeamProject() {
 TEST(EditorAndSheetTogether, DialogSettingsReachTheComposedSheet) {
     Project project = OneBeamProject();
     PrintSettings print = PrintSettingsOf(project);
-    PrintSettingsForm form = OpenPrintSettingsForm(print);
+    SheetSettingsForm form = OpenSheetSettingsForm(print);
     form.heading = "  第２棟  ";
     ChoosePageNumberOption(form, kPageNumbersOn);
     form.startText = "7";
     form.fontOption = 1;
     ScriptedPrompter user;
-    ASSERT_TRUE(ConfirmPrintSettingsForm(form, user, print));
+    ASSERT_TRUE(ConfirmSheetSettingsForm(form, user, print));
     StorePrintSettings(print, project.settings, project.font);
 
     FixedFontMetrics metrics;
@@ -61,9 +61,9 @@ TEST(EditorAndSheetTogether, DialogSettingsReachTheComposedSheet) {
     EXPECT_EQ(sheet.pages[0], 1);
 
     // "付けない" leaves the footer empty.
-    form = OpenPrintSettingsForm(print);
+    form = OpenSheetSettingsForm(print);
     ChoosePageNumberOption(form, kPageNumbersOff);
-    ASSERT_TRUE(ConfirmPrintSettingsForm(form, user, print));
+    ASSERT_TRUE(ConfirmSheetSettingsForm(form, user, print));
     EXPECT_EQ(ComposeSheet(project, metrics, print).document.Pages()[0].footer, "");
 }
 

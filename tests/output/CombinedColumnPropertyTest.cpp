@@ -27,10 +27,10 @@ TEST(CombinedColumnProperty, RequiredAndProvidedValuesBelongToWhatTheColumnShows
     for (int round = 0; round < 400; ++round) {
         Project p = MakeEmptyProject();
         p.settings.beamCount = 1;
-        p.beam(1) = test::RandomBeam(rng);
+        p.Beam(1) = test::RandomBeam(rng);
         const CalcResult r = CalculateBeam(p, 1);
-        if (!r.calculated()) continue;
-        const BeamRecord& b = p.beam(1);
+        if (!r.Calculated()) continue;
+        const BeamRecord& b = p.Beam(1);
         const auto rows = SheetBodyRows(b, r, p.placement[0], ProjectSettings{});
         // The sections the combined column stands for.
         const std::vector<int> sections =

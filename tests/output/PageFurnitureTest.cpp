@@ -162,11 +162,11 @@ TEST_F(PageFurnitureTest, LoadTableTextsAndUnits) {
                                         "1.000"}));
     EXPECT_EQ(LoadTableRow(beam, 0, 9.80665)[2], "9.807");
 
-    settings.setUnits(false, true);
+    settings.SetUnits(false, true);
     EXPECT_DOUBLE_EQ(LoadValueFactor(settings), 9.80665);
-    settings.setUnits(true, false);
+    settings.SetUnits(true, false);
     EXPECT_DOUBLE_EQ(LoadValueFactor(settings), 1.0 / 9.80665);
-    settings.setUnits(true, true);
+    settings.SetUnits(true, true);
     EXPECT_DOUBLE_EQ(LoadValueFactor(settings), 1.0);
 
     EXPECT_EQ(LoadTableHeader(false),
@@ -180,7 +180,7 @@ TEST_F(PageFurnitureTest, LoadTableTextsAndUnits) {
 
 TEST_F(PageFurnitureTest, LoadTableSitsFlushRightBelowTheBeam) {
     SheetLayout layout;
-    settings.setUnits(false, true);
+    settings.SetUnits(false, true);
     AddLoad(kLoadUniform, 1.0f, 2.0f, {0.0f, 5.5f, 0, 0});
     DrawLoadTable(doc, layout, beam, settings, 10.0f, 3.0f);
     const auto& table = std::get<SheetTable>(doc.Pages()[0].items.back());

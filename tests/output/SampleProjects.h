@@ -68,8 +68,8 @@ inline BeamRecord BeamFromJson(const nlohmann::json& j, const GradeTable& grades
         for (int i = 0; i < 4; ++i) b.loadLengths[k][i] = loads[k].at("lengths").at(i).get<float>();
     }
     // What committing the beam in the input area fills in.
-    b.mainGradeValue = grades.valueOf(b.mainBarGrade);
-    b.stirrupGradeValue = grades.valueOf(b.stirrupGrade);
+    b.mainGradeValue = grades.ValueOf(b.mainBarGrade);
+    b.stirrupGradeValue = grades.ValueOf(b.stirrupGrade);
     b.selfWeight = ComputeSelfWeight(b);
     b.momentPosition = ComputeMomentPosition(b, j.value("momentPosition", 0.0f));
     return b;

@@ -22,12 +22,12 @@ void ExpectSampleMatchesSource(const std::string& base) {
         ASSERT_TRUE(saved.ok) << saved.error;
     }
     Project loaded = MakeEmptyProject();
-    ASSERT_TRUE(LoadZelFile(zel, loaded).ok()) << zel;
+    ASSERT_TRUE(LoadZelFile(zel, loaded).Ok()) << zel;
     CalculateAll(loaded);  // both as the current calculation sees them
     EXPECT_EQ(loaded.settings, fromJson.settings) << base;
     EXPECT_EQ(loaded.font, fromJson.font) << base;
-    for (int slot = 1; slot <= fromJson.beamCount(); ++slot) {
-        EXPECT_EQ(loaded.beam(slot), fromJson.beam(slot)) << base << " beam " << slot;
+    for (int slot = 1; slot <= fromJson.BeamCount(); ++slot) {
+        EXPECT_EQ(loaded.Beam(slot), fromJson.Beam(slot)) << base << " beam " << slot;
     }
 }
 
@@ -38,14 +38,14 @@ TEST(SampleProjects, ZelFilesAreWrittenFromTheirJsonSources) {
 
 TEST(SampleProjects, FloorCoversTheCasesTheSheetMustShow) {
     Project p = test::ProjectFromJson(test::SampleSourcePath("floor.json"));
-    ASSERT_GE(p.beamCount(), 10);
-    ASSERT_LE(p.beamCount(), 15);
+    ASSERT_GE(p.BeamCount(), 10);
+    ASSERT_LE(p.BeamCount(), 15);
     bool loadTypes[7] = {};
     bool spanTypes[7] = {};
     bool sections[4] = {};
     int cantilevers = 0, skipped = 0, impossible = 0;
-    for (int slot = 1; slot <= p.beamCount(); ++slot) {
-        const BeamRecord& b = p.beam(slot);
+    for (int slot = 1; slot <= p.BeamCount(); ++slot) {
+        const BeamRecord& b = p.Beam(slot);
         for (int k = 0; k < b.loadCount; ++k) loadTypes[b.loadType[k]] = true;
         if (b.supportType == 1)
             ++cantilevers;
@@ -56,7 +56,7 @@ TEST(SampleProjects, FloorCoversTheCasesTheSheetMustShow) {
             ++skipped;
             continue;
         }
-        if (CalculateBeam(p, slot).designImpossible()) ++impossible;
+        if (CalculateBeam(p, slot).DesignImpossible()) ++impossible;
     }
     for (int t = 1; t <= 6; ++t) EXPECT_TRUE(loadTypes[t]) << "load type " << t;
     for (int t = 0; t <= 6; ++t) EXPECT_TRUE(spanTypes[t]) << "span type " << t;

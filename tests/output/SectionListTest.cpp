@@ -155,10 +155,10 @@ bool Inside(const std::array<double, 4>& outer, double x, double y) {
 TEST(SectionList, FiftyBeamsFillWholePagesWithWholeBlocksAndATitleBlock) {
     Project floor = MakeEmptyProject();
     ASSERT_TRUE(
-        LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", floor).ok());
+        LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", floor).Ok());
     Project project = floor;
     for (int i = 0; i < kMaxBeams; ++i) {
-        project.beams[static_cast<std::size_t>(i)] = floor.beam(1 + i % floor.beamCount());
+        project.beams[static_cast<std::size_t>(i)] = floor.Beam(1 + i % floor.BeamCount());
         project.beams[static_cast<std::size_t>(i)].memberName = "B" + std::to_string(i + 1);
     }
     project.settings.beamCount = kMaxBeams;

@@ -59,7 +59,7 @@ CalcResult Result() {
 
 ProjectSettings Units(bool inputSI, bool outputSI) {
     ProjectSettings s;
-    s.setUnits(inputSI, outputSI);
+    s.SetUnits(inputSI, outputSI);
     return s;
 }
 

@@ -86,7 +86,7 @@ TEST(SheetComposer, TwoBeamsAPageAndSkippedBeamsLeaveNoGap) {
     EXPECT_EQ(three.doc.Pages()[1].footer, "|- 2 -");
 
     Project skipped = ProjectOf(4);
-    skipped.beam(2).skipBeam = 1;
+    skipped.Beam(2).skipBeam = 1;
     Composed withSkip(skipped);
     EXPECT_EQ(withSkip.pageCount, 2);
     EXPECT_EQ(withSkip.pages[1], 0);  // not printed
@@ -95,8 +95,8 @@ TEST(SheetComposer, TwoBeamsAPageAndSkippedBeamsLeaveNoGap) {
     EXPECT_EQ(withSkip.BodyTops(0).size(), 2u);
 
     Project none = ProjectOf(2);
-    none.beam(1).skipBeam = 1;
-    none.beam(2).skipBeam = 1;
+    none.Beam(1).skipBeam = 1;
+    none.Beam(2).skipBeam = 1;
     Composed empty(none);
     EXPECT_EQ(empty.pageCount, 1);
     EXPECT_TRUE(empty.BodyTops(0).empty());
@@ -131,11 +131,11 @@ TEST(SheetComposer, DamagedLoadGeometryStaysInsideThePage) {
     for (const float length : {std::numeric_limits<float>::infinity(), -5e17f, 5e17f,
                                std::numeric_limits<float>::quiet_NaN()}) {
         Project p = ProjectOf(2);
-        p.beam(2).loadLengths[0][1] = length;
-        p.beam(2).loadCount = 2;
-        p.beam(2).loadType[1] = kLoadTrapezoid;
-        p.beam(2).loadValue[1] = 1.0f;
-        p.beam(2).loadLengths[1] = {1.0f, length, 1e30f, 2.0f};
+        p.Beam(2).loadLengths[0][1] = length;
+        p.Beam(2).loadCount = 2;
+        p.Beam(2).loadType[1] = kLoadTrapezoid;
+        p.Beam(2).loadValue[1] = 1.0f;
+        p.Beam(2).loadLengths[1] = {1.0f, length, 1e30f, 2.0f};
         Composed c(p);
         ASSERT_EQ(c.pageCount, 1);
         const auto& page = c.doc.Pages()[0];
@@ -169,7 +169,7 @@ TEST(SheetComposer, RandomlyDamagedFilesGiveSmallSheetsOnThePaper) {
         }
         if (round % 3 == 0) bytes.resize(60 + rng() % 36000);
         Project p = MakeEmptyProject();
-        if (!DecodeZel(bytes, p).ok()) continue;
+        if (!DecodeZel(bytes, p).Ok()) continue;
         Composed c(p);
         for (const SheetPage& page : c.doc.Pages()) {
             EXPECT_LT(page.items.size(), 400u) << "round " << round;
@@ -208,7 +208,7 @@ TEST(ResultList, LinesAreInFixedColumns) {
 
 TEST(ResultList, OneLinePerPrintedBeamWithItsPage) {
     Project p = ProjectOf(3);
-    p.beam(2).skipBeam = 1;
+    p.Beam(2).skipBeam = 1;
     Composed c(p);
     p.placement[2].anyPlacementFailed = 1;
     const auto list = BuildResultList(p, c.pages);

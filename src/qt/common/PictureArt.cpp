@@ -9,8 +9,8 @@
 #include <array>
 #include <cmath>
 
-#include "editor/ApproximateMethodDialog.h"
 #include "editor/InputArea.h"
+#include "editor/SpanTypeDialogRules.h"
 
 namespace zel::qt {
 
@@ -369,8 +369,7 @@ std::vector<std::string> ProgramPictureNames() {
     std::vector<std::string> names;
     for (int support : {0, 1})
         for (int type = 1; type <= 6; ++type) names.push_back(LoadPictureFile(type, support));
-    for (int type = 0; type < 7; ++type)
-        names.push_back(ApproximateMethodDialog::PictureFileOf(type));
+    for (int type = 0; type < 7; ++type) names.push_back(SpanTypeDialogRules::PictureFileOf(type));
     names.push_back(kIconFile);
     names.push_back(kAboutPictureFile);
     return names;
@@ -388,7 +387,7 @@ std::vector<std::string> WriteProgramPictures(const std::string& folder) {
         for (int type = 1; type <= 6; ++type)
             write(DrawLoadPicture(type, support == 1), LoadPictureFile(type, support), "JPEG", 95);
     for (int type = 0; type < 7; ++type)
-        write(DrawMomentDiagram(type), ApproximateMethodDialog::PictureFileOf(type), "BMP", -1);
+        write(DrawMomentDiagram(type), SpanTypeDialogRules::PictureFileOf(type), "BMP", -1);
     write(DrawProgramIcon(64), kIconFile, "ICO", -1);
     write(DrawAboutPicture(), kAboutPictureFile, "PNG", -1);
     return failed;

@@ -100,7 +100,7 @@ void QtUserDialogs::Beep() {
 }
 
 int QtUserDialogs::ShowConfirm(const std::string& confirmText) {
-    return ShowConfirmDialog(parent_, confirmText);
+    return RunConfirmDialog(parent_, confirmText);
 }
 
 std::optional<std::string> QtUserDialogs::AskOpenFile(const FileDialogRequest& request) {
@@ -111,8 +111,8 @@ std::optional<std::string> QtUserDialogs::AskSaveFile(const FileDialogRequest& r
     return RunFileDialog(parent_, request, true);
 }
 
-void QtUserDialogs::ShowCheckView(const CheckViewTexts& texts) {
-    qt::ShowCheckView(parent_, texts);
+void QtUserDialogs::RunCheckViewDialog(const CheckViewTexts& texts) {
+    qt::RunCheckViewDialog(parent_, texts);
 }
 
 }  // namespace zel::qt

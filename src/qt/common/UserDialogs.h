@@ -18,7 +18,7 @@ class UserDialogs : public Prompter {
     virtual int ShowConfirm(const std::string& confirmText) = 0;
     virtual std::optional<std::string> AskOpenFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> AskSaveFile(const FileDialogRequest& request) = 0;
-    virtual void ShowCheckView(const CheckViewTexts& texts) = 0;
+    virtual void RunCheckViewDialog(const CheckViewTexts& texts) = 0;
 };
 
 // Message boxes without icon that keep their title, text and button set; file dialogs with
@@ -31,7 +31,7 @@ class QtUserDialogs : public UserDialogs {
     int ShowConfirm(const std::string& confirmText) override;
     std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override;
-    void ShowCheckView(const CheckViewTexts& texts) override;
+    void RunCheckViewDialog(const CheckViewTexts& texts) override;
 
   private:
     QWidget* parent_;

@@ -9,27 +9,23 @@ namespace zel {
 struct CheckViewTexts;
 class InputArea;
 class MainController;
-class Prompter;
 }  // namespace zel
 
 namespace zel::qt {
 
 // The three-answer question; returns a ConfirmAnswer. The window's close box answers "ｷｬﾝｾﾙ" (0).
-int ShowConfirmDialog(QWidget* parent, const std::string& confirmText);
+int RunConfirmDialog(QWidget* parent, const std::string& confirmText);
 // The result check view of one beam (modal).
-void ShowCheckView(QWidget* parent, const zel::CheckViewTexts& texts);
+void RunCheckViewDialog(QWidget* parent, const zel::CheckViewTexts& texts);
 // "ﾃﾞﾌｫﾙﾄ設定(&D)": the default-data dialog; its button goes through the controller.
 void RunDefaultsDialog(QWidget* parent, zel::MainController& controller);
 // "出力設定(&P)": the print-settings dialog.
-void RunPrintSettingsDialog(QWidget* parent, zel::MainController& controller);
+void RunSheetSettingsDialog(QWidget* parent, zel::MainController& controller);
 // "略算方法": the span-type dialog. True when "OK" stored a choice in the input area. The
 // moment-diagram pictures are read from `pictureFolder` (empty: the program's own folder).
 bool RunSpanTypeDialog(QWidget* parent, zel::InputArea& area,
                        const std::string& pictureFolder = std::string());
 // "ﾊﾞｰｼﾞｮﾝ情報(&V)". The picture is read from `pictureFolder` (empty: the program's folder).
-void ShowAboutBox(QWidget* parent, const std::string& pictureFolder = std::string());
-// "目次(&C)": opens the help manual of `programFolder` with the desktop's viewer. A missing
-// manual gives "<path> が見つかりません。". Returns false when it could not be opened.
-bool OpenHelpManual(QWidget* parent, zel::Prompter& prompter, const std::string& programFolder);
+void RunAboutDialog(QWidget* parent, const std::string& pictureFolder = std::string());
 
 }  // namespace zel::qt

@@ -13,7 +13,7 @@ class BeamDiagramWidget : public QWidget {
   public:
     explicit BeamDiagramWidget(QWidget* parent = nullptr);
     void SetDiagram(const std::optional<BeamDiagram>& diagram);
-    const std::optional<BeamDiagram>& diagram() const { return diagram_; }
+    const std::optional<BeamDiagram>& Diagram() const { return diagram_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

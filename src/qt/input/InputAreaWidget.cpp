@@ -153,7 +153,7 @@ QWidget* InputAreaWidget::BuildTopRow() {
     layout->addSpacing(12);
     approximate_ = new QPushButton(Q("略算方法"), row);
     approximate_->setAccessibleName(Q("略算方法"));
-    connect(approximate_, &QPushButton::clicked, this, &InputAreaWidget::approximateMethodClicked);
+    connect(approximate_, &QPushButton::clicked, this, &InputAreaWidget::spanTypeDialogRequested);
     layout->addWidget(approximate_);
     spanType_ = new QLabel(row);
     spanType_->setObjectName(QStringLiteral("spanTypeCaption"));

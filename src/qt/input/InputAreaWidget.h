@@ -39,13 +39,13 @@ class InputAreaWidget : public QWidget {
 
     // The widget of a field: member fields, or for a load field the page in front.
     FieldEdit* Edit(Field field) const;
-    LoadEditorWidget* loadEditor() const { return loads_; }
-    BeamDiagramWidget* diagram() const { return diagram_; }
+    LoadEditorWidget* LoadEditor() const { return loads_; }
+    BeamDiagramWidget* Diagram() const { return diagram_; }
 
   signals:
     void modelChanged();
     void memberCommandClicked(zel::MemberCommand command);
-    void approximateMethodClicked();
+    void spanTypeDialogRequested();
 
   private:
     QWidget* BuildTopRow();

@@ -18,13 +18,13 @@
 
 #include "output/CheckViewTexts.h"
 #include "qt/common/AppSupport.h"
+#include "qt/common/HelpManual.h"
 #include "qt/common/PictureArt.h"
 #include "qt/common/QtText.h"
 #include "qt/common/UserDialogs.h"
 #include "qt/dialogs/Dialogs.h"
-#include "qt/dialogs/ZelVer.h"
 #include "qt/input/InputAreaWidget.h"
-#include "qt/print/PrinterSetup.h"
+#include "qt/print/PrinterPageSetup.h"
 
 namespace zel::qt {
 
@@ -41,7 +41,7 @@ MainWindow::MainWindow(UserDialogs* user, QWidget* parent)
       ownUser_(user ? nullptr : std::make_unique<QtUserDialogs>(this)),
       user_(user ? user : ownUser_.get()),
       controller_(*this) {
-    setObjectName(QStringLiteral("MainForm"));
+    setObjectName(QStringLiteral("mainWindow"));
     auto* content = new QWidget;
     auto* layout = new QHBoxLayout(content);
     layout->addWidget(BuildBeamColumn(content));
@@ -49,14 +49,15 @@ MainWindow::MainWindow(UserDialogs* user, QWidget* parent)
     positionLabel_ = new QLabel(content);
     positionLabel_->setObjectName(QStringLiteral("positionLabel"));
     right->addWidget(positionLabel_);
-    input_ = new InputAreaWidget(controller_.inputArea(), content);
+    input_ = new InputAreaWidget(controller_.Input(), content);
     right->addWidget(input_);
     layout->addLayout(right, 1);
     connect(input_, &InputAreaWidget::modelChanged, this, &MainWindow::ApplyInputCommands);
     connect(input_, &InputAreaWidget::memberCommandClicked, this, [this](MemberCommand command) {
         Run([this, command] { controller_.RunMemberCommand(command); });
     });
-    connect(input_, &InputAreaWidget::approximateMethodClicked, this, &MainWindow::SpanType);
+    connect(input_, &InputAreaWidget::spanTypeDialogRequested, this,
+            &MainWindow::OpenSpanTypeDialog);
 
     // The whole input area stays reachable by scrolling when the window is smaller.
     auto* scroll = new QScrollArea(this);
@@ -152,7 +153,7 @@ void MainWindow::BuildMenus() {
     beamCommands_.push_back(command(fileMenu_, "名前を付けて保存(&A)", "saveAsAction",
                                     [](MainController& c) { c.SaveAs(); }));
     fileMenu_->addSeparator();
-    AddAction(fileMenu_, "ﾌﾟﾘﾝﾀｰの設定(&U)...", "printerAction", &MainWindow::PrinterSetup);
+    AddAction(fileMenu_, "ﾌﾟﾘﾝﾀｰの設定(&U)...", "printerAction", &MainWindow::OpenPrinterPageSetup);
     historySeparator_ = fileMenu_->addSeparator();
     exitSeparator_ = fileMenu_->addSeparator();
     AddAction(fileMenu_, "終了(&X)", "exitAction", &MainWindow::Exit);
@@ -165,14 +166,15 @@ void MainWindow::BuildMenus() {
                            [](MainController& c) { c.RunMemberCommand(MemberCommand::Check); });
 
     QMenu* settings = menuBar()->addMenu(Q("設定(&S)"));
-    AddAction(settings, "出力設定(&P)", "printSettingsAction", &MainWindow::PrintSettings);
+    AddAction(settings, "出力設定(&P)", "printSettingsAction",
+              &MainWindow::OpenSheetSettingsDialog);
     settings->addSeparator();
-    AddAction(settings, "ﾃﾞﾌｫﾙﾄ設定(&D)", "defaultsAction", &MainWindow::DefaultSettings);
+    AddAction(settings, "ﾃﾞﾌｫﾙﾄ設定(&D)", "defaultsAction", &MainWindow::OpenDefaultsDialog);
 
     QMenu* help = menuBar()->addMenu(Q("ﾍﾙﾌﾟ(&H)"));
-    AddAction(help, "目次(&C)", "helpAction", &MainWindow::HelpContents);
+    AddAction(help, "目次(&C)", "helpAction", &MainWindow::OpenHelp);
     help->addSeparator();
-    AddAction(help, "ﾊﾞｰｼﾞｮﾝ情報(&V)", "aboutAction", &MainWindow::About);
+    AddAction(help, "ﾊﾞｰｼﾞｮﾝ情報(&V)", "aboutAction", &MainWindow::OpenAboutDialog);
 }
 
 void MainWindow::BuildToolBar() {
@@ -185,7 +187,7 @@ void MainWindow::BuildToolBar() {
         action->setObjectName(QStringLiteral("tool_") + Q(sameAs));
         // Each acts like its menu command, so that a button never does nothing.
         connect(action, &QAction::triggered, this, [this, sameAs] {
-            if (QAction* menu = this->action(Q(sameAs))) menu->trigger();
+            if (QAction* menu = this->Action(Q(sameAs))) menu->trigger();
         });
     };
     tool(QStyle::SP_FileIcon, "新規作成", "newAction");
@@ -195,13 +197,13 @@ void MainWindow::BuildToolBar() {
     tool(QStyle::SP_DialogCloseButton, "閉じる", "exitAction");
 }
 
-QAction* MainWindow::action(const QString& objectName) const {
+QAction* MainWindow::Action(const QString& objectName) const {
     return findChild<QAction*>(objectName);
 }
 
 void MainWindow::StartUp(const std::string& programFolder) {
     controller_.StartUp(programFolder);
-    const ProgramFiles& files = controller_.programFiles();
+    const ProgramFiles& files = controller_.Files();
     pictureFolder_ = files.SupportFolder(LoadPictureFile(1, 0));
     helpFolder_ = files.SupportFolder(kHelpManualFile);
     setWindowIcon(ProgramIcon(files.SupportFolder(kIconFile)));
@@ -233,7 +235,7 @@ void MainWindow::FitToScreen() {
 }
 
 void MainWindow::ApplyInputCommands() {
-    const InputAreaView& view = controller_.inputArea().View();
+    const InputAreaView& view = controller_.Input().View();
     calcSheetAction_->setEnabled(view.calcSheetMenu.enabled);
     checkAction_->setEnabled(view.checkMenu.enabled);
 }
@@ -267,7 +269,7 @@ void MainWindow::SetWaitCursor(bool busy) {
 }
 
 void MainWindow::OpenCheckView(int, const CheckViewTexts& texts) {
-    user_->ShowCheckView(texts);
+    user_->RunCheckViewDialog(texts);
 }
 
 void MainWindow::CloseCheckView() {
@@ -296,7 +298,7 @@ void MainWindow::MainWindowChanged(const MainWindowView& view) {
     }
     for (QAction* a : beamCommands_) a->setEnabled(view.beamCommandsEnabled);
     for (QPushButton* b : beamButtons_) b->setEnabled(view.beamCommandsEnabled);
-    if (QAction* save = action(QStringLiteral("tool_saveAction")))
+    if (QAction* save = Action(QStringLiteral("tool_saveAction")))
         save->setEnabled(view.beamCommandsEnabled);
 
     for (QAction* old : historyActions_) {
@@ -340,28 +342,28 @@ void MainWindow::Exit() {
     close();
 }
 
-void MainWindow::PrinterSetup() {
-    OpenPrinterSetup(this, *this, printer_);
+void MainWindow::OpenPrinterPageSetup() {
+    qt::OpenPrinterPageSetup(this, *this, printer_);
 }
 
-void MainWindow::PrintSettings() {
-    Run([this] { RunPrintSettingsDialog(this, controller_); });
+void MainWindow::OpenSheetSettingsDialog() {
+    Run([this] { RunSheetSettingsDialog(this, controller_); });
 }
 
-void MainWindow::DefaultSettings() {
+void MainWindow::OpenDefaultsDialog() {
     Run([this] { RunDefaultsDialog(this, controller_); });
 }
 
-void MainWindow::HelpContents() {
-    OpenHelpManual(this, *this, helpFolder_);
+void MainWindow::OpenHelp() {
+    OpenHelpManual(*this, helpFolder_);
 }
 
-void MainWindow::About() {
-    ShowAboutBox(this, helpFolder_);
+void MainWindow::OpenAboutDialog() {
+    RunAboutDialog(this, helpFolder_);
 }
 
-void MainWindow::SpanType() {
-    Run([this] { RunSpanTypeDialog(this, controller_.inputArea(), pictureFolder_); });
+void MainWindow::OpenSpanTypeDialog() {
+    Run([this] { RunSpanTypeDialog(this, controller_.Input(), pictureFolder_); });
 }
 
 }  // namespace zel::qt

@@ -1,5 +1,5 @@
 #pragma once
-// The main window ("MainForm"): menus, toolbar, beam list and buttons around the input area.
+// The main window: menus, toolbar, beam list and buttons around the input area.
 // One action or button is one controller call; MainWindowChanged applies the controller's
 // view. The questions go to a UserDialogs object (real dialogs, or a script in tests).
 #include <QMainWindow>
@@ -10,7 +10,7 @@
 
 #include "editor/MainController.h"
 #include "qt/common/AppSupport.h"
-#include "qt/preview/PrtPaper.h"
+#include "qt/preview/PreviewWindow.h"
 #include "qt/print/Printers.h"
 
 class QAction;
@@ -41,15 +41,15 @@ class MainWindow : public QMainWindow, public MainWindowUi {
     // The size that shows the whole input area without scrolling.
     QSize DesignedSize() const;
 
-    MainController& controller() { return controller_; }
-    InputAreaWidget* inputArea() const { return input_; }
-    QListWidget* beamList() const { return beamList_; }
-    QAction* action(const QString& objectName) const;
+    MainController& Controller() { return controller_; }
+    InputAreaWidget* InputWidget() const { return input_; }
+    QListWidget* BeamList() const { return beamList_; }
+    QAction* Action(const QString& objectName) const;
     // The printer the preview prints to, kept from start to exit.
-    PrinterChoice& printer() { return printer_; }
+    PrinterChoice& Printer() { return printer_; }
     // Answers the preview's questions (tests); nullptr: real dialogs.
     void SetPreviewUser(PreviewUser* user) { previewUser_ = user; }
-    PreviewWindow* preview() const { return preview_; }
+    PreviewWindow* Preview() const { return preview_; }
 
     // MainWindowUi
     int ShowMessage(const std::string& text, int buttons, const std::string& title) override;
@@ -80,12 +80,12 @@ class MainWindow : public QMainWindow, public MainWindowUi {
     void FitToScreen();
 
     // Commands without a controller call of their own.
-    void PrinterSetup();
-    void PrintSettings();
-    void DefaultSettings();
-    void HelpContents();
-    void About();
-    void SpanType();
+    void OpenPrinterPageSetup();
+    void OpenSheetSettingsDialog();
+    void OpenDefaultsDialog();
+    void OpenHelp();
+    void OpenAboutDialog();
+    void OpenSpanTypeDialog();
     void Exit();
 
     std::unique_ptr<UserDialogs> ownUser_;

@@ -7,9 +7,10 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "qt/common/HelpManual.h"
 #include "qt/dialogs/Dialogs.h"
-#include "qt/dialogs/PrinterSelect.h"
-#include "qt/dialogs/PrtResult.h"
+#include "qt/dialogs/PrinterSelectionDialog.h"
+#include "qt/dialogs/ResultListDialog.h"
 
 namespace zel::qt {
 namespace {
@@ -94,7 +95,7 @@ int QtPreviewUser::ChooseResultLine(const std::vector<std::string>& lines, int p
 
 std::optional<std::string> QtPreviewUser::ChoosePrinter(const std::vector<std::string>& printers,
                                                         const std::string& current) {
-    PrinterSelectDialog dialog(printers, current, parent_);
+    PrinterSelectionDialog dialog(printers, current, parent_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.ChosenName();
 }
@@ -106,11 +107,11 @@ QtPreviewUser::QtPreviewUser(QWidget* parent, std::string programFolder)
 }
 
 void QtPreviewUser::ShowHelp() {
-    OpenHelpManual(parent_, *this, programFolder_);
+    OpenHelpManual(*this, programFolder_);
 }
 
 void QtPreviewUser::ShowAbout() {
-    ShowAboutBox(parent_, programFolder_);
+    RunAboutDialog(parent_, programFolder_);
 }
 
 }  // namespace zel::qt

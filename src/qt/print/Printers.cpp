@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-namespace zel {
+namespace zel::qt {
 namespace {
 
 // Destinations of the print system, released when the list goes out of scope.
@@ -69,4 +69,4 @@ bool PrinterChoice::Choose(const std::string& name) {
     return false;
 }
 
-}  // namespace zel
+}  // namespace zel::qt

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace zel {
+namespace zel::qt {
 
 struct InstalledPrinter {
     std::string name;
@@ -41,4 +41,4 @@ class PrinterChoice {
     std::string name_;
 };
 
-}  // namespace zel
+}  // namespace zel::qt

@@ -13,7 +13,7 @@
 #include "qt/sheet/SheetExporter.h"
 #include "qt/sheet/SheetFonts.h"
 
-namespace zel {
+namespace zel::qt {
 namespace {
 
 SheetPrintResult Failure(std::string message) {
@@ -41,7 +41,7 @@ SheetPrintResult PrintSheetPages(const SheetDocument& document, int first, int l
     // The job goes to the server when the exporter ends its painter; the server's answer is
     // only in libcups' last error of this thread, because that end reports success either way.
     const SheetExportResult printed = PrintSheet(document, printer, {first, last});
-    if (!printed.ok()) return Failure(printed.message);
+    if (!printed.Ok()) return Failure(printed.message);
     if (const ipp_status_t status = cupsLastError(); status >= IPP_STATUS_ERROR_BAD_REQUEST) {
         const char* text = cupsLastErrorString();
         return Failure(text != nullptr && *text != '\0' ? text : ippErrorString(status));
@@ -49,4 +49,4 @@ SheetPrintResult PrintSheetPages(const SheetDocument& document, int first, int l
     return {true, {}};
 }
 
-}  // namespace zel
+}  // namespace zel::qt

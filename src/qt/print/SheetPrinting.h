@@ -4,7 +4,7 @@
 
 #include "output/SheetDocument.h"
 
-namespace zel {
+namespace zel::qt {
 
 struct SheetPrintResult {
     bool ok = false;
@@ -17,4 +17,4 @@ struct SheetPrintResult {
 SheetPrintResult PrintSheetPages(const SheetDocument& document, int first, int last,
                                  const std::string& printerName, const std::string& jobTitle);
 
-}  // namespace zel
+}  // namespace zel::qt

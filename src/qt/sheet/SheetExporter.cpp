@@ -14,7 +14,7 @@
 #include "data/AtomicFile.h"
 #include "qt/sheet/SheetFonts.h"
 
-namespace zel {
+namespace zel::qt {
 namespace {
 
 constexpr int kPdfResolution = 1200;
@@ -216,7 +216,7 @@ SheetExportResult WriteSheetPngs(const SheetDocument& document, const std::strin
         std::snprintf(name, sizeof name, "page-%03d.png", page);
         const std::string path = dir.filePath(QString::fromLatin1(name)).toStdString();
         SheetExportResult one = WriteSheetPng(document, page, path, dotsPerInch);
-        if (!one.ok()) {
+        if (!one.Ok()) {
             one.pages = result.pages;
             one.files.insert(one.files.begin(), result.files.begin(), result.files.end());
             return one;
@@ -227,4 +227,4 @@ SheetExportResult WriteSheetPngs(const SheetDocument& document, const std::strin
     return result;
 }
 
-}  // namespace zel
+}  // namespace zel::qt

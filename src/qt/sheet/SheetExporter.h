@@ -24,7 +24,7 @@ class QPainter;
 class QPrinter;
 class QPageLayout;
 
-namespace zel {
+namespace zel::qt {
 
 struct SheetPageRange {
     int first = 1;
@@ -44,7 +44,7 @@ struct SheetExportResult {
     int pages = 0;                   // pages drawn
     std::vector<std::string> files;  // files written, in page order
 
-    bool ok() const { return failure == Failure::None; }
+    bool Ok() const { return failure == Failure::None; }
 };
 
 struct SheetPdfInfo {
@@ -69,4 +69,4 @@ SheetExportResult WriteSheetPng(const SheetDocument& document, int page, const s
 SheetExportResult WriteSheetPngs(const SheetDocument& document, const std::string& folder,
                                  SheetPageRange range, int dotsPerInch);
 
-}  // namespace zel
+}  // namespace zel::qt

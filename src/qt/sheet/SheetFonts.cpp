@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <cmath>
 
-namespace zel {
+namespace zel::qt {
 namespace {
 
 constexpr const char* kMinchoFamily = "IPAMincho";
@@ -89,4 +89,4 @@ std::int32_t QtSheetFontMetrics::LineHeight(const SheetFont& font) const {
     return static_cast<std::int32_t>(std::max<int>(1, font.points) * 20);
 }
 
-}  // namespace zel
+}  // namespace zel::qt

@@ -12,7 +12,7 @@
 
 class QFontMetricsF;
 
-namespace zel {
+namespace zel::qt {
 
 // Family that renders a sheet font name: "IPAMincho" for the Mincho names (and anything
 // unknown), "IPAGothic" for the Gothic names, the proportional IPA faces for the P names.
@@ -40,4 +40,4 @@ class QtSheetFontMetrics final : public SheetFontMetrics {
     mutable std::map<std::tuple<std::string, int, bool>, std::unique_ptr<QFontMetricsF>> cache_;
 };
 
-}  // namespace zel
+}  // namespace zel::qt

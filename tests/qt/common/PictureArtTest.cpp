@@ -5,8 +5,8 @@
 #include <QString>
 #include <set>
 
-#include "../SheetQtSupport.h"
 #include "qt/common/PictureArt.h"
+#include "support/QtTestSupport.h"
 
 namespace zel {
 namespace {

@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QCursor>
 
-#include "../SheetQtSupport.h"
 #include "qt/common/AppSupport.h"
+#include "support/QtTestSupport.h"
 
 namespace zel {
 namespace {

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "../../editor/ControllerFixture.h"
-#include "../SheetQtSupport.h"
+#include "support/QtTestSupport.h"
 
 namespace zel::test {
 

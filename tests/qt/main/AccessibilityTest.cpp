@@ -9,14 +9,14 @@
 
 #include "../preview/PreviewFixture.h"
 #include "MainWindowFixture.h"
-#include "qt/dialogs/DefaultData.h"
-#include "qt/dialogs/PrintSetup.h"
-#include "qt/dialogs/PrinterSelect.h"
-#include "qt/dialogs/PrtResult.h"
-#include "qt/dialogs/ResultViewOne.h"
-#include "qt/dialogs/RyakusanTypeSel.h"
-#include "qt/dialogs/ZelMsgBox.h"
-#include "qt/dialogs/ZelVer.h"
+#include "qt/dialogs/AboutDialog.h"
+#include "qt/dialogs/CheckViewDialog.h"
+#include "qt/dialogs/ConfirmDialog.h"
+#include "qt/dialogs/DefaultsDialog.h"
+#include "qt/dialogs/PrinterSelectionDialog.h"
+#include "qt/dialogs/ResultListDialog.h"
+#include "qt/dialogs/SheetSettingsDialog.h"
+#include "qt/dialogs/SpanTypeDialog.h"
 
 namespace zel::test {
 namespace {
@@ -58,17 +58,17 @@ TEST_F(MainWindowTest, EveryControlOfTheMainWindowHasAnAccessibleName) {
 TEST_F(MainWindowTest, EveryControlOfEveryDialogHasAnAccessibleName) {
     qt::MainWindow& w = Open();
     std::vector<std::unique_ptr<QDialog>> dialogs;
-    dialogs.push_back(std::make_unique<qt::DefaultData>(w.controller(), &w));
-    dialogs.push_back(std::make_unique<qt::PrintSetup>(w.controller(), &w));
-    dialogs.push_back(std::make_unique<qt::ResultViewOne>(&w));
-    dialogs.push_back(std::make_unique<qt::RyakusanTypeSel>(area(), folder_.string(), &w));
+    dialogs.push_back(std::make_unique<qt::DefaultsDialog>(w.Controller(), &w));
+    dialogs.push_back(std::make_unique<qt::SheetSettingsDialog>(w.Controller(), &w));
+    dialogs.push_back(std::make_unique<qt::CheckViewDialog>(&w));
+    dialogs.push_back(std::make_unique<qt::SpanTypeDialog>(area(), folder_.string(), &w));
     dialogs.push_back(
-        std::make_unique<qt::ZelMsgBox>("[ G1 ] (Data No.1) は、変更されていますが ", &w));
-    dialogs.push_back(std::make_unique<qt::ZelVer>(folder_.string(), &w));
+        std::make_unique<qt::ConfirmDialog>("[ G1 ] (Data No.1) は、変更されていますが ", &w));
+    dialogs.push_back(std::make_unique<qt::AboutDialog>(folder_.string(), &w));
     dialogs.push_back(
         std::make_unique<qt::ResultListDialog>(std::vector<std::string>{"G1  OK  1"}, 1, &w));
-    dialogs.push_back(std::make_unique<qt::PrinterSelectDialog>(std::vector<std::string>{"zeltest"},
-                                                                "zeltest", &w));
+    dialogs.push_back(std::make_unique<qt::PrinterSelectionDialog>(
+        std::vector<std::string>{"zeltest"}, "zeltest", &w));
     for (const auto& dialog : dialogs) {
         int seen = 0;
         EXPECT_EQ(Unnamed(dialog.get(), seen), QStringList()) << dialog->metaObject()->className();
@@ -82,12 +82,12 @@ TEST_F(MainWindowTest, EveryControlOfThePreviewHasAnAccessibleName) {
     w.SetPreviewUser(&previewUser);
     w.OpenFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel");
     Click("計算書");
-    ASSERT_NE(w.preview(), nullptr);
+    ASSERT_NE(w.Preview(), nullptr);
     int seen = 0;
-    EXPECT_EQ(Unnamed(w.preview(), seen), QStringList());
+    EXPECT_EQ(Unnamed(w.Preview(), seen), QStringList());
     EXPECT_GT(seen, 7);  // the tool strip's buttons and the zoom list
     previewUser.prompter.Answer(kAnswerYes);
-    w.preview()->close();
+    w.Preview()->close();
 }
 
 }  // namespace

@@ -33,12 +33,12 @@ TEST_F(MainWindowTest, TwoBeamsCheckedSavedAndOpenedFromTheHistory) {
     Type(Field::Load1, "2.5");
     Click("荷重追加");
     Click("梁追加");
-    ASSERT_EQ(w.beamList()->count(), 2);
+    ASSERT_EQ(w.BeamList()->count(), 2);
     ASSERT_EQ(user.messages.asked.size(), 1u);  // the delete question, answered OK
     EXPECT_EQ(user.messages.LastText().rfind("荷重データ (No.1) を削除します。", 0), 0u);
 
-    QTest::mouseClick(w.beamList()->viewport(), Qt::LeftButton, {},
-                      w.beamList()->visualItemRect(w.beamList()->item(0)).center());
+    QTest::mouseClick(w.BeamList()->viewport(), Qt::LeftButton, {},
+                      w.BeamList()->visualItemRect(w.BeamList()->item(0)).center());
     Click("個 別ﾁｪｯｸ");
     ASSERT_EQ(user.checkViews.size(), 1u);
     const CheckViewTexts& check = user.checkViews[0];
@@ -57,15 +57,15 @@ TEST_F(MainWindowTest, TwoBeamsCheckedSavedAndOpenedFromTheHistory) {
     EXPECT_EQ(w.windowTitle(), QString("KAVO-Zel /ＲＣ梁断面算定   two.Zel"));
 
     Trigger("newAction");
-    EXPECT_EQ(w.beamList()->count(), 0);
+    EXPECT_EQ(w.BeamList()->count(), 0);
     EXPECT_EQ(Text(Field::MemberName), "");
 
-    QAction* entry = w.action("history0");
+    QAction* entry = w.Action("history0");
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->text().toStdString(), path);
     entry->trigger();
     QTest::qWait(50);
-    ASSERT_EQ(w.beamList()->count(), 2);
+    ASSERT_EQ(w.BeamList()->count(), 2);
     EXPECT_EQ(Text(Field::MemberName), "G1");
     EXPECT_EQ(Text(Field::Span), "6");
     EXPECT_EQ(Text(Field::Breadth1), "30");

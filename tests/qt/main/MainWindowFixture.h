@@ -16,12 +16,12 @@
 #include <vector>
 
 #include "../../editor/ScriptedPrompter.h"
-#include "../SheetQtSupport.h"
 #include "qt/common/QtText.h"
 #include "qt/common/UserDialogs.h"
 #include "qt/input/FieldEdit.h"
 #include "qt/input/InputAreaWidget.h"
 #include "qt/main/MainWindow.h"
+#include "support/QtTestSupport.h"
 
 namespace zel::test {
 
@@ -41,7 +41,7 @@ class ScriptedUser : public qt::UserDialogs {
     std::optional<std::string> AskSaveFile(const FileDialogRequest&) override {
         return Next(saveAnswers);
     }
-    void ShowCheckView(const CheckViewTexts& texts) override { checkViews.push_back(texts); }
+    void RunCheckViewDialog(const CheckViewTexts& texts) override { checkViews.push_back(texts); }
 
     ScriptedPrompter messages;
     std::vector<std::string> confirmTexts;
@@ -86,7 +86,7 @@ class MainWindowTest : public ::testing::Test {
     }
     qt::MainWindow& Open() { return Open(&user); }
 
-    qt::FieldEdit* Edit(Field field) { return window_->inputArea()->Edit(field); }
+    qt::FieldEdit* Edit(Field field) { return window_->InputWidget()->Edit(field); }
     // Clicks into a field, replaces its text by typing, and leaves it with Tab.
     void Type(Field field, const QString& text, bool leave = true) {
         qt::FieldEdit* edit = Edit(field);
@@ -122,12 +122,12 @@ class MainWindowTest : public ::testing::Test {
         if (QAbstractButton* b = ButtonNamed(caption)) QTest::mouseClick(b, Qt::LeftButton);
     }
     void Trigger(const char* actionName) {
-        QAction* a = window_->action(QString::fromUtf8(actionName));
+        QAction* a = window_->Action(QString::fromUtf8(actionName));
         ASSERT_NE(a, nullptr) << actionName;
         a->trigger();
     }
     std::string Text(Field field) { return Edit(field)->text().toStdString(); }
-    InputArea& area() { return window_->controller().inputArea(); }
+    InputArea& area() { return window_->Controller().Input(); }
 
     std::filesystem::path folder_;
     ScriptedUser user;

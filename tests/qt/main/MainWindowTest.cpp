@@ -50,7 +50,7 @@ TEST_F(MainWindowTest, MenusToolbarAndButtonsCarryTheirCaptions) {
     EXPECT_EQ(ButtonNamed("梁追加")->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(w.windowTitle(), QString("KAVO-Zel /ＲＣ梁断面算定   新規データ"));
     // Without beams the beam commands are off; the history separator is hidden.
-    EXPECT_FALSE(w.action("saveAction")->isEnabled());
+    EXPECT_FALSE(w.Action("saveAction")->isEnabled());
     EXPECT_FALSE(ButtonNamed("上げる[↑]")->isEnabled());
 }
 
@@ -163,12 +163,12 @@ TEST_F(MainWindowTest, LoadEditorAddsListsAndHighlightsALoad) {
     EXPECT_EQ(w.findChild<QLabel*>("loadCounter")->text(), QString("1/2"));
     EXPECT_EQ(area().CurrentLoadType(), 4);
     EXPECT_EQ(Text(Field::Load0), "500");
-    const auto& diagram = w.inputArea()->diagram()->diagram();
+    const auto& diagram = w.InputWidget()->Diagram()->Diagram();
     ASSERT_TRUE(diagram.has_value());
     EXPECT_EQ(diagram->calls, area().Diagram()->calls);
     EXPECT_EQ(diagram->calls.back().penColour, kDiagramRed);
     EXPECT_FALSE(ButtonNamed("計算書")->isEnabled());
-    EXPECT_FALSE(w.action("calcSheetAction")->isEnabled());
+    EXPECT_FALSE(w.Action("calcSheetAction")->isEnabled());
 }
 
 TEST_F(MainWindowTest, BeamListFollowsTheCommandsAndCloseAsksFirst) {
@@ -177,15 +177,15 @@ TEST_F(MainWindowTest, BeamListFollowsTheCommandsAndCloseAsksFirst) {
     Click("梁追加");
     Type(Field::MemberName, "G2");
     Click("梁追加");
-    ASSERT_EQ(w.beamList()->count(), 2);
-    EXPECT_EQ(w.beamList()->currentRow(), 1);
+    ASSERT_EQ(w.BeamList()->count(), 2);
+    EXPECT_EQ(w.BeamList()->currentRow(), 1);
     EXPECT_EQ(w.findChild<QLabel*>("positionLabel")->text(), QString("2/2"));
-    EXPECT_TRUE(w.action("saveAction")->isEnabled());
+    EXPECT_TRUE(w.Action("saveAction")->isEnabled());
     Click("上げる[↑]");
-    EXPECT_EQ(w.beamList()->item(0)->text(), QString("G2"));
-    QTest::mouseClick(w.beamList()->viewport(), Qt::LeftButton, {},
-                      w.beamList()->visualItemRect(w.beamList()->item(1)).center());
-    EXPECT_EQ(w.controller().position(), 2);
+    EXPECT_EQ(w.BeamList()->item(0)->text(), QString("G2"));
+    QTest::mouseClick(w.BeamList()->viewport(), Qt::LeftButton, {},
+                      w.BeamList()->visualItemRect(w.BeamList()->item(1)).center());
+    EXPECT_EQ(w.Controller().Position(), 2);
     EXPECT_EQ(Text(Field::MemberName), "G1");
 
     // "終 了" asks; "いいえ" keeps the window.
@@ -204,20 +204,20 @@ TEST_F(MainWindowTest, CalcSheetOpensThePreviewOfTheOpenFileInPlaceOfTheWindow) 
     w.SetPreviewUser(&previewUser);
     const std::string sample = std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel";
     w.OpenFile(sample);
-    ASSERT_EQ(w.beamList()->count(), 13);
+    ASSERT_EQ(w.BeamList()->count(), 13);
 
     Click("計算書");
-    QPointer<qt::PreviewWindow> preview = w.preview();
+    QPointer<qt::PreviewWindow> preview = w.Preview();
     ASSERT_FALSE(preview.isNull());
     EXPECT_TRUE(preview->isVisible());
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(preview->PageCount(), 6);
     EXPECT_EQ(preview->windowTitle(), "floor.Zel   KAVO-Zel /ＲＣ梁断面算定");
-    EXPECT_EQ(preview->pageIndicator()->text(), "1 / 6");
+    EXPECT_EQ(preview->PageIndicator()->text(), "1 / 6");
     EXPECT_EQ(previewUser.waitCursor, (std::vector<bool>{true, false}));
 
     // The preview prints to the window's printer, which outlives it.
-    EXPECT_EQ(&preview->Printer(), &w.printer());
+    EXPECT_EQ(&preview->Printer(), &w.Printer());
 
     previewUser.prompter.Answer(kAnswerYes);
     preview->close();

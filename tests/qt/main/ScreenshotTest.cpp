@@ -6,7 +6,7 @@
 #include "../preview/PreviewFixture.h"
 #include "MainWindowFixture.h"
 #include "output/PreviewRules.h"
-#include "qt/dialogs/PrtResult.h"
+#include "qt/dialogs/ResultListDialog.h"
 
 namespace zel::test {
 namespace {
@@ -21,10 +21,10 @@ TEST_F(MainWindowTest, SampleFloorBeam2G1) {
     }
     qt::MainWindow& w = Open();
     w.OpenFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel");
-    const QList<QListWidgetItem*> found = w.beamList()->findItems("2G1 ", Qt::MatchStartsWith);
+    const QList<QListWidgetItem*> found = w.BeamList()->findItems("2G1 ", Qt::MatchStartsWith);
     ASSERT_EQ(found.size(), 1);
-    QTest::mouseClick(w.beamList()->viewport(), Qt::LeftButton, {},
-                      w.beamList()->visualItemRect(found[0]).center());
+    QTest::mouseClick(w.BeamList()->viewport(), Qt::LeftButton, {},
+                      w.BeamList()->visualItemRect(found[0]).center());
     ASSERT_EQ(Text(Field::MemberName).rfind("2G1 ", 0), 0u);
     if (!out) GTEST_SKIP() << "ZEL_SCREENSHOT_DIR not set";
     const QString folder = QString::fromUtf8(out);
@@ -32,7 +32,7 @@ TEST_F(MainWindowTest, SampleFloorBeam2G1) {
     ScriptedPreviewUser previewUser;
     w.SetPreviewUser(&previewUser);
     Click("計算書");
-    QPointer<qt::PreviewWindow> preview = w.preview();
+    QPointer<qt::PreviewWindow> preview = w.Preview();
     ASSERT_FALSE(preview.isNull());
     preview->resize(1000, 760);
     QTest::qWait(50);

@@ -5,10 +5,10 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "../SheetQtSupport.h"
+#include "support/QtTestSupport.h"
 #include "qt/sheet/SheetFonts.h"
-#include "qt/dialogs/PrinterSelect.h"
-#include "qt/dialogs/PrtResult.h"
+#include "qt/dialogs/PrinterSelectionDialog.h"
+#include "qt/dialogs/ResultListDialog.h"
 
 namespace zel {
 namespace {
@@ -27,36 +27,36 @@ TEST_F(PreviewDialogsTest, ResultListPreselectsJumpsAndCancels) {
                                             " G2                設計不可     1"};
     {
         qt::ResultListDialog dialog(lines, 2);
-        EXPECT_EQ(dialog.list()->currentRow(), 1);
-        EXPECT_EQ(dialog.list()->font().family(), SheetFontFamily("ＭＳ ゴシック"));
-        EXPECT_EQ(dialog.jumpButton()->toolTip(), "現在選択している梁の算定結果を表示します");
-        DoubleClick(dialog.list(), 0);
+        EXPECT_EQ(dialog.List()->currentRow(), 1);
+        EXPECT_EQ(dialog.List()->font().family(), qt::SheetFontFamily("ＭＳ ゴシック"));
+        EXPECT_EQ(dialog.JumpButton()->toolTip(), "現在選択している梁の算定結果を表示します");
+        DoubleClick(dialog.List(), 0);
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(dialog.ChosenLine(), 1);
     }
     {
         qt::ResultListDialog dialog(lines, 1);
-        dialog.cancelButton()->click();
+        dialog.CancelButton()->click();
         EXPECT_TRUE(dialog.Cancelled());
         EXPECT_EQ(dialog.ChosenLine(), 0);
     }
     qt::ResultListDialog empty({}, 0);
-    EXPECT_FALSE(empty.jumpButton()->isEnabled());
+    EXPECT_FALSE(empty.JumpButton()->isEnabled());
 }
 
 TEST_F(PreviewDialogsTest, PrinterSelectionShowsAndReturnsTheChosenName) {
     {
-        qt::PrinterSelectDialog dialog({"alpha", "beta"}, "beta");
+        qt::PrinterSelectionDialog dialog({"alpha", "beta"}, "beta");
         EXPECT_EQ(dialog.windowTitle(), "プリンターの設定");
-        EXPECT_EQ(dialog.chosenLabel()->text(), "beta");
-        EXPECT_EQ(dialog.list()->currentRow(), 1);
-        emit dialog.list()->itemClicked(dialog.list()->item(0));
-        EXPECT_EQ(dialog.chosenLabel()->text(), "alpha");
-        dialog.okButton()->click();
+        EXPECT_EQ(dialog.ChosenLabel()->text(), "beta");
+        EXPECT_EQ(dialog.List()->currentRow(), 1);
+        emit dialog.List()->itemClicked(dialog.List()->item(0));
+        EXPECT_EQ(dialog.ChosenLabel()->text(), "alpha");
+        dialog.OkButton()->click();
         EXPECT_EQ(dialog.ChosenName(), "alpha");
     }
-    qt::PrinterSelectDialog dialog({"alpha"}, "alpha");
-    dialog.cancelButton()->click();
+    qt::PrinterSelectionDialog dialog({"alpha"}, "alpha");
+    dialog.CancelButton()->click();
     EXPECT_EQ(dialog.ChosenName(), "");
 }
 

@@ -11,11 +11,11 @@
 #include <optional>
 
 #include "../../editor/ScriptedPrompter.h"
-#include "../SheetQtSupport.h"
 #include "data/ZelFile.h"
 #include "qt/preview/PreviewUser.h"
-#include "qt/preview/PrtPaper.h"
+#include "qt/preview/PreviewWindow.h"
 #include "qt/print/Printers.h"
+#include "support/QtTestSupport.h"
 
 namespace zel::test {
 
@@ -77,7 +77,7 @@ class PreviewFixture : public ::testing::Test {
             project = MakeEmptyProject();
             EXPECT_TRUE(
                 LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", project)
-                    .ok());
+                    .Ok());
             loaded = true;
         }
         qt::PreviewRequest request;
@@ -98,7 +98,7 @@ class PreviewFixture : public ::testing::Test {
 
     Project project = MakeEmptyProject();
     bool loaded = false;
-    PrinterChoice printer{std::string("zeltest")};
+    qt::PrinterChoice printer{std::string("zeltest")};
     qt::PreviewMemory memory;
     ScriptedPreviewUser user;
     QPointer<qt::PreviewWindow> window;

@@ -2,10 +2,10 @@
 // shown reach the printer as the sheet, and a refusal is shown to the user.
 #include <cups/cups.h>
 
-#include "../../support/PrivateCups.h"
 #include "PreviewFixture.h"
 #include "output/PreviewRules.h"
-#include "qt/print/PrinterSetup.h"
+#include "qt/print/PrinterPageSetup.h"
+#include "support/PrivateCups.h"
 
 namespace zel {
 namespace {
@@ -45,20 +45,20 @@ TEST_F(PreviewPrintTest, PrintsAllPagesAndThePageShownAfterTheirQuestions) {
     Open();
     // Cancel prints nothing.
     user.prompter.Answer(kAnswerCancel);
-    window->button("printButton")->click();
+    window->Button("printButton")->click();
     EXPECT_EQ(user.prompter.LastText(), kPrintAllQuestion);
 
     user.prompter.Answer(kAnswerOk);
-    window->action("printAction")->trigger();
+    window->Action("printAction")->trigger();
     auto jobs = server->WaitForJobs(1);
     ASSERT_EQ(jobs.size(), 1u) << server->Log();
     EXPECT_EQ(test::PdfPageCount(jobs[0]), 6);
     const std::string all = test::CommandOutput("pdftotext '" + jobs[0] + "' -");
     for (const char* name : {"2G1", "2CG2", "2B4"}) EXPECT_NE(all.find(name), std::string::npos);
 
-    window->button("nextButton")->click();
+    window->Button("nextButton")->click();
     user.prompter.Answer(kAnswerOk);
-    window->action("printPageAction")->trigger();
+    window->Action("printPageAction")->trigger();
     EXPECT_EQ(user.prompter.LastText(), kPrintPageQuestion);
     jobs = server->WaitForJobs(2);
     ASSERT_EQ(jobs.size(), 2u);
@@ -71,24 +71,24 @@ TEST_F(PreviewPrintTest, PrintsAllPagesAndThePageShownAfterTheirQuestions) {
 
 TEST_F(PreviewPrintTest, ARefusingOrUnknownPrinterGivesTheReason) {
     Open();
-    printer = PrinterChoice(std::string("refuser"));
+    printer = qt::PrinterChoice(std::string("refuser"));
     user.prompter.Answer(kAnswerOk);
-    window->action("printAction")->trigger();
+    window->Action("printAction")->trigger();
     ASSERT_EQ(user.prompter.asked.size(), 2u);
     EXPECT_EQ(user.prompter.asked[1].text,
               PrintFailedMessage("プリンター \"refuser\" は印刷を受け付けていません。"));
     EXPECT_EQ(user.prompter.asked[1].title, "確認ﾒｯｾｰｼﾞ");
 
-    printer = PrinterChoice(std::string("gone"));
+    printer = qt::PrinterChoice(std::string("gone"));
     user.prompter.Answer(kAnswerOk);
-    window->action("printPageAction")->trigger();
+    window->Action("printPageAction")->trigger();
     ASSERT_EQ(user.prompter.asked.size(), 4u);
     EXPECT_NE(user.prompter.asked[3].text.find("\"gone\" が見つかりません"), std::string::npos);
     EXPECT_TRUE(server->WaitForJobs(1, 1).empty());
 
     // The printer selection lists the installed printers and changes the program's choice.
     user.printerAnswer = "zeltest";
-    window->action("printerAction")->trigger();
+    window->Action("printerAction")->trigger();
     EXPECT_EQ(user.printerLists.back(), (std::vector<std::string>{"refuser", "zeltest"}));
     EXPECT_EQ(printer.Name(), "zeltest");
 }
@@ -97,19 +97,20 @@ TEST_F(PreviewPrintTest, WithoutAnyPrinterPrintingAndSetUpSaySo) {
     test::PrivateCups empty;
     ASSERT_TRUE(empty.Start()) << empty.Error();
     cupsSetServer(empty.Socket().c_str());
-    printer = PrinterChoice();  // the system default of a server without queues
+    printer = qt::PrinterChoice();  // the system default of a server without queues
     EXPECT_EQ(printer.Name(), "");
     Open();
     user.prompter.Answer(kAnswerOk);
-    window->action("printAction")->trigger();
+    window->Action("printAction")->trigger();
     ASSERT_EQ(user.prompter.asked.size(), 2u);
     EXPECT_EQ(user.prompter.asked[1].text,
               PrintFailedMessage("プリンターがインストールされていません。"));
 
     // "ﾌﾟﾘﾝﾀｰの設定(&U)..." of the main window, before any set-up dialog would open.
-    EXPECT_FALSE(qt::OpenPrinterSetup(nullptr, user.prompter, printer));
+    EXPECT_FALSE(qt::OpenPrinterPageSetup(nullptr, user.prompter, printer));
     EXPECT_EQ(user.prompter.LastText(), "プリンターがインストールされていません。");
-    EXPECT_FALSE(qt::OpenPrinterSetup(nullptr, user.prompter, PrinterChoice(std::string("gone"))));
+    EXPECT_FALSE(
+        qt::OpenPrinterPageSetup(nullptr, user.prompter, qt::PrinterChoice(std::string("gone"))));
     EXPECT_EQ(user.prompter.LastText(), "プリンター \"gone\" が見つかりません。");
     cupsSetServer(server->Socket().c_str());
 }

@@ -25,32 +25,32 @@ using PreviewWindowTest = PreviewFixture;
 TEST_F(PreviewWindowTest, ButtonsAndViewTurnPagesAndBeepAtTheEnds) {
     Open();
     ASSERT_EQ(window->PageCount(), 6);
-    QLabel* indicator = window->pageIndicator();
+    QLabel* indicator = window->PageIndicator();
     EXPECT_EQ(indicator->text(), "1 / 6");
-    window->button("previousButton")->click();
+    window->Button("previousButton")->click();
     EXPECT_EQ(user.prompter.beeps, 1);
     EXPECT_EQ(indicator->text(), "1 / 6");
-    window->button("lastButton")->click();
+    window->Button("lastButton")->click();
     EXPECT_EQ(indicator->text(), "6 / 6");
-    window->button("nextButton")->click();
+    window->Button("nextButton")->click();
     EXPECT_EQ(user.prompter.beeps, 2);
-    EXPECT_EQ(window->pageView()->Page(), 6);
-    window->button("firstButton")->click();
-    window->button("nextButton")->click();
+    EXPECT_EQ(window->Pages()->Page(), 6);
+    window->Button("firstButton")->click();
+    window->Button("nextButton")->click();
     EXPECT_EQ(indicator->text(), "2 / 6");
 
     // The view asks for a page several pages away: the window moves one page.
-    emit window->pageView()->pageTurnRequested(6);
+    emit window->Pages()->pageTurnRequested(6);
     EXPECT_EQ(indicator->text(), "3 / 6");
-    EXPECT_EQ(window->pageView()->Page(), 3);
+    EXPECT_EQ(window->Pages()->Page(), 3);
     EXPECT_EQ(user.prompter.beeps, 2);
 }
 
 TEST_F(PreviewWindowTest, KeysAndTheWheelPastThePageEdgeTurnOnePage) {
     Open();
     window->resize(900, 700);
-    qt::PageView* view = window->pageView();
-    QLabel* indicator = window->pageIndicator();
+    qt::PageView* view = window->Pages();
+    QLabel* indicator = window->PageIndicator();
     view->setFocus();
     QTest::keyClick(view, Qt::Key_PageDown);
     EXPECT_EQ(indicator->text(), "2 / 6");
@@ -83,50 +83,50 @@ TEST_F(PreviewWindowTest, KeysAndTheWheelPastThePageEdgeTurnOnePage) {
 
 TEST_F(PreviewWindowTest, ZoomEntriesFollowTheViewWidth) {
     Open();
-    EXPECT_EQ(window->zoomList()->currentIndex(), kZoomFitWidth);
-    qt::PageView* view = window->pageView();
+    EXPECT_EQ(window->ZoomList()->currentIndex(), kZoomFitWidth);
+    qt::PageView* view = window->Pages();
     // 1000 pixels at 144 dpi are 10000 twips.
     view->SetScreenDpi(144);
     window->resize(window->width() + 1000 - view->width(), 700);
     ASSERT_EQ(view->width(), 1000);
-    window->action("zoomAction3")->trigger();
-    EXPECT_EQ(window->zoomList()->currentIndex(), kZoom200);
+    window->Action("zoomAction3")->trigger();
+    EXPECT_EQ(window->ZoomList()->currentIndex(), kZoom200);
     EXPECT_EQ(view->ZoomMode(), qt::PageView::Mode::Zoom);
     EXPECT_NEAR(view->Zoom(), (10000.0 - 350.0) / 11906.0 * 200.0, 1e-9);
     EXPECT_NEAR(view->Zoom(), 162.10, 0.005);
     // The zoom stays when the window changes size, until an entry is chosen again.
     window->resize(window->width() - 200, 700);
     EXPECT_NEAR(view->Zoom(), 162.10, 0.005);
-    window->action("zoomAction1")->trigger();
+    window->Action("zoomAction1")->trigger();
     EXPECT_NEAR(view->Zoom(), (8000.0 - 350.0) / 11906.0 * 100.0, 1e-9);
 }
 
 TEST_F(PreviewWindowTest, TheResultListJumpsAndSkippedBeamsAreAbsent) {
     Open();
     user.resultAnswers = {4, 3, -1, 0};
-    window->button("resultListButton")->click();
+    window->Button("resultListButton")->click();
     ASSERT_EQ(user.resultLines.size(), 12u);
     for (const std::string& line : user.resultLines)
         EXPECT_EQ(line.find("2G7"), std::string::npos) << line;
     EXPECT_EQ(user.preselections.back(), 1);
     // Line 4 is the lower half of page 2.
-    EXPECT_EQ(window->pageIndicator()->text(), "2 / 6");
+    EXPECT_EQ(window->PageIndicator()->text(), "2 / 6");
     const int half = JumpScrollTwips(4, window->Sheet().layout.PrintableHeightCm);
     // Towards the lower half, as far as the view can scroll.
-    EXPECT_GT(window->pageView()->OffsetTwips(), 0);
-    EXPECT_LE(window->pageView()->OffsetTwips(), half + 30);
+    EXPECT_GT(window->Pages()->OffsetTwips(), 0);
+    EXPECT_LE(window->Pages()->OffsetTwips(), half + 30);
 
-    window->action("resultListAction")->trigger();
+    window->Action("resultListAction")->trigger();
     EXPECT_EQ(user.preselections.back(), 4);
-    EXPECT_EQ(window->pageIndicator()->text(), "2 / 6");
-    EXPECT_EQ(window->pageView()->OffsetTwips(), 0);
+    EXPECT_EQ(window->PageIndicator()->text(), "2 / 6");
+    EXPECT_EQ(window->Pages()->OffsetTwips(), 0);
 
     // "ｷｬﾝｾﾙ" forgets the jump: the next opening selects the first line, the page stays.
-    window->button("resultListButton")->click();
+    window->Button("resultListButton")->click();
     EXPECT_EQ(window->JumpRequest(), 0);
-    window->button("resultListButton")->click();
+    window->Button("resultListButton")->click();
     EXPECT_EQ(user.preselections.back(), 1);
-    EXPECT_EQ(window->pageIndicator()->text(), "2 / 6");
+    EXPECT_EQ(window->PageIndicator()->text(), "2 / 6");
 }
 
 TEST_F(PreviewWindowTest, ClosingAsksUnlessSuppressedAndShowsTheMainWindowAgain) {
@@ -135,7 +135,7 @@ TEST_F(PreviewWindowTest, ClosingAsksUnlessSuppressedAndShowsTheMainWindowAgain)
     qt::PreviewRequest request;
     project = MakeEmptyProject();
     ASSERT_TRUE(
-        LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", project).ok());
+        LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", project).Ok());
     request.sheet.project = project;
     request.sheet.print = PrintSettingsOf(project);
     request.sheet.dataName = "新規データ";
@@ -145,7 +145,7 @@ TEST_F(PreviewWindowTest, ClosingAsksUnlessSuppressedAndShowsTheMainWindowAgain)
     EXPECT_EQ(user.waitCursor, (std::vector<bool>{true, false}));
 
     user.prompter.Answer(kAnswerNo);
-    window->button("closeButton")->click();
+    window->Button("closeButton")->click();
     ASSERT_EQ(user.prompter.asked.size(), 1u);
     EXPECT_EQ(user.prompter.asked[0].text, "プレビュー画面を閉じて、メイン画面へ戻ります。");
     EXPECT_EQ(user.prompter.asked[0].buttons, kButtonsYesNo);
@@ -154,7 +154,7 @@ TEST_F(PreviewWindowTest, ClosingAsksUnlessSuppressedAndShowsTheMainWindowAgain)
 
     window->showMaximized();
     user.prompter.Answer(kAnswerYes);
-    window->action("closeAction")->trigger();
+    window->Action("closeAction")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
     EXPECT_TRUE(main.isVisible());
@@ -174,7 +174,7 @@ TEST_F(PreviewWindowTest, PdfDialogProposesZelAndTheBaseName) {
     for (const auto& [data, proposed] : std::vector<std::pair<std::string, std::string>>{
              {"/d/梁A.Zel", "Zel_梁A"}, {"新規データ", "Zel_"}, {"/d/a.b.Zel", "Zel_a.b"}}) {
         Open(data);
-        window->action("pdfAction")->trigger();
+        window->Action("pdfAction")->trigger();
         ASSERT_FALSE(user.saveRequests.empty());
         const FileDialogRequest& asked = user.saveRequests.back();
         EXPECT_EQ(asked.fileName, proposed);
@@ -197,7 +197,7 @@ TEST_F(PreviewWindowTest, PdfOverwriteAndFailureAnswers) {
 
     // Cancel at the overwrite question: the old file stays.
     user.prompter.Answer(kAnswerCancel);
-    window->action("pdfAction")->trigger();
+    window->Action("pdfAction")->trigger();
     ASSERT_EQ(user.prompter.asked.size(), 1u);
     EXPECT_EQ(user.prompter.asked[0].text, PdfOverwriteQuestion(path));
     EXPECT_EQ(user.prompter.asked[0].buttons, kButtonsOkCancel);
@@ -206,7 +206,7 @@ TEST_F(PreviewWindowTest, PdfOverwriteAndFailureAnswers) {
     // OK: written through the exporter, then the offer to open it.
     user.prompter.Answer(kAnswerOk);
     user.prompter.Answer(kAnswerYes);
-    window->action("pdfAction")->trigger();
+    window->Action("pdfAction")->trigger();
     ASSERT_EQ(user.prompter.asked.size(), 3u);
     EXPECT_EQ(user.prompter.asked[2].text, PdfCreatedQuestion(path));
     EXPECT_EQ(user.prompter.asked[2].title, "確認メッセージ");
@@ -216,7 +216,7 @@ TEST_F(PreviewWindowTest, PdfOverwriteAndFailureAnswers) {
     // A folder that does not exist: the reason, and no question about a PDF that is not there.
     user.prompter.Clear();
     user.savePath = (dir / "missing" / "x.pdf").string();
-    window->action("pdfAction")->trigger();
+    window->Action("pdfAction")->trigger();
     ASSERT_EQ(user.prompter.asked.size(), 1u);
     EXPECT_NE(user.prompter.asked[0].text.find("を作成できませんでした。"), std::string::npos);
     EXPECT_NE(user.prompter.asked[0].text.find("missing"), std::string::npos);
@@ -228,7 +228,7 @@ TEST_F(PreviewWindowTest, PdfOverwriteAndFailureAnswers) {
 TEST_F(PreviewWindowTest, PrinterChangeKeepsTheCurrentPrinterForUnknownNames) {
     Open();
     user.printerAnswer = "no such printer";
-    window->action("printerAction")->trigger();
+    window->Action("printerAction")->trigger();
     ASSERT_EQ(user.currentPrinters.size(), 1u);
     EXPECT_EQ(user.currentPrinters[0], "zeltest");
     EXPECT_EQ(printer.Name(), "zeltest");
@@ -238,27 +238,27 @@ TEST_F(PreviewWindowTest, OnlyVisiblePagesArePaintedAndPicturesAreKept) {
     // 25 pages: the floor's beams repeated up to 50.
     project = MakeEmptyProject();
     ASSERT_TRUE(
-        LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", project).ok());
-    const int count = project.beamCount();
-    for (int slot = 1; slot <= count; ++slot) project.beam(slot).skipBeam = 0;
+        LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", project).Ok());
+    const int count = project.BeamCount();
+    for (int slot = 1; slot <= count; ++slot) project.Beam(slot).skipBeam = 0;
     for (int slot = count + 1; slot <= kMaxBeams; ++slot)
-        project.beam(slot) = project.beam((slot - 1) % count + 1);
+        project.Beam(slot) = project.Beam((slot - 1) % count + 1);
     project.settings.beamCount = kMaxBeams;
     loaded = true;
     Open();
     ASSERT_EQ(window->PageCount(), 25);
-    qt::PageView* view = window->pageView();
+    qt::PageView* view = window->Pages();
     window->resize(900, 700);
     view->viewport()->grab();
     const int first = view->RenderCount();
     EXPECT_LE(first, 1);
-    window->button("nextButton")->click();
+    window->Button("nextButton")->click();
     view->viewport()->grab();
-    window->button("previousButton")->click();
+    window->Button("previousButton")->click();
     view->viewport()->grab();
     EXPECT_EQ(view->RenderCount(), first + 1);
 
-    window->action("zoomAction5")->trigger();
+    window->Action("zoomAction5")->trigger();
     view->viewport()->grab();
     const int thumbnails = view->RenderCount() - first - 1;
     EXPECT_GT(thumbnails, 0);
