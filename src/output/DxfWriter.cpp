@@ -336,26 +336,20 @@ class DxfComposer {
         o_.Tag(0, "ENDTAB");
 
         TableHead("STYLE", kStyleTable, 2);
-        RecordHead("STYLE", kStandardStyle, kStyleTable, "AcDbTextStyleTableRecord");
-        o_.Tag(2, "Standard");
-        o_.Tag(70, 0);
-        o_.Number(40, 0.0);
-        o_.Number(41, 1.0);
-        o_.Number(50, 0.0);
-        o_.Tag(71, 0);
-        o_.Number(42, 2.5);
-        o_.Tag(3, "txt");
-        o_.Tag(4, "");
-        RecordHead("STYLE", kJapaneseStyle, kStyleTable, "AcDbTextStyleTableRecord");
-        o_.Tag(2, kTextStyle);
-        o_.Tag(70, 0);
-        o_.Number(40, 0.0);
-        o_.Number(41, 1.0);
-        o_.Number(50, 0.0);
-        o_.Tag(71, 0);
-        o_.Number(42, 2.5);
-        o_.Tag(3, "msgothic.ttc");
-        o_.Tag(4, "");
+        auto style = [&](unsigned handle, const char* name, const char* font) {
+            RecordHead("STYLE", handle, kStyleTable, "AcDbTextStyleTableRecord");
+            o_.Tag(2, name);
+            o_.Tag(70, 0);
+            o_.Number(40, 0.0);
+            o_.Number(41, 1.0);
+            o_.Number(50, 0.0);
+            o_.Tag(71, 0);
+            o_.Number(42, 2.5);
+            o_.Tag(3, font);
+            o_.Tag(4, "");
+        };
+        style(kStandardStyle, "Standard", "txt");
+        style(kJapaneseStyle, kTextStyle, "msgothic.ttc");
         // The TrueType face: family, Shift-JIS character set, fixed pitch, modern family.
         o_.Tag(1001, "ACAD");
         o_.Tag(1000, "MS Gothic");

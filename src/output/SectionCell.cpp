@@ -112,6 +112,9 @@ SectionCell BuildSectionCell(const BeamRecord& beam, const CalcResult& result,
 
     const double side = FirstLayerDepth(cover, result.mainOuterMm, result.stirrupOuterMm) * 10.0;
     cell.barInset = side;
+    // Even without bars the stirrups must fit: a cover beyond half the section cannot be drawn.
+    if (2.0 * side > cell.width || 2.0 * side > cell.depth)
+        return fail("かぶり厚さが断面に対して大きすぎるため描けません");
     const double radius = result.dm / 2.0;
     for (const bool top : {true, false}) {
         const int count = top ? values.topBars : values.bottomBars;

@@ -39,41 +39,6 @@ struct Block {
     std::vector<SectionCell> cells;
 };
 
-// Emits items in mm of the object from positions given in mm of paper.
-class Sketch {
-  public:
-    Sketch(DrawingPage& page, double scale) : page_(page), s_(scale) {}
-
-    void Line(double x1, double y1, double x2, double y2, DrawingLayer layer) {
-        page_.polylines.push_back({layer, {{x1 * s_, y1 * s_}, {x2 * s_, y2 * s_}}, false, 0.0});
-    }
-    void Rectangle(double x, double y, double w, double h, DrawingLayer layer) {
-        page_.polylines.push_back({layer,
-                                   {{x * s_, y * s_},
-                                    {(x + w) * s_, y * s_},
-                                    {(x + w) * s_, (y + h) * s_},
-                                    {x * s_, (y + h) * s_}},
-                                   true,
-                                   0.0});
-    }
-    // A text in a box `width` wide: condensed when it would not fit.
-    void Text(const std::string& text, double x, double y, double width, double height,
-              DrawingAlign align, bool bold = false) {
-        if (text.empty()) return;
-        const double needed = EstimatedTextWidth(text, height);
-        const double factor =
-            needed > width && needed > 0.0 ? std::max(kMinWidthFactor, width / needed) : 1.0;
-        page_.texts.push_back(
-            {DrawingLayer::Text, {x * s_, y * s_}, height * s_, factor, align, bold, text});
-    }
-    DrawingPage& Page() { return page_; }
-    double Scale() const { return s_; }
-
-  private:
-    DrawingPage& page_;
-    double s_;
-};
-
 // Breaks a text into lines of at most `columns` display columns, never inside a character.
 std::vector<std::string> BreakLines(const std::string& text, int columns) {
     std::vector<std::string> lines(1);
@@ -95,6 +60,47 @@ std::vector<std::string> BreakLines(const std::string& text, int columns) {
     }
     return lines;
 }
+
+// Emits items in mm of the object from positions given in mm of paper.
+class Sketch {
+  public:
+    Sketch(DrawingPage& page, double scale) : page_(page), s_(scale) {}
+
+    void Line(double x1, double y1, double x2, double y2, DrawingLayer layer) {
+        page_.polylines.push_back({layer, {{x1 * s_, y1 * s_}, {x2 * s_, y2 * s_}}, false, 0.0});
+    }
+    void Rectangle(double x, double y, double w, double h, DrawingLayer layer) {
+        page_.polylines.push_back({layer,
+                                   {{x * s_, y * s_},
+                                    {(x + w) * s_, y * s_},
+                                    {(x + w) * s_, (y + h) * s_},
+                                    {x * s_, (y + h) * s_}},
+                                   true,
+                                   0.0});
+    }
+    // A text in a box `width` wide: condensed when it would not fit.
+    void Text(const std::string& text, double x, double y, double width, double height,
+              DrawingAlign align, bool bold = false) {
+        if (text.empty()) return;
+        std::string shown = text;
+        // Too long even condensed: cut, and say so.
+        if (EstimatedTextWidth(shown, height) * kMinWidthFactor > width) {
+            const int columns = static_cast<int>(width / (kMinWidthFactor * height / 2.0)) - 2;
+            shown = BreakLines(text, std::max(1, columns)).front() + "…";
+        }
+        const double needed = EstimatedTextWidth(shown, height);
+        const double factor =
+            needed > width && needed > 0.0 ? std::max(kMinWidthFactor, width / needed) : 1.0;
+        page_.texts.push_back(
+            {DrawingLayer::Text, {x * s_, y * s_}, height * s_, factor, align, bold, shown});
+    }
+    DrawingPage& Page() { return page_; }
+    double Scale() const { return s_; }
+
+  private:
+    DrawingPage& page_;
+    double s_;
+};
 
 // A point of a circle around (cx, cy), the angle in degrees counted anticlockwise as seen on
 // the paper (y grows downwards).
@@ -325,8 +331,14 @@ class ListComposer {
                 DrawSection(sk, cell, mid, drawingTop + drawingHeight_ / 2.0);
             } else {
                 const int columns = std::max(4, static_cast<int>(room / (kTextHeight / 2.0)));
-                const std::vector<std::string> lines = BreakLines(cell.reason, columns);
+                std::vector<std::string> lines = BreakLines(cell.reason, columns);
                 const double lineHeight = kTextHeight * 1.4;
+                // A reason quoting a long name from the file keeps to the drawing's room.
+                const auto roomLines = static_cast<std::size_t>(drawingHeight_ / lineHeight) - 1;
+                if (lines.size() > roomLines) {
+                    lines.resize(roomLines);
+                    lines.back() += "…";
+                }
                 const double first = drawingTop + drawingHeight_ / 2.0 -
                                      lineHeight * (static_cast<double>(lines.size()) - 1) / 2.0;
                 for (std::size_t i = 0; i < lines.size(); ++i)

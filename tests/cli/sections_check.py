@@ -221,6 +221,10 @@ def check_pdf(zel, data, workdir, beams, scale):
                 fail("PDF: %r of %s not found" % (w, beam["name"]))
     if "梁断面リスト" not in flat:
         fail("PDF: no title 梁断面リスト")
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, check=True).stdout.decode()
+    size = re.search(r"Page size:\s+([\d.]+) x ([\d.]+) pts", info)
+    if not size or abs(float(size.group(1)) - 1190.55) > 1 or abs(float(size.group(2)) - 841.89) > 1:
+        fail("PDF: not A3 landscape: %s" % re.findall(r"Page size:.*", info))  # 420 × 297 mm
 
 
 def main():

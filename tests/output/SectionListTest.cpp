@@ -116,6 +116,12 @@ TEST(SectionCell, ASectionThatCannotBeDrawnSaysWhyAndDrawsNoBar) {
              for (auto& s : c.result.sections) s.stirrupLegs = 0;
          },
          "ｽﾀｰﾗｯﾌﾟ"},
+        {"a cover beyond half the breadth",
+         [](SectionCase& c) {
+             c.beam.sectionCover = {19.0f, 19.0f, 19.0f};
+             for (auto& s : c.result.sections) s.topBars = s.bottomBars = 0;
+         },
+         "かぶり厚さ"},
         {"a NaN depth", [](SectionCase& c) { c.beam.sectionDepth[0] = std::nanf(""); }, "断面寸法"},
         {"larger than the cell", [](SectionCase&) {}, "枠に納まりません", 500.0},
     };
