@@ -111,10 +111,15 @@ def check_dxf(path, beams, scale, allow_undrawn):
     # Blocks: closed frames holding no other frame (the page frames hold the blocks).
     blocks = [f for f in frames
               if not any(g is not f and inside(f, g[0], g[1]) and inside(f, g[2], g[3]) for g in frames)]
-    page_frames = [f for f in frames if f not in blocks]
-    page_width = (page_frames[0][2] - page_frames[0][0]) if page_frames else 1.0
+    page_frames = sorted((f for f in frames if f not in blocks), key=lambda f: f[0])
+
+    def page_of(block):
+        return next((i for i, f in enumerate(page_frames) if inside(f, block[0], block[1])), -1)
+
     # Flow order: page by page (pages lie side by side), row by row from the top, then across.
-    blocks.sort(key=lambda b: (int(b[0] // (page_width * 1.02)), -round(b[3]), b[0]))
+    blocks.sort(key=lambda b: (page_of(b), -round(b[3]), b[0]))
+    if any(page_of(b) < 0 for b in blocks):
+        fail("a block outside every page frame")
     if len(blocks) != len(beams):
         fail("%d blocks for %d calculated beams" % (len(blocks), len(beams)))
     drawn_cells = undrawn_cells = 0
