@@ -6,6 +6,7 @@
 
 #include "data/AtomicFile.h"
 #include "data/BinaryIO.h"
+#include "data/RecordFields.h"
 #include "lib/Paths.h"
 #include "lib/ShiftJis.h"
 #include "lib/Version.h"
@@ -46,6 +47,16 @@ class ZelReader {
     template <std::size_t N>
     void Texts(std::array<std::string, N>& values) {
         for (auto& v : values) Text(v);
+    }
+    // One field of the record lists (RecordFields.h): texts and numbers go their own ways.
+    template <typename T>
+    void operator()(const char*, T& value) {
+        Num(value);
+    }
+    void operator()(const char*, std::string& value) { Text(value); }
+    template <std::size_t N>
+    void operator()(const char*, std::array<std::string, N>& values) {
+        Texts(values);
     }
     bool Exhausted() const { return in_.Exhausted(); }
     std::size_t Position() const { return in_.Position(); }
@@ -103,6 +114,15 @@ class ZelWriter {
     void Texts(const std::array<std::string, N>& values) {
         for (const auto& v : values) Text(v);
     }
+    template <typename T>
+    void operator()(const char*, const T& value) {
+        Num(value);
+    }
+    void operator()(const char*, const std::string& value) { Text(value); }
+    template <std::size_t N>
+    void operator()(const char*, const std::array<std::string, N>& values) {
+        Texts(values);
+    }
     std::string& Bytes() { return out_.Bytes(); }
     int AlteredTexts() const { return altered_; }
 
@@ -114,112 +134,13 @@ class ZelWriter {
     int altered_ = 0;
 };
 
-// The record layouts, shared by reading and writing (`R` is a Project or const Project).
-
-template <typename IO, typename H>
-void Header(IO& io, H& h) {
-    io.Text(h.versionText);
-    io.Text(h.signature);
-}
-
-template <typename IO, typename S>
-void Settings(IO& io, S& s) {
-    io.Num(s.beamCount);
-    io.Num(s.unitCode);
-    io.Text(s.sheetTitle);
-    io.Num(s.pageNumberMode);
-    io.Num(s.firstPageNumber);
-}
-
-template <typename IO, typename B>
-void Beam(IO& io, B& b) {
-    io.Text(b.memberName);
-    // Block A, 48 bytes.
-    io.Num(b.sectionWidth);
-    io.Num(b.sectionDepth);
-    io.Num(b.sectionCover);
-    io.Num(b.spanLength);
-    io.Num(b.minRebarRule);
-    io.Num(b.sectionCount);
-    io.Num(b.mainBarGrade);
-    io.Num(b.stirrupGrade);
-    io.Text(b.mainBarSize);
-    io.Text(b.stirrupSize);
-    // Block B, 14 bytes.
-    io.Num(b.assemblyMethod);
-    io.Num(b.maxStirrupPitch);
-    io.Num(b.compressionBarRatio);
-    io.Num(b.maxBarLayers);
-    io.Num(b.maxStirrupLegs);
-    io.Num(b.spanType);
-    // Block C, 12 bytes.
-    io.Num(b.concreteFc);
-    io.Num(b.mainGradeValue);
-    io.Num(b.stirrupGradeValue);
-    // Block D, 16 bytes.
-    io.Num(b.allowableStresses.ft);
-    io.Num(b.allowableStresses.fa);
-    io.Num(b.allowableStresses.fs);
-    io.Num(b.allowableStresses.wft);
-    // Block E, 66 bytes.
-    io.Num(b.reserved);
-    io.Num(b.selfWeight);
-    io.Num(b.skipBeam);
-    io.Num(b.shortTerm);
-    io.Num(b.ignoreSelfWeight);
-    io.Num(b.supportType);
-    io.Num(b.momentPositionMode);
-    // Block F, 46 bytes.
-    io.Num(b.momentPosition);
-    io.Num(b.loadCount);
-    io.Num(b.loadType);
-    // Block G, 492 bytes.
-    io.Num(b.loadValue);
-    for (auto& lengths : b.loadLengths) io.Num(lengths);
-    io.Num(b.loadHeight);
-    io.Num(b.userCoefficients);
-}
-
-template <typename IO, typename S>
-void Summary(IO& io, S& s) {
-    io.Num(s.resultCount);
-    io.Num(s.unusedBlock);
-    io.Texts(s.unusedTexts);
-}
-
-template <typename IO, typename R>
-void Result(IO& io, R& r) {
-    io.Num(r.sectionCount);  // 4-byte block
-    io.Text(r.memberName);
-    io.Texts(r.sectionLabels);
-    io.Num(r.sectionWidth);  // 132-byte block
-    io.Num(r.sectionDepth);
-    io.Num(r.sectionCover);
-    io.Num(r.unusedBlock132);
-    io.Texts(r.barNames);
-    io.Num(r.barCounts);  // 60-byte block
-    io.Num(r.stirrupLegs);
-    io.Texts(r.stirrupNames);
-    io.Num(r.stirrupPitch);  // 24-byte block
-    io.Num(r.unusedBlock24);
-    io.Texts(r.unusedTexts3);
-    io.Num(r.unusedBlock188);
-    io.Texts(r.unusedTexts20);
-}
-
-template <typename IO, typename F>
-void Font(IO& io, F& f) {
-    io.Num(f.fontChoice);
-    io.Text(f.fontName);
-}
-
 template <typename IO, typename P>
 void Body(IO& io, P& p) {
-    Settings(io, p.settings);
-    for (auto& beam : p.beams) Beam(io, beam);
-    Summary(io, p.resultSummary);
-    for (auto& result : p.results) Result(io, result);
-    Font(io, p.font);
+    VisitSettingsFields(io, p.settings);
+    for (auto& beam : p.beams) VisitBeamFields(io, beam);
+    VisitSummaryFields(io, p.resultSummary);
+    for (auto& result : p.results) VisitResultFields(io, result);
+    VisitFontFields(io, p.font);
 }
 
 }  // namespace
@@ -230,7 +151,7 @@ ZelLoadResult DecodeZel(std::string_view bytes, Project& project) {
     // Reset state: numbers 0, texts empty, also for the header and the settings.
     fresh->header = ProjectHeader{"", ""};
     ZelReader reader(bytes, fresh->carriedTexts);
-    Header(reader, fresh->header);
+    VisitHeaderFields(reader, fresh->header);
     if (reader.Exhausted() || fresh->header.signature != kZelSignature) {
         result.status = ZelLoadStatus::NotZelFile;
         result.message = "not a data file of this program (signature is not \"KAVO-Zel\")";
@@ -251,7 +172,7 @@ ZelLoadResult DecodeZel(std::string_view bytes, Project& project) {
         return reached;
     };
     Project& p = *fresh;
-    endsIn([&] { Settings(reader, p.settings); }, "the settings", "the settings",
+    endsIn([&] { VisitSettingsFields(reader, p.settings); }, "the settings", "the settings",
            "the settings and beams 1…");
     // The count itself is kept, so that the file saves back byte for byte; every reader takes
     // it through Project::BeamCount(), which clamps it.
@@ -263,19 +184,19 @@ ZelLoadResult DecodeZel(std::string_view bytes, Project& project) {
     for (int k = 1; k <= kMaxBeams; ++k) {
         BeamRecord& beam = p.Beam(k);
         const std::string slot = std::to_string(k);
-        if (endsIn([&] { Beam(reader, beam); }, "beam " + slot, "beam " + slot,
+        if (endsIn([&] { VisitBeamFields(reader, beam); }, "beam " + slot, "beam " + slot,
                    "beams " + slot + "…"))
             beam.cutByFileEnd = true;
     }
-    endsIn([&] { Summary(reader, p.resultSummary); }, "the result summary", "the result summary",
-           "the result records");
+    endsIn([&] { VisitSummaryFields(reader, p.resultSummary); }, "the result summary",
+           "the result summary", "the result records");
     for (int k = 1; k <= kResultSlots; ++k) {
         const std::string slot = std::to_string(k);
-        endsIn([&] { Result(reader, p.Result(k)); }, "result record " + slot,
+        endsIn([&] { VisitResultFields(reader, p.Result(k)); }, "result record " + slot,
                "result record " + slot, "result records " + slot + "…");
     }
-    endsIn([&] { Font(reader, p.font); }, "the sheet font setting", "the sheet font setting",
-           "the sheet font setting");
+    endsIn([&] { VisitFontFields(reader, p.font); }, "the sheet font setting",
+           "the sheet font setting", "the sheet font setting");
     if (!cut.empty()) {
         result.truncated = true;
         result.warnings.insert(result.warnings.begin(), cut);
@@ -290,7 +211,7 @@ ZelLoadResult DecodeZel(std::string_view bytes, Project& project) {
 
 std::string EncodeZel(const Project& project, int* unencodableTexts) {
     ZelWriter writer(project.carriedTexts);
-    Header(writer, project.header);
+    VisitHeaderFields(writer, project.header);
     Body(writer, project);
     if (unencodableTexts) *unencodableTexts = writer.AlteredTexts();
     return std::move(writer.Bytes());
@@ -303,7 +224,7 @@ bool CheckZelSignature(const std::string& path) {
     ProjectHeader header{"", ""};
     std::map<int, CarriedText> ignored;
     ZelReader reader(bytes, ignored);
-    Header(reader, header);
+    VisitHeaderFields(reader, header);
     return !reader.Exhausted() && header.signature == kZelSignature;
 }
 
