@@ -3,7 +3,7 @@
 namespace zel {
 
 const char* GradeName(int gradeCode) {
-    return gradeCode >= 0 && gradeCode < 4 ? kGradeNames[gradeCode] : "";
+    return gradeCode >= 0 && gradeCode < kGradeCount ? kGradeNames[gradeCode] : "";
 }
 
 const char* AssemblyMethodName(int method) {

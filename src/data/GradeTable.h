@@ -4,10 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "data/ProjectLimits.h"
+
 namespace zel {
 
 inline constexpr const char* kGradeTableFileName = "鉄筋Ｆ値.TBL";
-inline constexpr int kGradeCount = 4;
 
 struct GradeTable {
     // values[g] belongs to grade code g (0 SD295, 1 SD345, 2 SR235, 3 SR295), t/cm2.
