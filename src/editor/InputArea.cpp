@@ -33,21 +33,23 @@ std::string IntegerText(int value) {
 }  // namespace
 
 const char* SpanTypeName(int spanType) {
-    static const char* const kNames[] = {"単スパン",  "２ｽﾊﾟﾝ(左)", "多ｽﾊﾟﾝ(左外)", "多スパン(内)",
-                                         "ﾕｰｻﾞｰ指定", "２ｽﾊﾟﾝ(右)", "多ｽﾊﾟﾝ(右外)"};
-    return spanType >= 0 && spanType < 7 ? kNames[spanType] : "";
+    static const char* const kNames[kSpanTypeCount] = {"単スパン",     "２ｽﾊﾟﾝ(左)", "多ｽﾊﾟﾝ(左外)",
+                                                       "多スパン(内)", "ﾕｰｻﾞｰ指定",  "２ｽﾊﾟﾝ(右)",
+                                                       "多ｽﾊﾟﾝ(右外)"};
+    return spanType >= 0 && spanType < kSpanTypeCount ? kNames[spanType] : "";
 }
 
 const char* LoadTypeCaption(int loadType) {
-    static const char* const kNames[] = {"1:集中荷重",   "2:右上がり三角荷重", "3:左上がり三角荷重",
-                                         "4:等分布荷重", "5:台形荷重",         "6:三角荷重"};
-    return loadType >= 1 && loadType <= 6 ? kNames[loadType - 1] : "";
+    static const char* const kNames[kLoadTypeCount] = {"1:集中荷重",         "2:右上がり三角荷重",
+                                                       "3:左上がり三角荷重", "4:等分布荷重",
+                                                       "5:台形荷重",         "6:三角荷重"};
+    return loadType >= 1 && loadType <= kLoadTypeCount ? kNames[loadType - 1] : "";
 }
 
 std::string LoadPictureFile(int loadType, int supportType) {
-    static const char* const kNames[] = {"集中荷重",   "右上がり三角荷重", "左上がり三角荷重",
-                                         "等分布荷重", "台形荷重",         "三角荷重"};
-    if (loadType < 1 || loadType > 6) return {};
+    static const char* const kNames[kLoadTypeCount] = {
+        "集中荷重", "右上がり三角荷重", "左上がり三角荷重", "等分布荷重", "台形荷重", "三角荷重"};
+    if (loadType < 1 || loadType > kLoadTypeCount) return {};
     return std::string(kNames[loadType - 1]) + (supportType == 1 ? "_C.JPG" : ".JPG");
 }
 
@@ -254,7 +256,7 @@ void InputArea::ShowRecord(const BeamRecord& record) {
     fillingForm = true;
     const bool cantilever = record.supportType == 1;
     // A cantilever has one section, whatever the record says.
-    const int sections = cantilever ? 1 : std::clamp<int>(record.sectionCount, 1, 3);
+    const int sections = cantilever ? 1 : std::clamp<int>(record.sectionCount, 1, kSectionSlots);
 
     // Columns not shown keep their texts but not the memory of another beam's values.
     shown_.fill(std::nullopt);

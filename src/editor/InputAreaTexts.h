@@ -7,55 +7,12 @@ namespace zel {
 
 // Label in front of a member field ("" for load fields, whose labels belong to their page).
 inline const char* FieldLabel(Field field) {
-    switch (field) {
-        case Field::MemberName:
-            return "部 材 名";
-        case Field::Span:
-            return "スパン長";
-        case Field::Breadth1:
-        case Field::Breadth2:
-        case Field::Breadth3:
-            return "梁  幅 B";
-        case Field::Depth1:
-        case Field::Depth2:
-        case Field::Depth3:
-            return "梁せい D";
-        case Field::Cover1:
-        case Field::Cover2:
-        case Field::Cover3:
-            return "かぶり厚";
-        case Field::Fc:
-            return "Fc:";
-        case Field::CompressionRatio:
-            return "複筋比γ";
-        case Field::BarLayers:
-            return "主筋配置許容段数";
-        case Field::StirrupLegs:
-            return "最大本数";
-        case Field::StirrupPitch:
-            return "最大ﾋﾟｯﾁ";
-        case Field::MomentPosition:
-            return "任意位置(梁左端から)";
-        default:
-            return "";
-    }
+    return PropertiesOf(field).label;
 }
 
 // Fixed unit after a member field ("" where none is shown or the unit follows the units).
 inline const char* FieldUnit(Field field) {
-    switch (field) {
-        case Field::Span:
-        case Field::MomentPosition:
-            return "(m)";
-        case Field::BarLayers:
-            return "段";
-        case Field::StirrupLegs:
-            return "本";
-        case Field::StirrupPitch:
-            return "(mm)";
-        default:
-            return "";
-    }
+    return PropertiesOf(field).unit;
 }
 
 inline constexpr const char* kSectionUnitCaption = "(単位:cm)";
@@ -84,9 +41,9 @@ inline constexpr const char* kOutputUnitHints[] = {"出力時の単位を [ｋ�
 
 inline constexpr const char* kSupportTypeCaptions[] = {"単純梁", "片持梁"};
 inline constexpr const auto& kGradeCaptions = kGradeNames;
-inline constexpr const char* kMinRebarRuleCaptions[] = {"最小引張鉄筋比 0.4%  (0.004・Bd)",
-                                                        "存在応力から求めた鉄筋量の 4/3 倍",
-                                                        "存在応力から求めた鉄筋量"};
+inline constexpr const char* kMinRebarRuleCaptions[kMinRebarRuleCount] = {
+    "最小引張鉄筋比 0.4%  (0.004・Bd)", "存在応力から求めた鉄筋量の 4/3 倍",
+    "存在応力から求めた鉄筋量"};
 
 // Tabs of the two tab sets.
 inline constexpr const char* kFirstTabCaptions[] = {"断面数", "主筋", "ｽﾀｰﾗｯﾌﾟ",

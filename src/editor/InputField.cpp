@@ -1,42 +1,59 @@
 #include "editor/InputField.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "lib/Text.h"
 
 namespace zel {
 
-int MaxChars(Field f) {
-    switch (f) {
-        case Field::MemberName:
-            return 18;
-        case Field::Span:
-        case Field::MomentPosition:
-            return 6;
-        case Field::Breadth1:
-        case Field::Breadth2:
-        case Field::Breadth3:
-        case Field::Depth1:
-        case Field::Depth2:
-        case Field::Depth3:
-        case Field::Cover1:
-        case Field::Cover2:
-        case Field::Cover3:
-            return 5;
-        case Field::Fc:
-            return 3;
-        case Field::CompressionRatio:
-            return 4;
-        case Field::BarLayers:
-        case Field::StirrupLegs:
-            return 1;
-        case Field::StirrupPitch:
-            return 3;
-        case Field::Load0:
-            return 7;
-        default:
-            return 6;  // lengths and heights of the load pages
-    }
+namespace {
+
+constexpr const char* kSizeError = "断面サイズの数値に誤りがあります。";
+constexpr const char* kFcError = "設計基準強度の数値に誤りがあります。";
+constexpr const char* kRatioError = "複筋比の数値に誤りがあります。";
+constexpr const char* kLegsError = "スターラップ本数の数値に誤りがあります。";
+constexpr const char* kPitchError = "スターラップピッチの数値に誤りがあります。";
+constexpr const char* kLoadLengthError = "荷重長さ(高さ)の数値に誤りがあります。";
+
+using enum LeaveRule;
+
+// clang-format off
+constexpr FieldProperties kFields[] = {
+    // label                  unit    chars  leave rule      refusal
+    {"部 材 名",              "",     18,    Any,            ""},                // MemberName
+    {"スパン長",              "(m)",  6,     Span,           ""},                // Span
+    {"梁  幅 B",              "",     5,     Positive,       kSizeError},        // Breadth1
+    {"梁  幅 B",              "",     5,     Positive,       kSizeError},        // Breadth2
+    {"梁  幅 B",              "",     5,     Positive,       kSizeError},        // Breadth3
+    {"梁せい D",              "",     5,     NotNegative,    kSizeError},        // Depth1
+    {"梁せい D",              "",     5,     NotNegative,    kSizeError},        // Depth2
+    {"梁せい D",              "",     5,     Positive,       kSizeError},        // Depth3
+    {"かぶり厚",              "",     5,     Positive,       kSizeError},        // Cover1
+    {"かぶり厚",              "",     5,     Positive,       kSizeError},        // Cover2
+    {"かぶり厚",              "",     5,     Positive,       kSizeError},        // Cover3
+    {"Fc:",                   "",     3,     NotNegative,    kFcError},          // Fc
+    {"複筋比γ",               "",     4,     Positive,       kRatioError},       // CompressionRatio
+    {"主筋配置許容段数",      "段",   1,     Positive,       kRatioError},       // BarLayers
+    {"最大本数",              "本",   1,     Positive,       kLegsError},        // StirrupLegs
+    {"最大ﾋﾟｯﾁ",              "(mm)", 3,     Positive,       kPitchError},       // StirrupPitch
+    {"任意位置(梁左端から)",  "(m)",  6,     MomentPosition, ""},                // MomentPosition
+    {"",                      "",     7,     Any,            ""},                // Load0: P or w
+    {"",                      "",     6,     LoadLength,     kLoadLengthError},  // Load1
+    {"",                      "",     6,     LoadLength,     kLoadLengthError},  // Load2
+    {"",                      "",     6,     LoadLength,     kLoadLengthError},  // Load3
+    {"",                      "",     6,     LoadLength,     kLoadLengthError},  // Load4
+    {"",                      "",     6,     LoadLength,     kLoadLengthError},  // Load5
+};
+// clang-format on
+constexpr int kFieldCount = static_cast<int>(std::size(kFields));
+static_assert(kFieldCount == static_cast<int>(Field::Load5) + 1, "one row per field");
+
+}  // namespace
+
+const FieldProperties& PropertiesOf(Field f) {
+    const int index = FieldIndex(f);
+    return kFields[index >= 0 && index < kFieldCount ? index : kFieldCount - 1];
 }
 
 int LastLoadField(int loadType) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "data/ProjectLimits.h"
+
 namespace zel {
 
 enum class Field : int {
@@ -34,8 +36,6 @@ enum class Field : int {
 
 inline constexpr int kMemberFieldCount = static_cast<int>(Field::Load0);
 inline constexpr int kLoadFieldSlots = 6;
-inline constexpr int kLoadTypeCount = 6;
-inline constexpr double kMaxSpan = 50.0;
 
 inline bool IsLoadField(Field f) {
     return f >= Field::Load0;
@@ -59,8 +59,32 @@ inline Field CoverField(int column) {
     return static_cast<Field>(static_cast<int>(Field::Cover1) + column);
 }
 
+// How leaving a typed field judges its text (see LeaveRejection).
+enum class LeaveRule {
+    Any,             // every text leaves
+    Positive,        // empty or above 0
+    NotNegative,     // empty or from 0
+    Span,            // empty or above 0, and at most kMaxSpan
+    MomentPosition,  // from 0 up to the span field's value
+    LoadLength,      // empty or from 0; load type 1 has a message of its own
+};
+
+// What is fixed about one field: one row per field, in the order of Field.
+struct FieldProperties {
+    const char* label;  // in front of a member field; "" for load fields (their page names them)
+    const char* unit;   // fixed unit after it; "" where none is shown or it follows the units
+    int maxChars;       // the most characters it accepts while typing
+    LeaveRule leave;
+    const char* refusal;  // the message of a Positive, NotNegative or LoadLength refusal
+};
+
+// The row of a field; a value outside the enumeration gets a load length's row.
+const FieldProperties& PropertiesOf(Field f);
+
 // Largest number of characters a field accepts while typing.
-int MaxChars(Field f);
+inline int MaxChars(Field f) {
+    return PropertiesOf(f).maxChars;
+}
 
 // Index of the last field of a load type's page: 1 for type 1, 5 for type 5, 3 otherwise.
 int LastLoadField(int loadType);

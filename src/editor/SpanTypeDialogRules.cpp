@@ -16,7 +16,7 @@ void SpanTypeDialogRules::FillTexts() {
 }
 
 void SpanTypeDialogRules::ClickOption(int spanType) {
-    if (spanType < 0 || spanType > 6) return;
+    if (spanType < 0 || spanType >= kSpanTypeCount) return;
     selected_ = spanType;
     FillTexts();
 }
@@ -38,17 +38,17 @@ void SpanTypeDialogRules::Ok(InputArea& area) const {
 }
 
 const char* SpanTypeDialogRules::OptionCaption(int spanType) {
-    static const char* const kCaptions[] = {"単ｽﾊﾟﾝ",        "２ｽﾊﾟﾝ(左側)", "多ｽﾊﾟﾝ(左外側)",
-                                            "多ｽﾊﾟﾝ(内側)",  "ﾕｰｻﾞｰ指定",    "２ｽﾊﾟﾝ(右側)",
-                                            "多ｽﾊﾟﾝ(右外側)"};
-    return spanType >= 0 && spanType < 7 ? kCaptions[spanType] : "";
+    static const char* const kCaptions[kSpanTypeCount] = {
+        "単ｽﾊﾟﾝ",    "２ｽﾊﾟﾝ(左側)", "多ｽﾊﾟﾝ(左外側)", "多ｽﾊﾟﾝ(内側)",
+        "ﾕｰｻﾞｰ指定", "２ｽﾊﾟﾝ(右側)", "多ｽﾊﾟﾝ(右外側)"};
+    return spanType >= 0 && spanType < kSpanTypeCount ? kCaptions[spanType] : "";
 }
 
 std::string SpanTypeDialogRules::PictureFileOf(int spanType) {
-    static const char* const kFiles[] = {"ﾓｰﾒﾝﾄ図-1.BMP",  "ﾓｰﾒﾝﾄ図-2L.BMP", "ﾓｰﾒﾝﾄ図-31L.BMP",
-                                         "ﾓｰﾒﾝﾄ図-32.BMP", "ﾓｰﾒﾝﾄ図-U.BMP",  "ﾓｰﾒﾝﾄ図-2R.BMP",
-                                         "ﾓｰﾒﾝﾄ図-31R.BMP"};
-    return spanType >= 0 && spanType < 7 ? kFiles[spanType] : "";
+    static const char* const kFiles[kSpanTypeCount] = {
+        "ﾓｰﾒﾝﾄ図-1.BMP", "ﾓｰﾒﾝﾄ図-2L.BMP", "ﾓｰﾒﾝﾄ図-31L.BMP", "ﾓｰﾒﾝﾄ図-32.BMP",
+        "ﾓｰﾒﾝﾄ図-U.BMP", "ﾓｰﾒﾝﾄ図-2R.BMP", "ﾓｰﾒﾝﾄ図-31R.BMP"};
+    return spanType >= 0 && spanType < kSpanTypeCount ? kFiles[spanType] : "";
 }
 
 std::string SpanTypeDialogRules::PictureFile() const {
