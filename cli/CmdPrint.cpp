@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Commands.h"
+#include "DrawingProgram.h"
 
 #ifdef ZEL_WITH_QT
 #include "HeadlessGui.h"
@@ -80,7 +81,7 @@ void RunPrint(const PrintOptions& options) {
 }
 #else
 void RunPrint(const PrintOptions&) {
-    Fail("this zel was built without Qt (ZEL_BUILD_GUI=OFF); it cannot print", 3);
+    HandToDrawingProgram("print");
 }
 #endif
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Commands.h"
+#include "DrawingProgram.h"
 #include "calc/CalculateBeam.h"
 #include "data/AtomicFile.h"
 #include "data/ZelFile.h"
@@ -122,7 +123,7 @@ void RunSheet(const SheetOptions& options) {
     }
 #else
     (void)options;
-    Fail("this zel was built without Qt (ZEL_BUILD_GUI=OFF); it cannot write the sheet", 3);
+    HandToDrawingProgram("write the sheet");
 #endif
 }
 

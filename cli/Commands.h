@@ -12,7 +12,7 @@ namespace zel::cli {
 // Exit codes besides 0 (listed in --help and the README).
 inline constexpr int kExitFailure = 1;      // could not do it ("zel: <reason>")
 inline constexpr int kExitUsage = 2;        // usage mistake: message and usage
-inline constexpr int kExitNoQt = 3;         // zel built without Qt cannot write the sheet
+inline constexpr int kExitNoQt = 3;         // no sheet: no Qt, or zel-draw is missing
 inline constexpr int kExitDamagedFile = 4;  // done, but the data file is damaged (warned)
 
 // Thrown by a subcommand after it has printed its message; carries the exit code.

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "Commands.h"
+#include "DrawingProgram.h"
 #include "data/ZelFile.h"
 #include "lib/Version.h"
 
@@ -79,6 +80,7 @@ namespace {
 
 int Run(int argc, char** argv) {
     using namespace zel::cli;
+    KeepCommandLine(argc, argv);
     CLI::App app{std::string("zel - ") + zel::kProgramTitle +
                  " (reinforced-concrete beam section design, allowable-stress method)"};
     app.set_version_flag("--version", std::string(zel::kVersionText));

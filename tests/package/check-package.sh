@@ -20,8 +20,8 @@ cat "$work/lintian.txt"
 
 root="$work/root"
 dpkg -x "$deb" "$root"
-for f in usr/bin/KavoZel usr/bin/zel usr/share/kavozel/鉄筋Ｆ値.TBL \
-         usr/share/kavozel/samples/floor.Zel usr/share/applications/kavozel.desktop \
+for f in usr/bin/KavoZel usr/bin/zel usr/libexec/kavozel/zel-draw \
+         usr/share/kavozel/鉄筋Ｆ値.TBL usr/share/kavozel/samples/floor.Zel usr/share/applications/kavozel.desktop \
          usr/share/mime/packages/kavozel.xml usr/share/icons/hicolor/scalable/apps/kavozel.svg \
          usr/share/metainfo/org.example.kavozel.metainfo.xml usr/share/man/man1/zel.1.gz; do
   [ -e "$root/$f" ] || fail "missing /$f"
@@ -37,6 +37,11 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.kavozel.met
 "$build/bin/zel" calc "$build/bin/samples/floor.Zel" >"$work/calc-build.txt"
 cmp -s "$work/calc.txt" "$work/calc-build.txt" || fail "installed zel calc differs from the build's"
 grep -q "OK" "$work/calc.txt" || fail "zel calc printed no judgement"
+# zel loads no Qt; its sheet comes from the drawing program in /usr/libexec/kavozel.
+! ldd "$root/usr/bin/zel" | grep -q libQt || fail "zel loads Qt"
+"$root/usr/bin/zel" sheet -q "$root/usr/share/kavozel/samples/floor.Zel" -o "$work/floor.pdf" \
+  >/dev/null || fail "zel sheet on the installed sample"
+pdftotext "$work/floor.pdf" - | grep -q "2G1" || fail "the installed zel's sheet lacks beam 2G1"
 
 # The window starts from there too, opens the installed sample, and keeps its settings and
 # defaults in the user's configuration folder, since /usr/bin is not the place for them.

@@ -1,0 +1,88 @@
+// zel loads no Qt: it hands the drawing commands, with their whole command line, to zel-draw
+// beside it or in ../libexec/kavozel, and says clearly when there is none.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "../data/TempDir.h"
+#include "ZelRunner.h"
+
+namespace zel {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Shell;
+using test::ShellRun;
+
+const std::string kZel = std::string(ZEL_BIN_DIR) + "/zel";
+
+TEST(DrawingProgram, ZelLoadsNoQtAndZelDrawDoes) {
+    const ShellRun zel = Shell("ldd '" + kZel + "'");
+    ASSERT_EQ(zel.exitCode, 0);
+    EXPECT_NE(zel.out.find("libstdc++"), std::string::npos) << zel.out;
+    EXPECT_EQ(zel.out.find("libQt"), std::string::npos) << zel.out;
+    EXPECT_NE(Shell("ldd '" + std::string(ZEL_BIN_DIR) + "/zel-draw'").out.find("libQt6Gui"),
+              std::string::npos);
+}
+
+// A copy of zel in <root>/bin, where the real zel-draw is not.
+class CopiedZel : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(dir.path() / "bin");
+        fs::copy_file(kZel, zel);
+    }
+    ShellRun Run(const std::string& arguments) {
+        return Shell("'" + zel.string() + "' " + arguments + " 2>&1");
+    }
+    // A stand-in zel-draw that shows the arguments it was given.
+    void PlaceDrawingProgram(const fs::path& folder) {
+        fs::create_directories(folder);
+        const fs::path program = folder / "zel-draw";
+        std::ofstream(program) << "#!/bin/sh\nprintf '[%s]' \"$@\"\nexit 7\n";
+        fs::permissions(program, fs::perms::owner_all);
+    }
+    test::TempDir dir;
+    fs::path zel = dir.path() / "bin" / "zel";
+};
+
+class FoundDrawingProgram : public CopiedZel, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(FoundDrawingProgram, GetsTheWholeCommandLineAndGivesItsExitCode) {
+    PlaceDrawingProgram(dir.path() / GetParam());
+    const ShellRun sheet = Run("sheet -q 'a b.Zel' --pages 2-3");
+    EXPECT_EQ(sheet.exitCode, 7);
+    EXPECT_EQ(sheet.out, "[sheet][-q][a b.Zel][--pages][2-3]");
+    EXPECT_EQ(Run("print --list").out, "[print][--list]");
+    // zel itself answers help and usage mistakes.
+    const ShellRun help = Run("sheet --help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("Usage: "), std::string::npos) << help.out;
+    EXPECT_EQ(Run("sheet").exitCode, 2);
+    EXPECT_EQ(Run("sheet x.Zel --dpi 5").exitCode, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, FoundDrawingProgram, ::testing::Values("bin", "libexec/kavozel"));
+
+TEST_F(CopiedZel, AMissingDrawingProgramIsNamedWithExitCode3) {
+    for (const char* command : {"sheet 'x.Zel'", "print --list"}) {
+        const ShellRun run = Run(command);
+        EXPECT_EQ(run.exitCode, 3) << command;
+        EXPECT_NE(run.out.find("zel: the drawing program zel-draw is missing (looked for " +
+                               (dir.path() / "bin" / "zel-draw").string()),
+                  std::string::npos)
+            << run.out;
+        EXPECT_NE(run.out.find((dir.path() / "libexec/kavozel/zel-draw").string()),
+                  std::string::npos);
+    }
+    EXPECT_NE(Run("sheet 'x.Zel'").out.find("this zel cannot write the sheet"), std::string::npos);
+    EXPECT_NE(Run("print --list").out.find("this zel cannot print"), std::string::npos);
+    // The commands that draw nothing still run.
+    const std::string floor = std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel";
+    EXPECT_EQ(Run("list '" + floor + "'").exitCode, 0);
+}
+
+}  // namespace
+}  // namespace zel
