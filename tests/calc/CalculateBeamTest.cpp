@@ -4,15 +4,15 @@
 #include <cmath>
 #include <limits>
 
-#include "CalcTestBeams.h"
 #include "calc/BarTable.h"
 #include "calc/CalculateBeam.h"
+#include "support/SampleBeams.h"
 
 namespace zel {
 namespace {
 
-using testing_beams::ProjectOf;
-using testing_beams::TypicalBeam;
+using test::ProjectOf;
+using test::TypicalBeam;
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();

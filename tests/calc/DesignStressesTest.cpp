@@ -3,12 +3,15 @@
 
 #include "calc/CantileverLoad.h"
 #include "calc/DesignStresses.h"
+#include "support/SampleBeams.h"
 
 namespace zel {
 namespace {
 
+// The typical beam without its load and self weight, for the loads a test adds.
 BeamRecord LoadedBeam(float span, int supportType) {
-    BeamRecord beam;
+    BeamRecord beam = test::TypicalBeam();
+    beam.loadCount = 0;
     beam.spanLength = span;
     beam.supportType = static_cast<std::int16_t>(supportType);
     beam.momentPosition = span / 2;

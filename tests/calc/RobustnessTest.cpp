@@ -7,16 +7,16 @@
 #include <limits>
 #include <random>
 
-#include "CalcTestBeams.h"
 #include "calc/BarTable.h"
 #include "calc/CalculateBeam.h"
 #include "lib/Rounding.h"
+#include "support/SampleBeams.h"
 
 namespace zel {
 namespace {
 
-using testing_beams::ProjectOf;
-using testing_beams::TypicalBeam;
+using test::ProjectOf;
+using test::TypicalBeam;
 
 // A float drawn from ordinary values, zeros, negatives, huge values and non-numbers.
 float HostileFloat(std::mt19937& rng) {

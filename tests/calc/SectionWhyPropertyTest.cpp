@@ -5,10 +5,10 @@
 #include <cmath>
 #include <set>
 
-#include "RandomProjects.h"
 #include "calc/CalculateBeam.h"
 #include "calc/Single.h"
 #include "lib/Rounding.h"
+#include "support/SampleBeams.h"
 
 namespace zel {
 namespace {
@@ -98,7 +98,7 @@ TEST(SectionWhyProperty, RecordedRulesAgreeWithTheSectionsOwnNumbers) {
     int sections = 0;
     for (int round = 0; round < 300; ++round) {
         const bool si = round % 2 == 1;
-        Project project = testing_beams::RandomProject(rng, si, 12);
+        Project project = test::RandomProject(rng, si, 12);
         for (const CalcResult& r : CalculateAll(project)) {
             const BeamRecord& b = project.Beam(r.slot);
             bool anyFailure = false;

@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "../calc/CalcTestBeams.h"
+#include "support/SampleBeams.h"
 #include "ZelRunner.h"
 #include "calc/CalculateBeam.h"
 #include "data/ZelFile.h"
@@ -15,8 +15,8 @@ namespace zel {
 namespace {
 
 namespace fs = std::filesystem;
-using testing_beams::ProjectOf;
-using testing_beams::TypicalBeam;
+using test::ProjectOf;
+using test::TypicalBeam;
 using test::RunZel;
 
 class CalcCommand : public ::testing::Test {

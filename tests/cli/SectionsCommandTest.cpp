@@ -8,9 +8,9 @@
 #include <random>
 #include <string>
 
-#include "../output/RandomBeams.h"
 #include "ZelRunner.h"
 #include "data/ZelFile.h"
+#include "support/SampleBeams.h"
 
 namespace zel {
 namespace {

@@ -7,12 +7,12 @@
 #include <sstream>
 #include <string>
 
-#include "../calc/RandomProjects.h"
 #include "../data/TempDir.h"
 #include "ZelRunner.h"
 #include "calc/CalculateBeam.h"
 #include "calc/SectionSuggestion.h"
 #include "data/ZelFile.h"
+#include "support/SampleBeams.h"
 
 namespace zel {
 namespace {
@@ -151,7 +151,7 @@ TEST(SuggestCommand, RandomProjectsGetPassingSectionsAndKeepTheRest) {
         const bool si = round % 2 == 1;
         const std::string in = dir.file("in" + std::to_string(round) + ".Zel");
         const std::string out = dir.file("out" + std::to_string(round) + ".Zel");
-        test::WriteBytes(in, EncodeZel(testing_beams::RandomProject(rng, si, 25)));
+        test::WriteBytes(in, EncodeZel(test::RandomProject(rng, si, 25)));
         const test::ShellRun run =
             RunZel("suggest '" + in + "' --step 2.5 --apply -o '" + out + "'");
         ASSERT_EQ(run.exitCode, 0) << run.err;

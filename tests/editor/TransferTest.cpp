@@ -11,6 +11,7 @@
 #include "data/ProjectSettings.h"
 #include "data/SheetFontSetting.h"
 #include "data/ZelFile.h"
+#include "support/SampleBeams.h"
 
 namespace zel::test {
 namespace {
@@ -31,23 +32,18 @@ BeamRecord Committed(BeamRecord beam, const GradeTable& grades, float enteredPos
     return beam;
 }
 
+// The typical beam with its choices moved off their defaults: two sections, three loads.
 BeamRecord SampleBeam() {
-    BeamRecord b;
-    b.memberName = "G1";
+    BeamRecord b = TypicalBeam("G1");
     b.sectionWidth = {30, 35, 40};
     b.sectionDepth = {60, 55, 70};
     b.sectionCover = {5, 5.5f, 6};
     b.spanLength = 6.3f;
     b.minRebarRule = 1;
     b.sectionCount = 2;
-    b.mainBarGrade = 1;
-    b.stirrupGrade = 0;
-    b.mainBarSize = "D22";
     b.stirrupSize = "D10D13";
     b.assemblyMethod = 2;
-    b.maxStirrupPitch = 200;
     b.compressionBarRatio = 0.6f;
-    b.maxBarLayers = 2;
     b.maxStirrupLegs = 4;
     b.spanType = 4;
     b.userCoefficients = {0.6f, 0.8f, 0.7f};

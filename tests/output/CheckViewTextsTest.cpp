@@ -2,17 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "output/CheckViewTexts.h"
+#include "support/SampleBeams.h"
 
 namespace zel {
 namespace {
 
 BeamRecord Beam(int sections, const char* bar = "D22") {
-    BeamRecord b;
-    b.memberName = "G1";
+    BeamRecord b = test::TypicalBeam("G1");
     b.sectionCount = static_cast<std::int16_t>(sections);
     b.mainBarSize = bar;
-    b.stirrupSize = "D10";
-    b.maxBarLayers = 2;
     return b;
 }
 

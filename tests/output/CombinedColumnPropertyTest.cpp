@@ -7,14 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "RandomBeams.h"
 #include "calc/CalculateBeam.h"
 #include "calc/SectionDesign.h"
 #include "lib/Numbers.h"
 #include "output/SheetBody.h"
+#include "support/SampleBeams.h"
 
 namespace zel {
 namespace {
+
+using test::RandomBeam;
 
 // The bar count at the start of "4-D19", "7-D22(2段)"; -1 for "**-D25".
 int BarCount(const std::string& text) {
@@ -27,7 +29,7 @@ TEST(CombinedColumnProperty, RequiredAndProvidedValuesBelongToWhatTheColumnShows
     for (int round = 0; round < 400; ++round) {
         Project p = MakeEmptyProject();
         p.settings.beamCount = 1;
-        p.Beam(1) = test::RandomBeam(rng);
+        p.Beam(1) = RandomBeam(rng);
         const CalcResult r = CalculateBeam(p, 1);
         if (!r.Calculated()) continue;
         const BeamRecord& b = p.Beam(1);

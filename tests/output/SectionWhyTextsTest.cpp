@@ -3,10 +3,10 @@
 
 #include <limits>
 
-#include "../calc/CalcTestBeams.h"
 #include "calc/CalculateBeam.h"
 #include "output/CheckViewTexts.h"
 #include "output/SectionWhyTexts.h"
+#include "support/SampleBeams.h"
 
 namespace zel {
 namespace {
@@ -35,11 +35,11 @@ TEST(SectionWhyTexts, FailureSentencesCarryTheSectionsNumbers) {
 }
 
 TEST(SectionWhyTexts, CheckViewShowsTheWorstFailureOfAColumnAndALinePerSection) {
-    BeamRecord beam = testing_beams::TypicalBeam();
+    BeamRecord beam = test::TypicalBeam();
     beam.sectionCount = 2;
     beam.maxBarLayers = 1;
     beam.loadValue[0] = 4.0f;
-    Project project = testing_beams::ProjectOf({beam});
+    Project project = test::ProjectOf({beam});
     const CalcResult result = CalculateBeam(project, 1);
     ASSERT_TRUE(result.Calculated());
     const CheckViewTexts texts = BuildCheckViewTexts(project.Beam(1), result, project.placement[0]);

@@ -6,26 +6,17 @@
 
 #include "output/SheetBody.h"
 #include "output/SheetDocument.h"
+#include "support/SampleBeams.h"
 
 namespace zel {
 namespace {
 
 BeamRecord SimpleBeam(int sections) {
-    BeamRecord b;
-    b.memberName = "G1";
+    BeamRecord b = test::TypicalBeam("G1");
     b.sectionCount = static_cast<std::int16_t>(sections);
     b.sectionWidth = {30, 35, 40};
     b.sectionDepth = {60, 55, 65};
-    b.sectionCover = {5, 5, 5};
-    b.spanLength = 6.0f;
     b.selfWeight = 0.396;
-    b.mainBarSize = "D22";
-    b.stirrupSize = "D10";
-    b.mainBarGrade = 1;
-    b.stirrupGrade = 0;
-    b.compressionBarRatio = 0.5f;
-    b.maxBarLayers = 2;
-    b.concreteFc = 210.0f;
     return b;
 }
 

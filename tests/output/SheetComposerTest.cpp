@@ -14,34 +14,18 @@
 #include "output/ResultListLines.h"
 #include "output/SheetComposer.h"
 #include "output/SheetDocument.h"
+#include "support/SampleBeams.h"
 
 namespace zel {
 namespace {
 
 BeamRecord Beam(const std::string& name) {
-    BeamRecord b;
-    b.memberName = name;
-    b.sectionCount = 1;
-    b.sectionWidth = {30, 0, 0};
-    b.sectionDepth = {60, 0, 0};
-    b.sectionCover = {5, 0, 0};
-    b.spanLength = 6.0f;
+    BeamRecord b = test::TypicalBeam(name.c_str());
+    b.mainBarGrade = kSD295;
     b.mainBarSize = "D19";
-    b.stirrupSize = "D10";
     b.mainGradeValue = 3.0f;
     b.stirrupGradeValue = 3.0f;
-    b.maxStirrupPitch = 200;
-    b.compressionBarRatio = 0.5f;
-    b.maxBarLayers = 2;
-    b.maxStirrupLegs = 2;
-    b.concreteFc = 210.0f;
-    b.selfWeight = ComputeSelfWeight(b);
-    b.momentPosition = 3.0f;
-    b.loadCount = 1;
-    b.loadType[0] = kLoadUniform;
     b.loadValue[0] = 0.75f;
-    b.loadHeight[0] = 3.0f;
-    b.loadLengths[0] = {0.0f, 6.0f, 0.0f, 0.0f};
     return b;
 }
 
