@@ -12,6 +12,7 @@
 #include "../data/ZelLayout.h"
 #include "ZelRunner.h"
 #include "data/ZelFile.h"
+#include "support/SampleBeams.h"
 
 namespace zel {
 namespace {
@@ -60,12 +61,19 @@ TEST(DataCommandTest, ExportThenImportIsByteIdentical) {
         ASSERT_EQ(imported.exitCode, 0) << imported.err;
         EXPECT_TRUE(ReadBytes(back) == files[i]) << "file " << i;
     }
-    // A sound file needs no such leave.
-    const std::string floor = std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel";
-    const std::string json = dir.file("floor.json");
-    WriteBytes(json, RunZel("export " + Quote(floor)).out);
-    ASSERT_EQ(RunZel("import " + Quote(json) + " -o " + Quote(dir.file("floor.Zel"))).exitCode, 0);
-    EXPECT_TRUE(ReadBytes(dir.file("floor.Zel")) == ReadBytes(floor));
+    // Sound files need no such leave: the sample floor, and beams drawn at random from sound
+    // values.
+    const std::string random = dir.file("random.Zel");
+    WriteBytes(random, EncodeZel(test::RandomProject(19, kMaxBeams)));
+    for (const std::string& sound :
+         {std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", random}) {
+        const std::string json = dir.file("sound.json");
+        WriteBytes(json, RunZel("export " + Quote(sound)).out);
+        const test::ShellRun imported =
+            RunZel("import " + Quote(json) + " -o " + Quote(dir.file("sound.Zel")));
+        ASSERT_EQ(imported.exitCode, 0) << sound << ": " << imported.err;
+        EXPECT_TRUE(ReadBytes(dir.file("sound.Zel")) == ReadBytes(sound)) << sound;
+    }
 }
 
 TEST(DataCommandTest, InfoShowsUnitsTitleAndOneLinePerBeam) {
@@ -159,26 +167,6 @@ TEST(DataCommandTest, FailuresGiveAMessageAndANonZeroExit) {
     EXPECT_NE(refused.err.find("File Name: foreign.Zel"), std::string::npos) << refused.err;
 
     const std::string out = dir.file("out.Zel");
-    auto importFails = [&](const std::string& text, const std::string& expected) {
-        const std::string json = dir.file("bad.json");
-        WriteBytes(json, text);
-        const test::ShellRun run = RunZel("import " + Quote(json) + " -o " + Quote(out));
-        EXPECT_NE(run.exitCode, 0) << text;
-        EXPECT_NE(run.err.find(expected), std::string::npos) << text << " -> " << run.err;
-        EXPECT_FALSE(std::filesystem::exists(out)) << text;
-    };
-    importFails("{\"settings\": {", "bad JSON");
-    importFails("[1, 2]", "expected an object");
-    importFails(R"({"beams": [{"memberNmae": "x"}]})", "beams[0]: unknown field \"memberNmae\"");
-    importFails(R"({"beams": [{"loadCount": 40000}]})", "beams[0].loadCount: integer out of range");
-    importFails(R"({"beams": [{"loadCount": 1.5}]})", "expected an integer");
-    importFails(R"({"beams": [{"spanLength": 1e300}]})", "number out of range");
-    importFails(R"({"beams": [{"loadValue": [1, 2, "x"]}]})", "beams[0].loadValue[2]");
-    importFails(R"({"settings": {"beamCount": "3"}})", "settings.beamCount");
-    importFails(R"({"header": {"signature": "OTHER"}})", "header.signature");
-    importFails(R"({"font": {"fontName": "😀"}})", "Shift-JIS");
-    importFails(R"({"results": [{"unusedBlock24": "00"}]})", "24 hex digits");
-
     const test::ShellRun noJson =
         RunZel("import " + Quote(dir.file("none.json")) + " -o " + Quote(out));
     EXPECT_NE(noJson.exitCode, 0);
@@ -192,6 +180,43 @@ TEST(DataCommandTest, FailuresGiveAMessageAndANonZeroExit) {
     EXPECT_NE(cannotWrite.exitCode, 0);
     EXPECT_NE(cannotWrite.err.find("cannot write"), std::string::npos) << cannotWrite.err;
 }
+
+struct Refusal {
+    const char* json;
+    const char* message;  // part of the message after "zel: FILE: "
+};
+
+class ImportRefuses : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(ImportRefuses, NamingTheFieldAndWritingNothing) {
+    TempDir dir;
+    const std::string json = dir.file("bad.json");
+    const std::string out = dir.file("out.Zel");
+    WriteBytes(json, GetParam().json);
+    const test::ShellRun run = RunZel("import " + Quote(json) + " -o " + Quote(out));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err.rfind("zel: " + json + ": ", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find(GetParam().message), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, ImportRefuses,
+    ::testing::Values(
+        Refusal{"{\"settings\": {", "bad JSON"}, Refusal{"[1, 2]", "expected an object"},
+        Refusal{R"({"beams": [{"memberNmae": "x"}]})", "beams[0]: unknown field \"memberNmae\""},
+        Refusal{R"({"beams": [{"loadCount": 40000}]})", "beams[0].loadCount: integer out of range"},
+        Refusal{R"({"beams": [{"loadCount": 1.5}]})", "expected an integer"},
+        Refusal{R"({"beams": [{"spanLength": 1e300}]})", "number out of range"},
+        Refusal{R"({"beams": [{"loadValue": [1, 2, "x"]}]})", "beams[0].loadValue[2]"},
+        Refusal{R"({"settings": {"beamCount": "3"}})", "settings.beamCount"},
+        Refusal{R"({"header": {"signature": "OTHER"}})", "header.signature"},
+        Refusal{R"({"font": {"fontName": "😀"}})", "Shift-JIS"},
+        Refusal{R"({"results": [{"unusedBlock24": "00"}]})", "24 hex digits"},
+        // Range checks, named like the JSON names the field.
+        Refusal{
+            R"({"settings": {"beamCount": 1}, "beams": [{"sectionCount": 1, "spanLength": 60}]})",
+            "beams[0].spanLength: 60.0 must be a number above 0 up to 50"}));
 
 }  // namespace
 }  // namespace zel

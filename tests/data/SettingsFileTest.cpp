@@ -13,51 +13,55 @@ std::vector<std::string> Paths(int n) {
     return v;
 }
 
-TEST(HistoryTest, ReopeningTheFirstEntryChangesNothing) {
-    auto h = Paths(5);
-    AddToHistory(h, "/data/p1.Zel");
-    EXPECT_EQ(h, Paths(5));
-    // Blanks around either side do not make a second entry.
-    AddToHistory(h, "  /data/p1.Zel ");
-    EXPECT_EQ(h.size(), 5u);
-    EXPECT_EQ(h[0], "  /data/p1.Zel ");
-    EXPECT_EQ(h[1], "/data/p2.Zel");
+std::vector<std::string> With(std::vector<std::string> front, int n) {
+    const std::vector<std::string> rest = Paths(n);
+    front.insert(front.end(), rest.begin(), rest.end());
+    return front;
 }
 
-TEST(HistoryTest, ThirdOfFiveMovesToTheTop) {
-    auto h = Paths(5);
-    AddToHistory(h, "/data/p3.Zel");
-    EXPECT_EQ(h, (std::vector<std::string>{"/data/p3.Zel", "/data/p1.Zel", "/data/p2.Zel",
-                                           "/data/p4.Zel", "/data/p5.Zel"}));
-    // Case matters: a differently spelled path is a new entry.
-    AddToHistory(h, "/data/P3.Zel");
-    EXPECT_EQ(h.size(), 6u);
-    EXPECT_EQ(h[0], "/data/P3.Zel");
-    EXPECT_EQ(h[1], "/data/p3.Zel");
+struct HistoryCase {
+    const char* what;
+    std::vector<std::string> before;
+    std::vector<std::string> opened;  // in turn
+    std::vector<std::string> after;
+};
+
+class HistoryTest : public ::testing::TestWithParam<HistoryCase> {};
+
+TEST_P(HistoryTest, OpenedFilesMoveToTheTop) {
+    std::vector<std::string> h = GetParam().before;
+    for (const std::string& path : GetParam().opened) AddToHistory(h, path);
+    EXPECT_EQ(h, GetParam().after);
 }
 
-TEST(HistoryTest, NewFileOnAFullListDropsTheTenth) {
-    auto h = Paths(10);
-    AddToHistory(h, "/data/new.Zel");
-    ASSERT_EQ(h.size(), 10u);
-    EXPECT_EQ(h[0], "/data/new.Zel");
-    for (int i = 1; i < 10; ++i) EXPECT_EQ(h[static_cast<std::size_t>(i)], Paths(9)[i - 1]);
-    // The tenth entry of a full list moves up without losing anything else.
-    auto full = Paths(10);
-    AddToHistory(full, "/data/p10.Zel");
-    EXPECT_EQ(full[0], "/data/p10.Zel");
-    EXPECT_EQ(full[9], "/data/p9.Zel");
-}
-
-TEST(HistoryTest, NewDataAndEmptyPathsAreNotRecorded) {
-    std::vector<std::string> h;
-    AddToHistory(h, "新規データ");
-    AddToHistory(h, " 新規データ ");
-    AddToHistory(h, "");
-    EXPECT_TRUE(h.empty());
-    AddToHistory(h, "/a.Zel");
-    EXPECT_EQ(h, std::vector<std::string>{"/a.Zel"});
-}
+const std::string kP = "/data/p";
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HistoryTest,
+    ::testing::Values(
+        HistoryCase{"ReopeningTheFirst", Paths(5), {kP + "1.Zel"}, Paths(5)},
+        // Blanks around either side do not make a second entry.
+        HistoryCase{"ReopeningWithBlanks",
+                    Paths(5),
+                    {"  /data/p1.Zel "},
+                    {"  /data/p1.Zel ", kP + "2.Zel", kP + "3.Zel", kP + "4.Zel", kP + "5.Zel"}},
+        HistoryCase{"ThirdOfFive",
+                    Paths(5),
+                    {kP + "3.Zel"},
+                    {kP + "3.Zel", kP + "1.Zel", kP + "2.Zel", kP + "4.Zel", kP + "5.Zel"}},
+        // Case matters: a differently spelled path is a new entry.
+        HistoryCase{
+            "OtherCase",
+            Paths(5),
+            {kP + "3.Zel", "/data/P3.Zel"},
+            {"/data/P3.Zel", kP + "3.Zel", kP + "1.Zel", kP + "2.Zel", kP + "4.Zel", kP + "5.Zel"}},
+        HistoryCase{"NewFileOnAFullList", Paths(10), {"/data/new.Zel"}, With({"/data/new.Zel"}, 9)},
+        // The tenth entry of a full list moves up without losing anything else.
+        HistoryCase{"TenthOfTen", Paths(10), {kP + "10.Zel"}, With({kP + "10.Zel"}, 9)},
+        HistoryCase{"NewDataAndEmptyPathsAreNotRecorded",
+                    {},
+                    {"新規データ", " 新規データ ", "", "/a.Zel"},
+                    {"/a.Zel"}}),
+    [](const auto& info) { return std::string(info.param.what); });
 
 TEST(SettingsFileTest, WritesShiftJisLinesWithCrLfAndReadsThemBack) {
     test::TempDir dir;

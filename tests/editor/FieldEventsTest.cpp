@@ -4,7 +4,7 @@
 namespace zel::test {
 namespace {
 
-TEST_F(InputAreaTest, SpanLeaveRules) {
+TEST_F(InputAreaTest, ARefusalIsShownAndTheTextSelected) {
     EXPECT_FALSE(Enter(Field::Span, "0").accepted);
     ASSERT_EQ(user.asked.size(), 1u);
     EXPECT_EQ(user.asked[0].text, "スパン長の数値に誤りがあります。");
@@ -15,74 +15,87 @@ TEST_F(InputAreaTest, SpanLeaveRules) {
     EXPECT_EQ(area.View().selection.field, Field::Span);
     EXPECT_EQ(area.View().selection.start, 0);
     EXPECT_EQ(area.View().selection.length, 1);
-
-    user.Clear();
-    EXPECT_TRUE(Enter(Field::Span, "").accepted);
-    EXPECT_TRUE(Enter(Field::Span, "50").accepted);
-    EXPECT_TRUE(user.asked.empty());
-
-    EXPECT_FALSE(Enter(Field::Span, "50.01").accepted);
-    EXPECT_EQ(user.LastText(), "スパン長が最大値を超えています。 (Max: 50m)");
-    EXPECT_FALSE(Enter(Field::Span, "-1").accepted);
-    EXPECT_EQ(user.LastText(), "スパン長の数値に誤りがあります。");
-    // A text without a number reads as zero and is refused like "0".
-    EXPECT_FALSE(Enter(Field::Span, "abc").accepted);
-    EXPECT_EQ(user.asked.size(), 3u);
 }
 
-TEST_F(InputAreaTest, SectionLeaveRules) {
-    const char* sizeError = "断面サイズの数値に誤りがあります。";
-    EXPECT_TRUE(Enter(Field::Breadth1, "12abc").accepted);
-    EXPECT_TRUE(user.asked.empty());
-    EXPECT_FALSE(Enter(Field::Breadth1, "abc").accepted);
-    EXPECT_EQ(user.LastText(), sizeError);
+struct LeaveCase {
+    Field field;
+    const char* text;
+    const char* refusal;  // "" when the text may leave
+    int loadTypeOption = 3;
+    const char* span = "6";  // the span field's text
+};
 
-    user.Clear();
-    EXPECT_TRUE(Enter(Field::Depth1, "0").accepted);
-    EXPECT_TRUE(Enter(Field::Depth2, "0").accepted);
-    EXPECT_TRUE(user.asked.empty());
-    EXPECT_FALSE(Enter(Field::Depth3, "0").accepted);
-    EXPECT_EQ(user.LastText(), sizeError);
-    EXPECT_FALSE(Enter(Field::Depth1, "-1").accepted);
-    EXPECT_FALSE(Enter(Field::Cover2, "0").accepted);
-    EXPECT_FALSE(Enter(Field::Breadth3, "-0.5").accepted);
-    EXPECT_EQ(user.asked.size(), 4u);
-    // Empty sections pass on leaving; the whole-input check judges them.
-    EXPECT_TRUE(Enter(Field::Cover3, "").accepted);
+class LeaveRules : public InputAreaTest, public ::testing::WithParamInterface<LeaveCase> {};
+
+TEST_P(LeaveRules, RefuseWithTheFieldsMessage) {
+    const LeaveCase& c = GetParam();
+    area.SelectLoadType(c.loadTypeOption);
+    Type(Field::Span, c.span);
+    const LeaveResult result = Enter(c.field, c.text);
+    EXPECT_EQ(result.accepted, *c.refusal == '\0');
+    EXPECT_EQ(result.message, c.refusal);
+    EXPECT_EQ(user.asked.size(), result.accepted ? 0u : 1u);
+    if (!result.accepted) {
+        EXPECT_EQ(user.LastText(), c.refusal);
+    }
 }
 
-TEST_F(InputAreaTest, MaterialAndStirrupLeaveRules) {
-    EXPECT_TRUE(Enter(Field::Fc, "0").accepted);
-    EXPECT_FALSE(Enter(Field::Fc, "-1").accepted);
-    EXPECT_EQ(user.LastText(), "設計基準強度の数値に誤りがあります。");
-    EXPECT_FALSE(Enter(Field::CompressionRatio, "0").accepted);
-    EXPECT_EQ(user.LastText(), "複筋比の数値に誤りがあります。");
-    // The layers field reuses the ratio's message.
-    EXPECT_FALSE(Enter(Field::BarLayers, "0").accepted);
-    EXPECT_EQ(user.LastText(), "複筋比の数値に誤りがあります。");
-    EXPECT_FALSE(Enter(Field::StirrupLegs, "0").accepted);
-    EXPECT_EQ(user.LastText(), "スターラップ本数の数値に誤りがあります。");
-    EXPECT_FALSE(Enter(Field::StirrupPitch, "-5").accepted);
-    EXPECT_EQ(user.LastText(), "スターラップピッチの数値に誤りがあります。");
-    EXPECT_EQ(user.asked.size(), 5u);
-    EXPECT_TRUE(Enter(Field::MemberName, "   ").accepted);
-    EXPECT_EQ(user.asked.size(), 5u);
-}
+const char* const kSpanError = "スパン長の数値に誤りがあります。";
+const char* const kSizeError = "断面サイズの数値に誤りがあります。";
+const char* const kRatioError = "複筋比の数値に誤りがあります。";
+const char* const kBeyondSpan = "曲げモーメント算定位置がスパン長を超えています。";
 
-TEST_F(InputAreaTest, MomentPositionComparesWithTheSpanField) {
-    Type(Field::Span, "6");
-    EXPECT_TRUE(Enter(Field::MomentPosition, "").accepted);
-    EXPECT_TRUE(Enter(Field::MomentPosition, "6").accepted);
-    EXPECT_TRUE(user.asked.empty());
-    EXPECT_FALSE(Enter(Field::MomentPosition, "7").accepted);
-    EXPECT_EQ(user.LastText(), "曲げモーメント算定位置がスパン長を超えています。");
-    EXPECT_FALSE(Enter(Field::MomentPosition, "-1").accepted);
-    EXPECT_EQ(user.LastText(), "曲げモーメント算定位置に誤りがあります。");
-    // Before a span is entered every positive position exceeds it.
-    Type(Field::Span, "");
-    EXPECT_FALSE(Enter(Field::MomentPosition, "1").accepted);
-    EXPECT_EQ(user.LastText(), "曲げモーメント算定位置がスパン長を超えています。");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Span, LeaveRules,
+    ::testing::Values(LeaveCase{Field::Span, "0", kSpanError}, LeaveCase{Field::Span, "", ""},
+                      LeaveCase{Field::Span, "50", ""},
+                      LeaveCase{Field::Span, "50.01",
+                                "スパン長が最大値を超えています。 (Max: 50m)"},
+                      LeaveCase{Field::Span, "-1", kSpanError},
+                      // A text without a number reads as zero and is refused like "0".
+                      LeaveCase{Field::Span, "abc", kSpanError}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Sections, LeaveRules,
+    ::testing::Values(
+        LeaveCase{Field::Breadth1, "12abc", ""}, LeaveCase{Field::Breadth1, "abc", kSizeError},
+        LeaveCase{Field::Depth1, "0", ""}, LeaveCase{Field::Depth2, "0", ""},
+        LeaveCase{Field::Depth3, "0", kSizeError}, LeaveCase{Field::Depth1, "-1", kSizeError},
+        LeaveCase{Field::Cover2, "0", kSizeError}, LeaveCase{Field::Breadth3, "-0.5", kSizeError},
+        // Empty sections pass on leaving; the whole-input check judges them.
+        LeaveCase{Field::Cover3, "", ""}));
+
+INSTANTIATE_TEST_SUITE_P(MaterialAndStirrups, LeaveRules,
+                         ::testing::Values(LeaveCase{Field::Fc, "0", ""},
+                                           LeaveCase{Field::Fc, "-1",
+                                                     "設計基準強度の数値に誤りがあります。"},
+                                           LeaveCase{Field::CompressionRatio, "0", kRatioError},
+                                           // The layers field reuses the ratio's message.
+                                           LeaveCase{Field::BarLayers, "0", kRatioError},
+                                           LeaveCase{Field::StirrupLegs, "0",
+                                                     "スターラップ本数の数値に誤りがあります。"},
+                                           LeaveCase{Field::StirrupPitch, "-5",
+                                                     "スターラップピッチの数値に誤りがあります。"},
+                                           LeaveCase{Field::MemberName, "   ", ""}));
+
+INSTANTIATE_TEST_SUITE_P(
+    MomentPosition, LeaveRules,
+    ::testing::Values(LeaveCase{Field::MomentPosition, "", ""},
+                      LeaveCase{Field::MomentPosition, "6", ""},
+                      LeaveCase{Field::MomentPosition, "7", kBeyondSpan},
+                      LeaveCase{Field::MomentPosition, "-1",
+                                "曲げモーメント算定位置に誤りがあります。"},
+                      // Before a span is entered every positive position exceeds it.
+                      LeaveCase{Field::MomentPosition, "1", kBeyondSpan, 3, ""}));
+
+INSTANTIATE_TEST_SUITE_P(Loads, LeaveRules,
+                         ::testing::Values(
+                             // The load itself is never checked.
+                             LeaveCase{Field::Load0, "-500", "", 0},
+                             LeaveCase{Field::Load1, "-1", "荷重長さの数値に誤りがあります。", 0},
+                             LeaveCase{Field::Load2, "0", ""}, LeaveCase{Field::Load3, "", ""},
+                             LeaveCase{Field::Load3, "-0.1",
+                                       "荷重長さ(高さ)の数値に誤りがあります。"}));
 
 TEST_F(InputAreaTest, RejectionIsSilentWhenFocusCannotReturn) {
     const LeaveResult result = Enter(Field::Span, "0", /*returnFocusFailed=*/true);
@@ -90,19 +103,6 @@ TEST_F(InputAreaTest, RejectionIsSilentWhenFocusCannotReturn) {
     EXPECT_EQ(result.message, "スパン長の数値に誤りがあります。");
     EXPECT_TRUE(user.asked.empty());
     EXPECT_EQ(area.Text(Field::Span), "0");
-}
-
-TEST_F(InputAreaTest, LoadFieldLeaveRules) {
-    area.SelectLoadType(0);
-    EXPECT_TRUE(Enter(Field::Load0, "-500").accepted);  // the load itself is never checked
-    EXPECT_FALSE(Enter(Field::Load1, "-1").accepted);
-    EXPECT_EQ(user.LastText(), "荷重長さの数値に誤りがあります。");
-    area.SelectLoadType(3);
-    EXPECT_TRUE(Enter(Field::Load2, "0").accepted);
-    EXPECT_TRUE(Enter(Field::Load3, "").accepted);
-    EXPECT_FALSE(Enter(Field::Load3, "-0.1").accepted);
-    EXPECT_EQ(user.LastText(), "荷重長さ(高さ)の数値に誤りがあります。");
-    EXPECT_EQ(user.asked.size(), 2u);
 }
 
 TEST_F(InputAreaTest, FocusEntryTrimsRemembersAndPlacesTheCaret) {
@@ -153,21 +153,29 @@ TEST_F(InputAreaTest, TypingCountsAsAnEditOnlyOutsideFilling) {
     EXPECT_FALSE(area.memberModified);
 }
 
-TEST_F(InputAreaTest, TypingIsCutToTheFieldLength) {
-    Type(Field::Span, "1234567");
-    EXPECT_EQ(area.Text(Field::Span), "123456");
-    Type(Field::MemberName, "ABCDEFGHIJKLMNOPQRSTU");
-    EXPECT_EQ(area.Text(Field::MemberName), "ABCDEFGHIJKLMNOPQR");
-    Type(Field::Fc, "2100");
-    EXPECT_EQ(area.Text(Field::Fc), "210");
-    Type(Field::BarLayers, "23");
-    EXPECT_EQ(area.Text(Field::BarLayers), "2");
-    Type(Field::MemberName, "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄ");  // counted in characters, not bytes
-    EXPECT_EQ(area.Text(Field::MemberName), "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂ");
-    area.SelectLoadType(3);
-    Type(Field::Load0, "123456789");
-    EXPECT_EQ(area.Text(Field::Load0), "1234567");
+struct CutCase {
+    Field field;
+    const char* typed;
+    const char* kept;
+    int loadTypeOption = 3;
+};
+
+class TypingIsCut : public InputAreaTest, public ::testing::WithParamInterface<CutCase> {};
+
+TEST_P(TypingIsCut, ToTheFieldLength) {
+    area.SelectLoadType(GetParam().loadTypeOption);
+    Type(GetParam().field, GetParam().typed);
+    EXPECT_EQ(area.Text(GetParam().field), GetParam().kept);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, TypingIsCut,
+    ::testing::Values(CutCase{Field::Span, "1234567", "123456"},
+                      CutCase{Field::MemberName, "ABCDEFGHIJKLMNOPQRSTU", "ABCDEFGHIJKLMNOPQR"},
+                      CutCase{Field::Fc, "2100", "210"}, CutCase{Field::BarLayers, "23", "2"},
+                      // Counted in characters, not bytes.
+                      CutCase{Field::MemberName, "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄ", "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂ"},
+                      CutCase{Field::Load0, "123456789", "1234567"}));
 
 TEST_F(InputAreaTest, CopyButtonsCopyColumnsAndCountAsEdits) {
     area.SelectSectionCount(2);
