@@ -201,6 +201,34 @@ void ImportObject(Visit visit, const Json& j, T& record, const std::string& wher
     im.Finish();
 }
 
+template <typename Visit, typename T, std::size_t N>
+Json ExportRecords(Visit visit, const std::array<T, N>& records) {
+    Json a = Json::array();
+    for (const T& record : records) a.push_back(ExportObject(visit, record));
+    return a;
+}
+
+// The object `name` of `top` into `record`, when there is one.
+template <typename Visit, typename T>
+void ImportNamed(Visit visit, const Json& top, const char* name, T& record) {
+    if (auto it = top.find(name); it != top.end()) ImportObject(visit, *it, record, name);
+}
+
+// The array `name` of `top` into the first records; `noun` names them in the message.
+template <typename Visit, typename T, std::size_t N>
+void ImportNamedRecords(Visit visit, const Json& top, const char* name, std::array<T, N>& records,
+                        const char* noun) {
+    const auto it = top.find(name);
+    if (it == top.end()) return;
+    if (!it->is_array() || it->size() > N) {
+        Bad(name, "expected an array of at most " + std::to_string(N) + " " + noun);
+    }
+    for (std::size_t i = 0; i < it->size(); ++i) {
+        ImportObject(visit, (*it)[i], records[i],
+                     std::string(name) + "[" + std::to_string(i) + "]");
+    }
+}
+
 #define ZEL_VISITOR(fn) [](auto& v, auto& r) { fn(v, r); }
 
 Json ProjectTree(const Project& p) {
@@ -208,16 +236,9 @@ Json ProjectTree(const Project& p) {
     j["format"] = kProjectJsonFormat;
     j["header"] = ExportObject(ZEL_VISITOR(VisitHeaderFields), p.header);
     j["settings"] = ExportObject(ZEL_VISITOR(VisitSettingsFields), p.settings);
-    Json beams = Json::array();
-    for (const BeamRecord& b : p.beams)
-        beams.push_back(ExportObject(ZEL_VISITOR(VisitBeamFields), b));
-    j["beams"] = std::move(beams);
+    j["beams"] = ExportRecords(ZEL_VISITOR(VisitBeamFields), p.beams);
     j["resultSummary"] = ExportObject(ZEL_VISITOR(VisitSummaryFields), p.resultSummary);
-    Json results = Json::array();
-    for (const ResultRecord& r : p.results) {
-        results.push_back(ExportObject(ZEL_VISITOR(VisitResultFields), r));
-    }
-    j["results"] = std::move(results);
+    j["results"] = ExportRecords(ZEL_VISITOR(VisitResultFields), p.results);
     j["font"] = ExportObject(ZEL_VISITOR(VisitFontFields), p.font);
     // Texts whose Shift-JIS bytes have no exact UTF-8 form, by their place in the file.
     Json carried = Json::array();
@@ -242,37 +263,13 @@ void ReadProjectTree(const Json& j, Project& p) {
     if (auto it = j.find("format"); it != j.end() && *it != kProjectJsonFormat) {
         Bad("format", std::string("expected \"") + kProjectJsonFormat + "\"");
     }
-    if (auto it = j.find("header"); it != j.end()) {
-        ImportObject(ZEL_VISITOR(VisitHeaderFields), *it, p.header, "header");
-    }
+    ImportNamed(ZEL_VISITOR(VisitHeaderFields), j, "header", p.header);
     if (p.header.signature != kZelSignature) Bad("header.signature", "must be \"KAVO-Zel\"");
-    if (auto it = j.find("settings"); it != j.end()) {
-        ImportObject(ZEL_VISITOR(VisitSettingsFields), *it, p.settings, "settings");
-    }
-    if (auto it = j.find("beams"); it != j.end()) {
-        if (!it->is_array() || it->size() > kMaxBeams) {
-            Bad("beams", "expected an array of at most 50 beams");
-        }
-        for (std::size_t i = 0; i < it->size(); ++i) {
-            ImportObject(ZEL_VISITOR(VisitBeamFields), (*it)[i], p.beams[i],
-                         "beams[" + std::to_string(i) + "]");
-        }
-    }
-    if (auto it = j.find("resultSummary"); it != j.end()) {
-        ImportObject(ZEL_VISITOR(VisitSummaryFields), *it, p.resultSummary, "resultSummary");
-    }
-    if (auto it = j.find("results"); it != j.end()) {
-        if (!it->is_array() || it->size() > kResultSlots) {
-            Bad("results", "expected an array of at most 100 records");
-        }
-        for (std::size_t i = 0; i < it->size(); ++i) {
-            ImportObject(ZEL_VISITOR(VisitResultFields), (*it)[i], p.results[i],
-                         "results[" + std::to_string(i) + "]");
-        }
-    }
-    if (auto it = j.find("font"); it != j.end()) {
-        ImportObject(ZEL_VISITOR(VisitFontFields), *it, p.font, "font");
-    }
+    ImportNamed(ZEL_VISITOR(VisitSettingsFields), j, "settings", p.settings);
+    ImportNamedRecords(ZEL_VISITOR(VisitBeamFields), j, "beams", p.beams, "beams");
+    ImportNamed(ZEL_VISITOR(VisitSummaryFields), j, "resultSummary", p.resultSummary);
+    ImportNamedRecords(ZEL_VISITOR(VisitResultFields), j, "results", p.results, "records");
+    ImportNamed(ZEL_VISITOR(VisitFontFields), j, "font", p.font);
     if (auto it = j.find("carriedTexts"); it != j.end()) {
         if (!it->is_array()) Bad("carriedTexts", "expected an array");
         for (std::size_t i = 0; i < it->size(); ++i) {
