@@ -4,6 +4,9 @@
 // commands are built twice (the list is in cli/CMakeLists.txt), into the companion program
 // zel-draw with Qt, where they draw, and into zel, where they hand the whole command line on
 // to zel-draw. zel parses it first, so help and usage mistakes never need the companion.
+// A new drawing command's file joins the list and, where ZEL_WITH_QT is not defined, calls
+// HandToDrawingProgram at the point it would need Qt (see RunSheet); what needs no Qt may run
+// in zel itself.
 #include <string>
 #include <vector>
 
