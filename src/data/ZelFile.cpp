@@ -134,6 +134,8 @@ class ZelWriter {
     int altered_ = 0;
 };
 
+// Everything after the header, for the writer (the reader takes the records one by one to tell
+// where a short file ends). `P` is a Project or a const Project.
 template <typename IO, typename P>
 void Body(IO& io, P& p) {
     VisitSettingsFields(io, p.settings);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "data/ProjectLimits.h"
 #include "lib/Rounding.h"
 
 namespace zel {
@@ -83,7 +84,7 @@ LoadHeight LoadHeightOf(double w, double unit) {
 }
 
 void DrawLoad(BeamDiagram& d, const DiagramLoad& load, bool highlighted) {
-    if (load.type < 1 || load.type > 6) return;
+    if (load.type < 1 || load.type > kLoadTypeCount) return;
     const double u = d.unit;
     const int colour = highlighted ? kDiagramRed : load.value < 0 ? kDiagramBlue : kDiagramBlack;
     const double w = load.type == 1 ? std::fabs(load.value) : load.height * std::fabs(load.value);

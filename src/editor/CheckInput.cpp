@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "data/BeamRecord.h"
 #include "editor/LoadLine.h"
 #include "lib/Numbers.h"
 
@@ -20,7 +21,7 @@ bool PositiveSingle(double value) {
 int CheckInput(const InputCheckTexts& texts) {
     const double span = LeadingValue(texts.span);
     if (!PositiveSingle(span)) return kInputBadSpan;
-    const int columns = std::clamp(texts.sectionCount, 1, 3);
+    const int columns = std::clamp(texts.sectionCount, 1, kSectionSlots);
     for (int c = 0; c < columns; ++c) {
         if (!PositiveSingle(LeadingValue(texts.breadth[c])) ||
             !PositiveSingle(LeadingValue(texts.depth[c])) ||

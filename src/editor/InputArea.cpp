@@ -358,7 +358,7 @@ void InputArea::ApplyDefaults(const DefaultsRecord& defaults, ProjectSettings& s
     ClearInputArea();
     calcFlags_ = {false, defaults.shortTerm != 0, false};
 
-    SelectSectionCount(std::clamp<int>(defaults.sectionOption, 0, 2));
+    SelectSectionCount(std::clamp<int>(defaults.sectionOption, 0, kSectionSlots - 1));
     SelectMainBarGrade(defaults.mainBarGrade);
     SelectStirrupGrade(defaults.stirrupGrade);
     SelectMinRebarRule(defaults.minRebarRule);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calc/BarTable.h"
+#include "data/BeamRecord.h"
 #include "calc/UnitFactor.h"
 #include "editor/InputArea.h"
 
@@ -42,7 +43,7 @@ void InputArea::ApplySectionHeadings(bool twoBlankHeadings) {
 }
 
 void InputArea::SelectSectionCount(int index) {
-    sectionOption_ = std::clamp(index, 0, 2);
+    sectionOption_ = std::clamp(index, 0, kSectionSlots - 1);
     CountEdit();
     ApplySectionHeadings(false);
 }
