@@ -185,6 +185,9 @@ struct Refusal {
     const char* json;
     const char* message;  // part of the message after "zel: FILE: "
 };
+void PrintTo(const Refusal& r, std::ostream* out) {
+    *out << r.message;
+}
 
 class ImportRefuses : public ::testing::TestWithParam<Refusal> {};
 
@@ -216,7 +219,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Range checks, named like the JSON names the field.
         Refusal{
             R"({"settings": {"beamCount": 1}, "beams": [{"sectionCount": 1, "spanLength": 60}]})",
-            "beams[0].spanLength: 60.0 must be a number above 0 up to 50"}));
+            "beams[0].spanLength: 60.0 must be a number above 0 up to 50"}),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
 
 }  // namespace
 }  // namespace zel

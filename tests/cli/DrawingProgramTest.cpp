@@ -23,8 +23,9 @@ TEST(DrawingProgram, ZelLoadsNoQtAndZelDrawDoes) {
     ASSERT_EQ(zel.exitCode, 0);
     EXPECT_NE(zel.out.find("libstdc++"), std::string::npos) << zel.out;
     EXPECT_EQ(zel.out.find("libQt"), std::string::npos) << zel.out;
-    EXPECT_NE(Shell("ldd '" + std::string(ZEL_BIN_DIR) + "/zel-draw'").out.find("libQt6Gui"),
-              std::string::npos);
+    const std::string draw = std::string(ZEL_BIN_DIR) + "/zel-draw";
+    if (!fs::exists(draw)) GTEST_SKIP() << "built without Qt: no zel-draw";
+    EXPECT_NE(Shell("ldd '" + draw + "'").out.find("libQt6Gui"), std::string::npos);
 }
 
 // A copy of zel in <root>/bin, where the real zel-draw is not.
@@ -64,7 +65,10 @@ TEST_P(FoundDrawingProgram, GetsTheWholeCommandLineAndGivesItsExitCode) {
     EXPECT_EQ(Run("sheet x.Zel --dpi 5").exitCode, 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Places, FoundDrawingProgram, ::testing::Values("bin", "libexec/kavozel"));
+INSTANTIATE_TEST_SUITE_P(Places, FoundDrawingProgram, ::testing::Values("bin", "libexec/kavozel"),
+                         [](const auto& info) {
+                             return std::string(info.index == 0 ? "beside" : "libexec");
+                         });
 
 TEST_F(CopiedZel, AMissingDrawingProgramIsNamedWithExitCode3) {
     for (const char* command : {"sheet 'x.Zel'", "print --list"}) {

@@ -16,6 +16,9 @@ struct LimitCase {
     std::function<void(Project&)> change;
     const char* fault;  // "" when the project is in range
 };
+void PrintTo(const LimitCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class ProjectLimits : public ::testing::TestWithParam<LimitCase> {};
 

@@ -25,6 +25,9 @@ struct HistoryCase {
     std::vector<std::string> opened;  // in turn
     std::vector<std::string> after;
 };
+void PrintTo(const HistoryCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class HistoryTest : public ::testing::TestWithParam<HistoryCase> {};
 

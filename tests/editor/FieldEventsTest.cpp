@@ -17,6 +17,9 @@ TEST_F(InputAreaTest, ARefusalIsShownAndTheTextSelected) {
     EXPECT_EQ(area.View().selection.length, 1);
 }
 
+// Names the cases of a table by their place in it.
+constexpr auto kCaseName = [](const auto& info) { return "case" + std::to_string(info.index); };
+
 struct LeaveCase {
     Field field;
     const char* text;
@@ -24,6 +27,9 @@ struct LeaveCase {
     int loadTypeOption = 3;
     const char* span = "6";  // the span field's text
 };
+void PrintTo(const LeaveCase& c, std::ostream* out) {
+    *out << "field " << FieldIndex(c.field) << " \"" << c.text << "\"";
+}
 
 class LeaveRules : public InputAreaTest, public ::testing::WithParamInterface<LeaveCase> {};
 
@@ -53,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 "スパン長が最大値を超えています。 (Max: 50m)"},
                       LeaveCase{Field::Span, "-1", kSpanError},
                       // A text without a number reads as zero and is refused like "0".
-                      LeaveCase{Field::Span, "abc", kSpanError}));
+                      LeaveCase{Field::Span, "abc", kSpanError}),
+    kCaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Sections, LeaveRules,
@@ -63,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
         LeaveCase{Field::Depth3, "0", kSizeError}, LeaveCase{Field::Depth1, "-1", kSizeError},
         LeaveCase{Field::Cover2, "0", kSizeError}, LeaveCase{Field::Breadth3, "-0.5", kSizeError},
         // Empty sections pass on leaving; the whole-input check judges them.
-        LeaveCase{Field::Cover3, "", ""}));
+        LeaveCase{Field::Cover3, "", ""}),
+    kCaseName);
 
 INSTANTIATE_TEST_SUITE_P(MaterialAndStirrups, LeaveRules,
                          ::testing::Values(LeaveCase{Field::Fc, "0", ""},
@@ -76,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(MaterialAndStirrups, LeaveRules,
                                                      "スターラップ本数の数値に誤りがあります。"},
                                            LeaveCase{Field::StirrupPitch, "-5",
                                                      "スターラップピッチの数値に誤りがあります。"},
-                                           LeaveCase{Field::MemberName, "   ", ""}));
+                                           LeaveCase{Field::MemberName, "   ", ""}),
+                         kCaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     MomentPosition, LeaveRules,
@@ -86,7 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LeaveCase{Field::MomentPosition, "-1",
                                 "曲げモーメント算定位置に誤りがあります。"},
                       // Before a span is entered every positive position exceeds it.
-                      LeaveCase{Field::MomentPosition, "1", kBeyondSpan, 3, ""}));
+                      LeaveCase{Field::MomentPosition, "1", kBeyondSpan, 3, ""}),
+    kCaseName);
 
 INSTANTIATE_TEST_SUITE_P(Loads, LeaveRules,
                          ::testing::Values(
@@ -95,7 +105,8 @@ INSTANTIATE_TEST_SUITE_P(Loads, LeaveRules,
                              LeaveCase{Field::Load1, "-1", "荷重長さの数値に誤りがあります。", 0},
                              LeaveCase{Field::Load2, "0", ""}, LeaveCase{Field::Load3, "", ""},
                              LeaveCase{Field::Load3, "-0.1",
-                                       "荷重長さ(高さ)の数値に誤りがあります。"}));
+                                       "荷重長さ(高さ)の数値に誤りがあります。"}),
+                         kCaseName);
 
 TEST_F(InputAreaTest, RejectionIsSilentWhenFocusCannotReturn) {
     const LeaveResult result = Enter(Field::Span, "0", /*returnFocusFailed=*/true);
@@ -159,6 +170,9 @@ struct CutCase {
     const char* kept;
     int loadTypeOption = 3;
 };
+void PrintTo(const CutCase& c, std::ostream* out) {
+    *out << "field " << FieldIndex(c.field) << " \"" << c.typed << "\"";
+}
 
 class TypingIsCut : public InputAreaTest, public ::testing::WithParamInterface<CutCase> {};
 
@@ -175,7 +189,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CutCase{Field::Fc, "2100", "210"}, CutCase{Field::BarLayers, "23", "2"},
                       // Counted in characters, not bytes.
                       CutCase{Field::MemberName, "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄ", "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂ"},
-                      CutCase{Field::Load0, "123456789", "1234567"}));
+                      CutCase{Field::Load0, "123456789", "1234567"}),
+    kCaseName);
 
 TEST_F(InputAreaTest, CopyButtonsCopyColumnsAndCountAsEdits) {
     area.SelectSectionCount(2);
