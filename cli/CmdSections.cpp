@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Commands.h"
+#include "DrawingProgram.h"
 #include "data/AtomicFile.h"
 #include "lib/Paths.h"
 #include "lib/Version.h"
@@ -48,8 +49,8 @@ std::string Today() {
     return text;
 }
 
-void WritePdf(const Drawing& drawing, const SectionsOptions& options, const std::string& title) {
 #ifdef ZEL_WITH_QT
+void WritePdf(const Drawing& drawing, const SectionsOptions& options, const std::string& title) {
     const auto app = StartHeadlessGui();
     FixedFontMetrics metrics;  // nothing on these pages is laid out by measured text
     SheetDocument document(metrics);
@@ -57,19 +58,18 @@ void WritePdf(const Drawing& drawing, const SectionsOptions& options, const std:
     const qt::SheetExportResult pdf =
         qt::WriteSheetPdf(document, options.output, {}, {title, kProgramTitle});
     if (!pdf.Ok()) Fail(pdf.message);
-#else
-    (void)drawing;
-    (void)options;
-    (void)title;
-    Fail("this zel was built without Qt (ZEL_BUILD_GUI=OFF); it cannot write PDF (DXF it can)",
-         kExitNoQt);
-#endif
 }
+#endif
 
 void RunSections(const SectionsOptions& options) {
     const std::string extension = LowerExtension(options.output);
     if (extension != "pdf" && extension != "dxf")
         UsageMistake("-o: \"" + options.output + "\" must end in .pdf or .dxf");
+#ifndef ZEL_WITH_QT
+    // The PDF is drawn through Qt, the DXF needs none: only the PDF goes to zel-draw, before
+    // anything is read or said.
+    if (extension == "pdf") HandToDrawingProgram("write the section list as PDF");
+#endif
     if (std::string refused = CheckOutputFile(options.output); !refused.empty())
         Fail("cannot write " + refused);
     Project project = LoadProjectOrFail(options.input);
@@ -81,7 +81,9 @@ void RunSections(const SectionsOptions& options) {
         if (std::string error = WriteDxfFile(options.output, drawing); !error.empty())
             Fail("cannot write " + options.output + ": " + error);
     } else {
+#ifdef ZEL_WITH_QT
         WritePdf(drawing, options, "梁断面リスト " + project.settings.sheetTitle);
+#endif
     }
     std::cout << options.output << ": " << drawing.pages.size() << " page(s), "
               << PrintedBeamSlots(project).size() << " beam(s), 1:" << drawing.scale << '\n';

@@ -5,8 +5,8 @@
 // zel-draw with Qt, where they draw, and into zel, where they hand the whole command line on
 // to zel-draw. zel parses it first, so help and usage mistakes never need the companion.
 // A new drawing command's file joins the list and, where ZEL_WITH_QT is not defined, calls
-// HandToDrawingProgram at the point it would need Qt (see RunSheet); what needs no Qt may run
-// in zel itself.
+// HandToDrawingProgram before it reads or says anything, where it will need Qt (see RunSheet);
+// what needs no Qt runs in zel itself (the DXF of `zel sections`).
 #include <string>
 #include <vector>
 

@@ -61,18 +61,21 @@ TEST(DataCommandTest, ExportThenImportIsByteIdentical) {
         ASSERT_EQ(imported.exitCode, 0) << imported.err;
         EXPECT_TRUE(ReadBytes(back) == files[i]) << "file " << i;
     }
-    // Sound files need no such leave: the sample floor, and beams drawn at random from sound
-    // values.
-    const std::string random = dir.file("random.Zel");
-    WriteBytes(random, EncodeZel(test::RandomProject(19, kMaxBeams)));
-    for (const std::string& sound :
-         {std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel", random}) {
+    // Sound files need no such leave: the sample floor, and random projects of beams an engineer
+    // might enter, in both unit systems.
+    std::mt19937 projects(19);
+    std::vector<std::string> sound = {std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel"};
+    for (bool si : {false, true}) {
+        sound.push_back(dir.file(si ? "random-si.Zel" : "random.Zel"));
+        WriteBytes(sound.back(), EncodeZel(test::RandomProject(projects, si, kMaxBeams)));
+    }
+    for (const std::string& file : sound) {
         const std::string json = dir.file("sound.json");
-        WriteBytes(json, RunZel("export " + Quote(sound)).out);
+        WriteBytes(json, RunZel("export " + Quote(file)).out);
         const test::ShellRun imported =
             RunZel("import " + Quote(json) + " -o " + Quote(dir.file("sound.Zel")));
-        ASSERT_EQ(imported.exitCode, 0) << sound << ": " << imported.err;
-        EXPECT_TRUE(ReadBytes(dir.file("sound.Zel")) == ReadBytes(sound)) << sound;
+        ASSERT_EQ(imported.exitCode, 0) << file << ": " << imported.err;
+        EXPECT_TRUE(ReadBytes(dir.file("sound.Zel")) == ReadBytes(file)) << file;
     }
 }
 

@@ -57,6 +57,7 @@ TEST_P(FoundDrawingProgram, GetsTheWholeCommandLineAndGivesItsExitCode) {
     EXPECT_EQ(sheet.exitCode, 7);
     EXPECT_EQ(sheet.out, "[sheet][-q][a b.Zel][--pages][2-3]");
     EXPECT_EQ(Run("print --list").out, "[print][--list]");
+    EXPECT_EQ(Run("sections a.Zel -o b.PDF").out, "[sections][a.Zel][-o][b.PDF]");
     // zel itself answers help and usage mistakes.
     const ShellRun help = Run("sheet --help");
     EXPECT_EQ(help.exitCode, 0);
@@ -83,8 +84,14 @@ TEST_F(CopiedZel, AMissingDrawingProgramIsNamedWithExitCode3) {
     }
     EXPECT_NE(Run("sheet 'x.Zel'").out.find("this zel cannot write the sheet"), std::string::npos);
     EXPECT_NE(Run("print --list").out.find("this zel cannot print"), std::string::npos);
-    // The commands that draw nothing still run.
     const std::string floor = std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel";
+    const ShellRun pdf = Run("sections '" + floor + "' -o '" + dir.file("s.pdf") + "'");
+    EXPECT_EQ(pdf.exitCode, 3);
+    EXPECT_NE(pdf.out.find("this zel cannot write the section list as PDF"), std::string::npos)
+        << pdf.out;
+    // What draws nothing through Qt still runs: the DXF, the lists.
+    EXPECT_EQ(Run("sections -o '" + dir.file("s.dxf") + "' '" + floor + "'").exitCode, 0);
+    EXPECT_TRUE(fs::exists(dir.file("s.dxf")));
     EXPECT_EQ(Run("list '" + floor + "'").exitCode, 0);
 }
 
