@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "qt/common/QtText.h"
 #include "qt/sheet/SheetExporter.h"
 #include "qt/sheet/SheetFonts.h"
 
@@ -116,7 +117,7 @@ void PaintText(QPainter& painter, const QFont& font, double left, double width, 
     painter.setFont(font);
     const std::vector<std::string>& lines = cell.lines;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const QString text = QString::fromStdString(lines[i]);
+        const QString text = ToQ(lines[i]);
         const double scale = i < cell.lineScales.size() ? cell.lineScales[i] : 1.0;
         const double textWidth = metrics.horizontalAdvance(text) * scale;
         double x = left + spacing;
@@ -225,7 +226,7 @@ void PaintHeaderFooter(QPainter& painter, const SheetDocument& doc, const std::s
     const QFontMetricsF metrics(font);
     painter.setFont(font);
     painter.setPen(QPen(Qt::black));
-    const QStringList parts = QString::fromStdString(text).split(QLatin1Char('|'));
+    const QStringList parts = ToQ(text).split(QLatin1Char('|'));
     const double left = doc.MarginLeft();
     const double right = doc.PageWidth() - doc.MarginRight();
     // The header sits just above the printable area, the footer just below it.
