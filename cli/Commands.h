@@ -47,4 +47,7 @@ void AddDataCommands(CLI::App& app);  // info FILE.Zel, export FILE.Zel, import 
 // print FILE.Zel [--printer NAME] [--pages a-b], print --list
 void AddPrintCommands(CLI::App& app);
 
+// sections FILE.Zel -o OUT.pdf|OUT.dxf [--scale N]
+void AddSectionsCommands(CLI::App& app);
+
 }  // namespace zel::cli

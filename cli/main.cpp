@@ -94,6 +94,7 @@ int Run(int argc, char** argv) {
     AddDataCommands(app);
 
     zel::cli::AddPrintCommands(app);
+    AddSectionsCommands(app);
 
     try {
         // Without this, a misspelt command would only hear that a subcommand is required.

@@ -68,6 +68,20 @@ int BarsPerLayer(float B, float cover, float mainOuterMm, float stirrupOuterMm, 
     return 0;
 }
 
+float LayerPitch(float mainOuterMm, int dm) {
+    const double outer = mainOuterMm;
+    return Single(std::max((outer + 31.25 + 0.5) / 10.0, (1.5 * dm + outer) / 10.0));
+}
+
+double FirstLayerDepth(float cover, float mainOuterMm, float stirrupOuterMm) {
+    return cover + (static_cast<double>(mainOuterMm) / 2.0 + stirrupOuterMm) / 10.0;
+}
+
+double LayerDepth(float cover, float mainOuterMm, float stirrupOuterMm, int dm, int layer) {
+    return FirstLayerDepth(cover, mainOuterMm, stirrupOuterMm) +
+           static_cast<double>(LayerPitch(mainOuterMm, dm)) * layer;
+}
+
 int TensionBarCount(float at, float a1) {
     const double estimate = RoundHalfEven(static_cast<double>(at) / a1 - 0.5) + 1.0;
     if (!(estimate < 100000.0)) return 100000;  // also NaN
@@ -78,9 +92,9 @@ int TensionBarCount(float at, float a1) {
 
 std::string DesignSection(const SectionInput& in, SectionResult& out) {
     out = SectionResult{};
-    const double outer = in.mainOuterMm, so = in.stirrupOuterMm;
     const int legs = EffectiveLegs(in.B, in.maxStirrupLegs);
-    const float p = Single(std::max((outer + 31.25 + 0.5) / 10.0, (1.5 * in.dm + outer) / 10.0));
+    const float p = LayerPitch(in.mainOuterMm, in.dm);
+    const double firstLayer = FirstLayerDepth(in.cover, in.mainOuterMm, in.stirrupOuterMm);
     out.barsPerLayer = BarsPerLayer(in.B, in.cover, in.mainOuterMm, in.stirrupOuterMm, in.dm, in.ds,
                                     in.assemblyMethod);
     if (in.B >= 18.0f && out.barsPerLayer == 1) out.barsPerLayer = 2;
@@ -90,8 +104,7 @@ std::string DesignSection(const SectionInput& in, SectionResult& out) {
     while (out.layers < kMaxLayers) {
         const int k = out.layers;
         out.layers = k + 1;
-        const float dt =
-            Single(in.cover + (outer / 2.0 + so) / 10.0 + static_cast<double>(p) * k / 2.0);
+        const float dt = Single(firstLayer + static_cast<double>(p) * k / 2.0);
         const double d = static_cast<double>(in.D) - dt;
         if (!(d > 0.0)) {
             // The first layer has no depth: the section itself is impossible. A further layer

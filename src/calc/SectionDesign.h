@@ -51,6 +51,14 @@ int EffectiveLegs(float B, int maxStirrupLegs);
 int BarsPerLayer(float B, float cover, float mainOuterMm, float stirrupOuterMm, int dm, int ds,
                  int assemblyMethod);
 
+// Where the design puts the main bars, for the drawings of the sections (cm). The first layer's
+// centres lie cover + stirrup + half a bar from the face, each further layer one pitch deeper;
+// dt is the centroid of the layers used.
+float LayerPitch(float mainOuterMm, int dm);
+double FirstLayerDepth(float cover, float mainOuterMm, float stirrupOuterMm);
+// Centre of layer k (0 the outermost) from its face.
+double LayerDepth(float cover, float mainOuterMm, float stirrupOuterMm, int dm, int layer);
+
 // Smallest number of bars of area a1 whose area reaches at, with a tolerance of 1e-6 cm2;
 // 0 for at = 0. Saturates at 100000 instead of overflowing.
 int TensionBarCount(float at, float a1);

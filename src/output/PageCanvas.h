@@ -106,6 +106,15 @@ class PageCanvas {
     // "x1 y1 x2 y2 ..." in twips; the figure is closed, outlined with the pen and filled with
     // the brush. Text that is not pairs of integers draws only the pairs read before it.
     virtual void SetPolygon(std::string_view coordinates) = 0;
+    // The same points as an open line, drawn with the pen only.
+    virtual void SetPolyline(std::string_view coordinates) = 0;
+    // A circle round (cx, cy), outlined with the pen and filled with the brush.
+    virtual void DrawCircle(std::int32_t cx, std::int32_t cy, std::int32_t radius) = 0;
+    // One line of text in the current font name and weight, `height` twips to the em; (x, y)
+    // is the middle of its left end, centre or right end (align 0, 1, 2), and the text is
+    // condensed across by widthScale (1: as the font sets it).
+    virtual void DrawText(std::int32_t x, std::int32_t y, std::int32_t height,
+                          std::string_view text, std::int16_t align, float widthScale) = 0;
 
     // Document and pages.
     virtual void StartDoc() = 0;

@@ -268,9 +268,36 @@ void SheetDocument::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, 
 }
 
 void SheetDocument::SetPolygon(std::string_view coordinates) {
+    CurrentPage().items.emplace_back(ReadPolygon(coordinates, true));
+}
+
+void SheetDocument::SetPolyline(std::string_view coordinates) {
+    CurrentPage().items.emplace_back(ReadPolygon(coordinates, false));
+}
+
+void SheetDocument::DrawCircle(std::int32_t cx, std::int32_t cy, std::int32_t radius) {
+    CurrentPage().items.emplace_back(SheetCircle{cx, cy, std::max(0, radius), pen_, brush_});
+}
+
+void SheetDocument::DrawText(std::int32_t x, std::int32_t y, std::int32_t height,
+                             std::string_view text, std::int16_t align, float widthScale) {
+    SheetText item;
+    item.x = x;
+    item.y = y;
+    item.height = std::max(1, height);
+    item.text = text;
+    item.font = SheetFont{font_.name, font_.points, font_.bold};
+    item.align = align >= kTextLeft && align <= kTextRight ? align : std::int16_t{kTextLeft};
+    // A damaged scale would draw an invisible or endless text.
+    item.widthScale = std::isfinite(widthScale) ? std::clamp(widthScale, 0.05f, 1.0f) : 1.0f;
+    CurrentPage().items.emplace_back(std::move(item));
+}
+
+SheetPolygon SheetDocument::ReadPolygon(std::string_view coordinates, bool closed) const {
     SheetPolygon polygon;
     polygon.pen = pen_;
     polygon.brush = brush_;
+    polygon.closed = closed;
     std::vector<std::int32_t> numbers;
     const char* p = coordinates.data();
     const char* const end = p + coordinates.size();
@@ -286,7 +313,7 @@ void SheetDocument::SetPolygon(std::string_view coordinates) {
     for (std::size_t i = 0; i + 1 < numbers.size(); i += 2) {
         polygon.points.emplace_back(numbers[i], numbers[i + 1]);
     }
-    CurrentPage().items.emplace_back(std::move(polygon));
+    return polygon;
 }
 
 void SheetDocument::SetMeasure(std::string_view text) {

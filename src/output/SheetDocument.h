@@ -37,6 +37,25 @@ struct SheetPolygon {
     std::vector<std::pair<std::int32_t, std::int32_t>> points;
     SheetPen pen;
     SheetBrush brush;
+    bool closed = true;  // false: an open line, drawn with the pen only
+};
+
+struct SheetCircle {
+    std::int32_t cx = 0, cy = 0, radius = 0;
+    SheetPen pen;
+    SheetBrush brush;
+};
+
+enum SheetTextAlign : std::int16_t { kTextLeft = 0, kTextCentre = 1, kTextRight = 2 };
+
+// One line of text placed on the page: (x, y) is the middle of its left end, centre or right
+// end; height is the em in twips.
+struct SheetText {
+    std::int32_t x = 0, y = 0, height = 0;
+    std::string text;
+    SheetFont font;  // name and weight; its size is `height`
+    std::int16_t align = kTextLeft;
+    float widthScale = 1.0f;
 };
 
 // Cell setting codes of SetTableCell.
@@ -88,7 +107,7 @@ struct SheetTable {
     std::int32_t Height() const;
 };
 
-using SheetItem = std::variant<SheetLine, SheetPolygon, SheetTable>;
+using SheetItem = std::variant<SheetLine, SheetPolygon, SheetTable, SheetCircle, SheetText>;
 
 struct SheetPage {
     std::vector<SheetItem> items;
@@ -145,6 +164,10 @@ class SheetDocument final : public PageCanvas {
 
     void DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;
     void SetPolygon(std::string_view coordinates) override;
+    void SetPolyline(std::string_view coordinates) override;
+    void DrawCircle(std::int32_t cx, std::int32_t cy, std::int32_t radius) override;
+    void DrawText(std::int32_t x, std::int32_t y, std::int32_t height, std::string_view text,
+                  std::int16_t align, float widthScale) override;
 
     void StartDoc() override;
     void NewPage() override;
@@ -178,6 +201,7 @@ class SheetDocument final : public PageCanvas {
     struct PendingTable;
     SheetPage& CurrentPage();
     void BeginPage();
+    SheetPolygon ReadPolygon(std::string_view coordinates, bool closed) const;
 
     const SheetFontMetrics& metrics_;
     std::int32_t marginLeft_ = 1440, marginTop_ = 1440, marginRight_ = 1440, marginBottom_ = 1440;

@@ -23,10 +23,12 @@ dpkg -x "$deb" "$root"
 for f in usr/bin/KavoZel usr/bin/zel usr/share/kavozel/鉄筋Ｆ値.TBL \
          usr/share/kavozel/samples/floor.Zel usr/share/applications/kavozel.desktop \
          usr/share/mime/packages/kavozel.xml usr/share/icons/hicolor/scalable/apps/kavozel.svg \
-         usr/share/man/man1/zel.1.gz; do
+         usr/share/metainfo/org.example.kavozel.metainfo.xml usr/share/man/man1/zel.1.gz; do
   [ -e "$root/$f" ] || fail "missing /$f"
 done
 desktop-file-validate "$root/usr/share/applications/kavozel.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.kavozel.metainfo.xml" ||
+  fail "AppStream metadata"
 
 # The unpacked programs run where they lie.
 [ "$("$root/usr/bin/zel" --version)" = "Ver.2.0.5" ] || fail "zel --version"

@@ -94,6 +94,12 @@ void PaintPolygon(QPainter& painter, const SheetPolygon& polygon) {
     if (polygon.points.empty()) return;
     QPolygonF shape;
     for (const auto& [x, y] : polygon.points) shape << QPointF(x, y);
+    if (!polygon.closed) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(PenOf(polygon.pen));
+        painter.drawPolyline(shape);
+        return;
+    }
     const QColor brushColor = ColorOf(polygon.brush.color);
     if (polygon.brush.style == kBrushSolid) {
         painter.setPen(Qt::NoPen);
@@ -110,9 +116,51 @@ void PaintPolygon(QPainter& painter, const SheetPolygon& polygon) {
     painter.drawPolygon(shape);
 }
 
+void PaintCircle(QPainter& painter, const SheetCircle& circle) {
+    if (circle.radius <= 0) return;
+    const QRectF box(circle.cx - circle.radius, circle.cy - circle.radius, 2.0 * circle.radius,
+                     2.0 * circle.radius);
+    if (circle.brush.style == kBrushSolid) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ColorOf(circle.brush.color));
+        painter.drawEllipse(box);
+    } else if (circle.brush.style != kBrushTransparent) {
+        QPainterPath area;
+        area.addEllipse(box);
+        DrawHatch(painter, area, circle.brush.style, ColorOf(circle.brush.color));
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(PenOf(circle.pen));
+    painter.drawEllipse(box);
+}
+
+void PaintPlacedText(QPainter& painter, const SheetText& text) {
+    if (text.text.empty()) return;
+    QFont font = SheetQFont(text.font);
+    font.setPixelSize(std::max(1, text.height));
+    const QFontMetricsF metrics(font);
+    const QString line = QString::fromStdString(text.text);
+    const double scale = text.widthScale;
+    const double width = metrics.horizontalAdvance(line) * scale;
+    double x = text.x;
+    if (text.align == kTextCentre) x -= width / 2.0;
+    if (text.align == kTextRight) x -= width;
+    // The em box centred on y, as the fixed-pitch Japanese faces set their glyphs.
+    const double baseline = text.y + (metrics.ascent() - metrics.descent()) / 2.0;
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(QPen(Qt::black));
+    painter.translate(x, baseline);
+    painter.scale(scale, 1.0);
+    painter.drawText(QPointF(0.0, 0.0), line);
+    painter.restore();
+}
+
+// Lines that do not fit `visible` (the cell within the printable area) from top to bottom are
+// not drawn at all, so no glyph of them reaches a PDF; a line too wide is cut at the cell's side.
 void PaintText(QPainter& painter, const QFont& font, double left, double width, double top,
-               double lineHeight, const SheetTableCell& cell, int horizontal,
-               std::int16_t spacing) {
+               double lineHeight, const SheetTableCell& cell, int horizontal, std::int16_t spacing,
+               const QRectF& visible) {
     const QFontMetricsF metrics(font);
     painter.setFont(font);
     const std::vector<std::string>& lines = cell.lines;
@@ -125,6 +173,15 @@ void PaintText(QPainter& painter, const QFont& font, double left, double width, 
         if (horizontal == 2) x = left + width - spacing - textWidth;
         // Baseline: the font's ascent below the top of its line, the line box centred.
         const double lineTop = top + static_cast<double>(i) * lineHeight;
+        // Half a line is no use to a reader: lines are kept whole or left out, and only cut
+        // at the cell's side.
+        if (lineTop + lineHeight > visible.bottom() + 0.5) break;
+        if (lineTop < visible.top() - 0.5) continue;
+        const bool cut = x < visible.left() || x + textWidth > visible.right();
+        if (cut) {
+            painter.save();
+            painter.setClipRect(visible, Qt::IntersectClip);
+        }
         const double baseline = lineTop +
                                 (lineHeight - (metrics.ascent() + metrics.descent())) / 2.0 +
                                 metrics.ascent();
@@ -137,10 +194,16 @@ void PaintText(QPainter& painter, const QFont& font, double left, double width, 
         } else {
             painter.drawText(QPointF(x, baseline), text);
         }
+        if (cut) painter.restore();
     }
 }
 
-void PaintTable(QPainter& painter, const SheetTable& table) {
+void PaintTable(QPainter& painter, const SheetTable& table, const QRectF& printable) {
+    // A damaged file's long text can grow a row past the page bottom: nothing of the table is
+    // drawn beyond the printable area (its frame may reach just across the edge).
+    const double reach = std::max<double>(table.framePen, 1.0);
+    painter.save();
+    painter.setClipRect(printable.adjusted(-reach, -reach, reach, reach), Qt::IntersectClip);
     QFont font = SheetQFont(table.font);
     QFont bold = font;
     bold.setBold(true);
@@ -172,9 +235,11 @@ void PaintTable(QPainter& painter, const SheetTable& table) {
                 top = rowTop + table.verticalSpacing;
             else if (cell.align <= kAlignCentreBottom)
                 top = rowTop + height - table.verticalSpacing - block;
+            const QRectF visible = QRectF(left, rowTop, width, height).intersected(printable);
+            if (visible.isEmpty()) continue;
             painter.setPen(QPen(Qt::black));
             PaintText(painter, cell.bold ? bold : font, left, width, top, table.lineHeight, cell,
-                      horizontal, table.horizontalSpacing);
+                      horizontal, table.horizontalSpacing, visible);
         }
         rowTop += height;
     }
@@ -217,6 +282,7 @@ void PaintTable(QPainter& painter, const SheetTable& table) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(table.x, table.y, right - table.x, y - table.y));
     }
+    painter.restore();
 }
 
 void PaintHeaderFooter(QPainter& painter, const SheetDocument& doc, const std::string& text,
@@ -253,6 +319,9 @@ void RenderSheetPage(QPainter& painter, const SheetDocument& document, int pageN
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
+    const QRectF printable(document.MarginLeft(), document.MarginTop(),
+                           document.PageWidth() - document.MarginLeft() - document.MarginRight(),
+                           document.PageHeight() - document.MarginTop() - document.MarginBottom());
     for (const SheetItem& item : page.items) {
         if (const auto* line = std::get_if<SheetLine>(&item)) {
             painter.setPen(PenOf(line->pen));
@@ -260,7 +329,11 @@ void RenderSheetPage(QPainter& painter, const SheetDocument& document, int pageN
         } else if (const auto* polygon = std::get_if<SheetPolygon>(&item)) {
             PaintPolygon(painter, *polygon);
         } else if (const auto* table = std::get_if<SheetTable>(&item)) {
-            PaintTable(painter, *table);
+            PaintTable(painter, *table, printable);
+        } else if (const auto* circle = std::get_if<SheetCircle>(&item)) {
+            PaintCircle(painter, *circle);
+        } else if (const auto* text = std::get_if<SheetText>(&item)) {
+            PaintPlacedText(painter, *text);
         }
     }
     PaintHeaderFooter(painter, document, page.header, page.headerFont, true);

@@ -220,6 +220,62 @@ TEST_F(SheetExporterTest, PrintingDrawsFromThePaperCorner) {
               qt::SheetExportResult::Failure::NoPages);
 }
 
+// A damaged file's texts: a long word too wide for its cell and a long text whose row grows past
+// the page bottom. Neither is drawn outside its cell or below the printable area.
+TEST_F(SheetExporterTest, TextsAreCutAtTheirCellAndThePrintableArea) {
+    qt::QtSheetFontMetrics metrics;
+    SheetDocument doc(metrics);
+    doc.SetMarginLeft("2cm");
+    doc.SetMarginTop("2cm");
+    doc.SetMarginRight("2cm");
+    doc.SetMarginBottom("2cm");
+    doc.SetFontName("ＭＳ 明朝");
+    doc.SetFontSize(10);
+    doc.StartDoc();
+    const std::int32_t bottom = doc.PageHeight() - doc.MarginBottom();
+    doc.SetCurrentY(bottom - 1500);
+    doc.StartTable();
+    std::string many;
+    for (int i = 0; i < 400; ++i) many += "長い部材名 ";
+    // Row 1, column 1 (1134..2134 twips): a word six times its width; row 2, column 3: a text
+    // of 400 lines.
+    doc.AddTable("+<1000|+<1000|+<2000;", "",
+                 {{"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789ABCDEFGHIJ", "", ""}, {"", "", many}});
+    doc.EndTable();
+    doc.EndDoc();
+
+    const fs::path pdf = dir / "cut.pdf";
+    ASSERT_TRUE(qt::WriteSheetPdf(doc, pdf.string(), {1, 1}, {}).Ok());
+    const std::string boxes = test::CommandOutput("pdftotext -bbox '" + pdf.string() + "' -");
+    int words = 0;
+    for (std::size_t at = boxes.find("<word"); at != std::string::npos;
+         at = boxes.find("<word", at + 1)) {
+        ++words;
+        const double yMax = std::atof(boxes.c_str() + boxes.find("yMax=\"", at) + 6);
+        EXPECT_LE(yMax, bottom / 20.0 + 1.0) << boxes.substr(at, 120);
+    }
+    EXPECT_GT(words, 5);  // the first lines of the long text are there
+
+    QImage image(doc.PageWidth() * 96 / 1440, doc.PageHeight() * 96 / 1440, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    qt::ScalePainterToTwips(painter, 96, 96);
+    qt::RenderSheetPage(painter, doc, 1);
+    painter.end();
+    const auto inkIn = [&](int left, int top, int right, int lower) {
+        int ink = 0;
+        for (int y = top * 96 / 1440; y < lower * 96 / 1440; ++y)
+            for (int x = left * 96 / 1440; x < right * 96 / 1440; ++x)
+                if (qGray(image.pixel(x, y)) < 160) ++ink;
+        return ink;
+    };
+    const int rowTop = bottom - 1500;
+    EXPECT_GT(inkIn(1134 + 60, rowTop + 40, 2134 - 60, rowTop + 300), 0);    // the word's start
+    EXPECT_EQ(inkIn(2134 + 30, rowTop + 40, 3134 - 30, rowTop + 300), 0);    // not in the next cell
+    EXPECT_GT(inkIn(3134 + 60, rowTop + 40, 5134 - 60, bottom - 60), 0);     // the long text
+    EXPECT_EQ(inkIn(0, bottom + 30, doc.PageWidth(), doc.PageHeight()), 0);  // nothing below
+}
+
 // The preview paints on its own painter: a page drawn in twips scaled to a small picture.
 TEST_F(SheetExporterTest, RenderingOnAnyPainterScaledToTwips) {
     qt::QtSheetFontMetrics metrics;
