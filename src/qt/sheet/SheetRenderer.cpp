@@ -139,7 +139,7 @@ void PaintPlacedText(QPainter& painter, const SheetText& text) {
     QFont font = SheetQFont(text.font);
     font.setPixelSize(std::max(1, text.height));
     const QFontMetricsF metrics(font);
-    const QString line = QString::fromStdString(text.text);
+    const QString line = ToQ(text.text);
     const double scale = text.widthScale;
     const double width = metrics.horizontalAdvance(line) * scale;
     double x = text.x;
