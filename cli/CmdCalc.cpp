@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Commands.h"
+#include "WhyJson.h"
 #include "calc/CalculateBeam.h"
 #include "data/ZelFile.h"
 #include "lib/Numbers.h"
@@ -74,7 +75,10 @@ Json BeamJson(const Project& project, int slot, const CalcResult* r) {
                            {"Mright", Number(d.Mright)},   {"Qleft", Number(d.Qleft)},
                            {"Qcentre", Number(d.Qcentre)}, {"Qright", Number(d.Qright)}};
     Json sections = Json::array();
-    for (const SectionResult& s : r->sections) sections.push_back(SectionJson(s));
+    for (int k = 0; k < 3; ++k) {
+        sections.push_back(SectionJson(r->sections[static_cast<std::size_t>(k)]));
+        AddWhyJson(sections.back(), *r, k);
+    }
     j["sections"] = std::move(sections);
     j["anyPlacementFailed"] = r->anyPlacementFailed != 0 ? 1 : 0;
     j["judgement"] = r->Judgement();

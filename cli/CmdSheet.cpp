@@ -126,7 +126,7 @@ void RunSheet(const SheetOptions& options) {
 #endif
 }
 
-void RunCheck(const std::string& input) {
+void RunCheck(const std::string& input, bool why) {
     Project project = LoadProjectOrFail(input);
     const char* const rowNames[] = {"上端筋", "下端筋", "ｽﾀｰﾗｯﾌﾟ", "判  定"};
     for (int slot = 1; slot <= project.BeamCount(); ++slot) {
@@ -157,6 +157,9 @@ void RunCheck(const std::string& input) {
             std::cout << "  " << line << '\n';
         }
         if (!texts.error.empty()) std::cout << "  計算できません: " << texts.error << '\n';
+        if (why) {
+            for (const std::string& whyLine : texts.whyLines) std::cout << "  " << whyLine << '\n';
+        }
     }
 }
 
@@ -205,10 +208,14 @@ void AddSheetCommands(CLI::App& app) {
     cmd->callback([sheet] { RunSheet(*sheet); });
 
     auto checkInput = std::make_shared<std::string>();
+    auto checkWhy = std::make_shared<bool>(false);
     CLI::App* check = app.add_subcommand(
         "check", "Print the section check of every beam (bars, stirrups, judgement)");
     check->add_option("file", *checkInput, "data file (.Zel)")->required();
-    check->callback([checkInput] { RunCheck(*checkInput); });
+    check->add_flag("--why", *checkWhy,
+                    "also a line per design section: the rules that decided its bars, stirrups "
+                    "and pitch, the utilisation ratios and why it failed");
+    check->callback([checkInput, checkWhy] { RunCheck(*checkInput, *checkWhy); });
 
     auto listInput = std::make_shared<std::string>();
     CLI::App* list =

@@ -44,6 +44,10 @@ void AddCalcCommands(CLI::App& app);  // zel calc FILE.Zel [--json] [--save]
 
 void AddDataCommands(CLI::App& app);  // info FILE.Zel, export FILE.Zel, import FILE.json -o OUT.Zel
 
+// suggest FILE.Zel [--beam NAME] [--step 5] [--max-depth 150] [--max-width 100]
+// [--apply -o OUT.Zel]
+void AddSuggestCommands(CLI::App& app);
+
 // print FILE.Zel [--printer NAME] [--pages a-b], print --list
 void AddPrintCommands(CLI::App& app);
 

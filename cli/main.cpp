@@ -92,6 +92,7 @@ int Run(int argc, char** argv) {
     AddCalcCommands(app);
     AddSheetCommands(app);
     AddDataCommands(app);
+    AddSuggestCommands(app);
 
     zel::cli::AddPrintCommands(app);
     AddSectionsCommands(app);

@@ -61,7 +61,10 @@ CalcResult FailedResult(int slot, std::string error) {
     CalcResult failed;
     failed.slot = slot;
     failed.error = std::move(error);
-    for (SectionResult& s : failed.sections) s.placementFailed = 1;
+    for (SectionResult& s : failed.sections) {
+        s.placementFailed = 1;
+        s.why.failure.kind = FailureKind::NotCalculated;
+    }
     failed.anyPlacementFailed = 1;
     return failed;
 }
@@ -178,8 +181,10 @@ CalcResult CalculateBeam(Project& project, int slot) {
     }
 
     r.anyPlacementFailed = 0;
-    for (SectionResult& s : r.sections) {
-        s.placementFailed = PlacementFailed(s, beam.maxBarLayers);
+    for (int k = 0; k < 3; ++k) {
+        SectionResult& s = r.sections[k];
+        JudgePlacement(s, beam.maxBarLayers,
+                       beam.sectionWidth[SourceSection(beam.sectionCount, k)]);
         if (s.placementFailed != 0) r.anyPlacementFailed = 1;
     }
     StorePlacement(project, slot, r);

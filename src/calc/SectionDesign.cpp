@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "calc/BarLimits.h"
 #include "calc/Single.h"
@@ -101,6 +102,8 @@ std::string DesignSection(const SectionInput& in, SectionResult& out) {
     out.layers = 0;
 
     int n = 0;
+    // Each layer tried designs afresh; the last one tried decides, as it decides n.
+    TensionRule tensionRule = TensionRule::None;
     while (out.layers < kMaxLayers) {
         const int k = out.layers;
         out.layers = k + 1;
@@ -112,53 +115,81 @@ std::string DesignSection(const SectionInput& in, SectionResult& out) {
             if (k == 0) return "梁せいDが主筋位置dt以下です";
             out.layers = k;
             out.placementFailed = 1;
+            out.why.failure.kind = FailureKind::DepthUsedUp;
+            out.why.failure.layer = k + 1;
             break;
         }
         out.dt = dt;
         out.j = Single(7.0 / 8.0 * d);
         float at = Single(static_cast<double>(in.M) * 100.0 / (static_cast<double>(in.ft) * out.j));
         const float ptPercent = Single(at / (d * in.B) * 100.0);
+        tensionRule = TensionRule::Moment;
         if (in.minRebarRule == 0 && ptPercent < 0.4) {
-            at = Single(d * in.B * 0.4 / 100.0);
+            const float minimum = Single(d * in.B * 0.4 / 100.0);
+            if (minimum > at) tensionRule = TensionRule::MinimumRatio;
+            at = minimum;
         } else if (in.minRebarRule == 1) {
-            at = Single(at * 4.0 / 3.0);
+            const float raised = Single(at * 4.0 / 3.0);
+            if (raised > at) tensionRule = TensionRule::FourThirds;
+            at = raised;
         }
         out.atRequired = at;
         n = TensionBarCount(at, in.a1);
-        if (n <= 1 && legs >= 2) n = legs;
+        if (n <= 1 && legs >= 2) {
+            n = legs;
+            tensionRule = TensionRule::StirrupLegs;
+        }
         if (n >= kMaxBars) {
+            // Bond is not looked at once the cap is reached.
             n = kMaxBars;
+            tensionRule = TensionRule::Cap;
             break;
         }
         // Bond: add bars until their perimeter carries the shear (never beyond the cap).
         out.psiRequired = Single(static_cast<double>(in.Q) / (static_cast<double>(in.fa) * out.j));
+        const int beforeBond = n;
         for (;;) {
             out.pt = Single(static_cast<double>(n) * in.a1 / (d * in.B));
             if (!(static_cast<double>(n) * in.psi1 < out.psiRequired) || n >= kMaxBars) break;
             ++n;
+        }
+        if (n > beforeBond) {
+            const bool bondShort = static_cast<double>(n) * in.psi1 < out.psiRequired;
+            tensionRule = bondShort ? TensionRule::Cap : TensionRule::Bond;
         }
         // Without a bar per layer no number of layers helps; the placement check fails it.
         if (out.barsPerLayer <= 0) break;
         if (n - static_cast<long long>(k) * out.barsPerLayer <= out.barsPerLayer) break;
     }
     out.tensionBars = n;
+    out.why.tension = tensionRule;
+    out.ratios.tension = UtilisationRatio(out.atRequired, static_cast<double>(n) * in.a1);
+    out.ratios.bond = UtilisationRatio(out.psiRequired, static_cast<double>(n) * in.psi1);
 
     float pw = 0.002f;
+    out.why.stirrups = StirrupRule::MinimumRatio;
     const float tau = Single(static_cast<double>(in.Q) / (static_cast<double>(in.B) * out.j));
     if (tau > in.fs) {
         pw = Single((static_cast<double>(tau) - in.fs) / (0.5 * in.wft) + 0.002);
-        if (pw > 0.012) pw = 0.012f;
+        out.why.stirrups = StirrupRule::Shear;
+        if (pw > 0.012) {
+            pw = 0.012f;
+            out.why.stirrups = StirrupRule::ShearCap;
+        }
     }
+    out.ratios.shear = UtilisationRatio(tau, in.fs);
 
     const float h = Single(std::min(static_cast<double>(in.maxStirrupPitch), in.D * 10.0 / 2.0));
     int x = 0;
     out.stirrupLegs = 0;
+    out.why.pitch = PitchRule::Legs;
     for (int m = legs < 2 ? 1 : 2; m <= legs; ++m) {
         x = RoundToInt(m * static_cast<double>(in.aw) / (static_cast<double>(in.B) * pw) * 10.0);
         x = x / 25 * 25;
         out.stirrupLegs = m;
         if (x > h) {
             x = RoundToInt(h);
+            out.why.pitch = PitchRule::Limit;
             break;
         }
     }
@@ -191,6 +222,32 @@ std::int16_t PlacementFailed(const SectionResult& result, int maxBarLayers) {
     if (result.placementFailed != 0 || result.barsPerLayer <= 0) return 1;
     const long long capacity = static_cast<long long>(maxBarLayers) * result.barsPerLayer;
     return (result.topBars > capacity || result.bottomBars > capacity) ? 1 : 0;
+}
+
+void JudgePlacement(SectionResult& result, int maxBarLayers, float B) {
+    result.placementFailed = PlacementFailed(result, maxBarLayers);
+    SectionFailure& failure = result.why.failure;
+    const bool depthUsedUp = failure.kind == FailureKind::DepthUsedUp;
+    // Where the depth ran out, only the layers that still had depth could take bars.
+    const int layers = depthUsedUp ? std::min(maxBarLayers, result.layers) : maxBarLayers;
+    const double capacity = static_cast<double>(layers) * result.barsPerLayer;
+    const int larger = std::max<int>(result.topBars, result.bottomBars);
+    // Without a bar per layer nothing fits, not even a section that needs no bars.
+    result.ratios.placement = result.barsPerLayer <= 0 ? std::numeric_limits<double>::infinity()
+                                                       : UtilisationRatio(larger, capacity);
+    if (result.placementFailed == 0 || depthUsedUp) return;
+    if (result.barsPerLayer <= 0) {
+        failure.kind = FailureKind::NoBarFits;
+        failure.B = B;
+    } else if (result.why.tension == TensionRule::Cap) {
+        failure.kind = FailureKind::BarCap;
+    } else {
+        failure.kind = FailureKind::FaceOverflow;
+        failure.bottomFace = result.bottomBars >= result.topBars;
+        failure.bars = larger;
+        failure.barsPerLayer = result.barsPerLayer;
+        failure.layers = maxBarLayers;
+    }
 }
 
 }  // namespace zel

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "calc/SectionWhy.h"
+
 namespace zel {
 
 // Result of one design section (1 left end, 2 centre, 3 right end).
@@ -22,6 +24,8 @@ struct SectionResult {
     std::int16_t topBars = 0;
     std::int16_t bottomBars = 0;
     std::int16_t placementFailed = 0;  // 1: "設計不可"
+    SectionWhy why;                    // the rules that decided the above, as they ran
+    SectionRatios ratios;
 };
 
 // Everything one section design needs.
@@ -77,5 +81,9 @@ bool TensionAtBottom(int section, float signedM);
 // 1 when either face holds more bars than maxBarLayers × barsPerLayer, no bar fits in a layer
 // at all, or the layers ran out of depth.
 std::int16_t PlacementFailed(const SectionResult& result, int maxBarLayers);
+
+// The placement check of a designed section with its faces assigned: sets placementFailed,
+// records why it failed and the placement ratio. B is the section's width (cm).
+void JudgePlacement(SectionResult& result, int maxBarLayers, float B);
 
 }  // namespace zel

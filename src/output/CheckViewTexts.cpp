@@ -8,6 +8,7 @@
 #include "calc/BarLimits.h"
 #include "calc/SectionDesign.h"
 #include "lib/Numbers.h"
+#include "output/SectionWhyTexts.h"
 
 namespace zel {
 
@@ -15,17 +16,16 @@ int ColumnCount(const BeamRecord& beam) {
     return std::clamp<int>(beam.sectionCount, 1, 3);
 }
 
+std::vector<int> ColumnSections(const BeamRecord& beam, int column) {
+    const int count = ColumnCount(beam);
+    if (count == 3) return {column};
+    if (count == 2) return column == 0 ? std::vector<int>{0, 2} : std::vector<int>{1};
+    return {0, 1, 2};
+}
+
 ColumnValues CombinedColumn(const BeamRecord& beam, const CalcResult& result,
                             const PlacementFlags& flags, int column) {
-    const int count = ColumnCount(beam);
-    std::vector<int> sections;
-    if (count == 3) {
-        sections = {column};
-    } else if (count == 2) {
-        sections = column == 0 ? std::vector<int>{0, 2} : std::vector<int>{1};
-    } else {
-        sections = {0, 1, 2};
-    }
+    const std::vector<int> sections = ColumnSections(beam, column);
     ColumnValues v;
     v.section = std::clamp(column, 0, 2);
     const DesignStresses& d = result.designStresses;
@@ -131,8 +131,11 @@ CheckViewTexts BuildCheckViewTexts(const BeamRecord& beam, const CalcResult& res
         column.stirrups = StirrupText(beam, result, v);
         column.judgement = JudgementText(result, v);
         column.failed = v.placementFailed != 0;
+        texts.failures.push_back(
+            column.failed ? WorstFailureSentence(result, ColumnSections(beam, k)) : std::string());
         texts.columns.push_back(std::move(column));
     }
+    texts.whyLines = WhyLines(result);
     return texts;
 }
 

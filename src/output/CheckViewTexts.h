@@ -32,6 +32,8 @@ struct ColumnValues {
 
 // Columns of a beam: as many as it has sections (1..3; other counts are read as the nearest).
 int ColumnCount(const BeamRecord& beam);
+// The design sections (0-based) a column stands for.
+std::vector<int> ColumnSections(const BeamRecord& beam, int column);
 ColumnValues CombinedColumn(const BeamRecord& beam, const CalcResult& result,
                             const PlacementFlags& flags, int column);
 
@@ -59,6 +61,10 @@ struct CheckViewTexts {
     std::string caption;  // "[ G1 ] の断面チェック"
     std::vector<CheckColumn> columns;
     std::string error;  // why the beam could not be calculated, empty when it could
+    // Beside each column's judgement: why it is "設計不可" (its worst section), "" when OK.
+    std::vector<std::string> failures;
+    // Under the table: per design section the deciding rules and the ratios (see WhyLines).
+    std::vector<std::string> whyLines;
 };
 
 // Column headings of the view: "全断面" / "固定端", "端  部" "中  央", "左  端" "中  央" "右  端".

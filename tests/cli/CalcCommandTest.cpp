@@ -72,7 +72,7 @@ TEST_F(CalcCommand, JsonFollowsTheContract) {
     EXPECT_EQ(b1["designStresses"]["Qcentre"].get<float>(), 0.0f);
     ASSERT_EQ(b1["sections"].size(), 3u);
     const auto& centre = b1["sections"][1];
-    EXPECT_EQ(centre.size(), 14u);
+    EXPECT_EQ(centre.size(), 16u);  // with "why" and "ratios"
     EXPECT_EQ(centre["dt"].get<float>(), g1.sections[1].dt);
     EXPECT_EQ(centre["j"].get<float>(), g1.sections[1].j);
     EXPECT_EQ(centre["atRequired"].get<float>(), g1.sections[1].atRequired);
