@@ -9,11 +9,11 @@
 #include <string>
 
 #include "../tests/support/PrivateCups.h"
+#include "../tests/support/ScriptedPrompter.h"
 #include "FiftyBeams.h"
 #include "data/ZelFile.h"
 #include "output/SheetComposer.h"
 #include "qt/preview/PageView.h"
-#include "qt/preview/PreviewUser.h"
 #include "qt/preview/PreviewWindow.h"
 #include "qt/print/Printers.h"
 #include "qt/print/SheetPrinting.h"
@@ -22,25 +22,6 @@
 namespace {
 
 using zel::bench::FiftyBeams;
-
-// Answers nothing: the benchmark asks no questions.
-class SilentUser : public zel::qt::PreviewUser {
-  public:
-    int ShowMessage(const std::string&, int, const std::string&) override { return 0; }
-    void Beep() override {}
-    std::optional<std::string> AskSaveFile(const zel::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    bool OpenWithShell(const std::string&) override { return false; }
-    void SetWaitCursor(bool) override {}
-    int ChooseResultLine(const std::vector<std::string>&, int) override { return 0; }
-    std::optional<std::string> ChoosePrinter(const std::vector<std::string>&,
-                                             const std::string&) override {
-        return std::nullopt;
-    }
-    void ShowHelp() override {}
-    void ShowAbout() override {}
-};
 
 QApplication& App() {
     static int argc = 1;
@@ -60,14 +41,14 @@ void BM_OpenPreviewFiftyBeams(benchmark::State& state) {
     request.sheet.suppressCloseMessage = true;
     zel::qt::PrinterChoice printer{std::string("none")};
     zel::qt::PreviewMemory memory;
-    SilentUser user;
+    zel::test::ScriptedPrompter user;  // the preview asks nothing here
     for (auto _ : state) {
-        auto window = std::make_unique<zel::qt::PreviewWindow>(request, printer, memory, &user);
+        auto window = std::make_unique<zel::qt::PreviewWindow>(request, printer, memory, user);
         window->resize(1000, 760);
         window->show();
         // The first paint of the page view, as the offscreen platform has no screen to expose.
-        window->PageView()->viewport()->grab();
-        if (window->PageCount() != 25 || window->PageView()->RenderCount() < 1) {
+        window->Pages()->viewport()->grab();
+        if (window->PageCount() != 25 || window->Pages()->RenderCount() < 1) {
             state.SkipWithError("expected 25 pages and a painted page");
             break;
         }

@@ -220,6 +220,11 @@ void AssignFaces(int section, float signedM, float r, int legs, SectionResult& r
 
 std::int16_t PlacementFailed(const SectionResult& result, int maxBarLayers) {
     if (result.placementFailed != 0 || result.barsPerLayer <= 0) return 1;
+    // A hundred bars that still fall short of the area or the bond perimeter are not a design,
+    // however well they fit the layers.
+    if (result.why.tension == TensionRule::Cap &&
+        (result.ratios.tension > 1.0 + 1e-6 || result.ratios.bond > 1.0 + 1e-6))
+        return 1;
     const long long capacity = static_cast<long long>(maxBarLayers) * result.barsPerLayer;
     return (result.topBars > capacity || result.bottomBars > capacity) ? 1 : 0;
 }

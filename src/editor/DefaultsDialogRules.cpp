@@ -3,10 +3,8 @@
 #include <algorithm>
 
 #include "calc/BarTable.h"
-#include "editor/SheetSettingsDialogRules.h"
 #include "lib/Numbers.h"
 #include "lib/Rounding.h"
-#include "lib/Text.h"
 
 namespace zel {
 
@@ -44,14 +42,7 @@ DefaultsDialogForm OpenDefaultsForm(const DefaultsRecord& d) {
     form.ruleOption = d.minRebarRule == 0 || d.minRebarRule == 1 ? d.minRebarRule : -1;
     form.inputUnitOption = d.unitCode >= 2 ? 1 : 0;
     form.outputUnitOption = (d.unitCode & 1) != 0 ? 1 : 0;
-    form.headingText = d.sheetTitle;
-    form.fontOption = d.fontChoice == 1 ? 1 : 0;
-    form.startText = IntegerText(d.firstPageNumber);
-    const int option = d.pageNumberMode - 1;
-    if (option == kPageNumbersOff || option == kPageNumbersOn)
-        ChooseDefaultsPageNumberOption(form, option);
-    else
-        form.pageNumberOption = -1;
+    form.sheet = OpenSheetOptions(d.sheetTitle, d.fontChoice, d.pageNumberMode, d.firstPageNumber);
     return form;
 }
 
@@ -63,15 +54,6 @@ void ChooseDefaultsGrade(DefaultsDialogForm& form, bool mainBars, int grade) {
         form.stirrupGrade = grade;
         RefillSizes(form.stirrupSizes, form.stirrupSizeText, BarList::Stirrups, grade);
     }
-}
-
-void ChooseDefaultsPageNumberOption(DefaultsDialogForm& form, int option) {
-    if (option != kPageNumbersOff && option != kPageNumbersOn) return;
-    form.pageNumberOption = option;
-    const bool on = option == kPageNumbersOn;
-    form.startLabel.enabled = on;
-    form.startField.enabled = on;
-    form.startField.background = on ? ViewColour::White : ViewColour::LightGrey;
 }
 
 bool ConfirmDefaultsForm(const DefaultsDialogForm& form, Prompter& prompter,
@@ -93,11 +75,10 @@ bool ConfirmDefaultsForm(const DefaultsDialogForm& form, Prompter& prompter,
     if (form.ruleOption >= 0) d.minRebarRule = static_cast<std::int16_t>(form.ruleOption);
     d.unitCode = static_cast<std::int16_t>(2 * (form.inputUnitOption == 1 ? 1 : 0) +
                                            (form.outputUnitOption == 1 ? 1 : 0));
-    d.sheetTitle = TrimSpaces(form.headingText);
-    d.fontChoice = static_cast<std::int16_t>(form.fontOption == 1 ? 1 : 0);
-    d.pageNumberMode =
-        static_cast<std::int16_t>((form.pageNumberOption < 0 ? 0 : form.pageNumberOption) + 1);
-    d.firstPageNumber = RoundToInt16(LeadingValue(form.startText));
+    d.sheetTitle = HeadingOf(form.sheet);
+    d.fontChoice = static_cast<std::int16_t>(FontChoiceOf(form.sheet));
+    d.pageNumberMode = static_cast<std::int16_t>(PageNumberModeOf(form.sheet));
+    d.firstPageNumber = RoundToInt16(LeadingValue(form.sheet.startText));
     defaults = std::move(d);
     return true;
 }

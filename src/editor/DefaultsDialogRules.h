@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "data/DefaultsRecord.h"
-#include "editor/InputAreaView.h"
 #include "editor/Prompter.h"
+#include "editor/SheetOptionsRules.h"
 
 namespace zel {
 
@@ -31,12 +31,7 @@ struct DefaultsDialogForm {
     // "出力設定（単位・見出し）"
     int inputUnitOption = 1;  // 0 "従来工学単位 （ｋｇ，ｔ）", 1 "ＳＩ単位 （Ｎ，ｋＮ）"
     int outputUnitOption = 1;
-    std::string headingText;
-    int fontOption = 0;        // 0 "ＭＳ 明朝", 1 "ＭＳ ゴシック"
-    int pageNumberOption = 1;  // 0 "付けない", 1 "付ける"
-    std::string startText;
-    ControlView startLabel;  // "開始ページ No."
-    ControlView startField;
+    SheetOptionsForm sheet;  // heading, font and page numbers, as in the print settings
 };
 
 // The dialog as it opens for the current defaults.
@@ -45,8 +40,6 @@ DefaultsDialogForm OpenDefaultsForm(const DefaultsRecord& defaults);
 // A grade option of the main bars (mainBars) or stirrups: refills that size list for the grade,
 // keeping the list position (not the name).
 void ChooseDefaultsGrade(DefaultsDialogForm& form, bool mainBars, int grade);
-// "付けない" disables and greys the start number, "付ける" enables it.
-void ChooseDefaultsPageNumberOption(DefaultsDialogForm& form, int option);
 
 // "デフォルト として設定する": asks the question; Yes copies the controls into `defaults` and
 // returns true (the caller writes the file and closes the dialog); No returns false and the

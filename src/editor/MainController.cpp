@@ -22,18 +22,6 @@ std::string No(int position) {
     return FormatNumber(position, "#0");
 }
 
-// Keeps the wait cursor on for the lifetime of a command, whichever way it ends.
-class WaitCursor {
-  public:
-    explicit WaitCursor(MainWindowUi& ui) : ui_(ui) { ui_.SetWaitCursor(true); }
-    ~WaitCursor() { ui_.SetWaitCursor(false); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-  private:
-    MainWindowUi& ui_;
-};
-
 // Sets a flag for a scope and puts the former value back.
 class FlagScope {
   public:
@@ -49,7 +37,8 @@ class FlagScope {
 
 }  // namespace
 
-MainController::MainController(MainWindowUi& ui) : ui_(ui), area_(ui) {}
+MainController::MainController(Prompter& user, MainWindowUi& window)
+    : user_(user), window_(window), area_(user) {}
 
 std::string MainController::SettingsPath() const {
     return files_.ConfigFile(kSettingsFileName);
@@ -91,7 +80,7 @@ void MainController::StartUp(const std::string& programFolder) {
 
     const GradeTableReadResult grades = ReadGradeTable(files_.SupportFile(kGradeTableFileName));
     grades_ = grades.table;
-    if (!grades.ok) ui_.ShowMessage(grades.error, kButtonsOk, kMessageTitle);
+    if (!grades.ok) user_.ShowMessage(grades.error, kButtonsOk, kMessageTitle);
 
     {
         FlagScope filling(area_.fillingForm, true);
@@ -120,7 +109,7 @@ void MainController::RefreshView() {
     view_.beamCommandsEnabled = count > 0;
     view_.history = settings_.history;
     view_.historySeparatorVisible = !settings_.history.empty();
-    ui_.MainWindowChanged(view_);
+    window_.MainWindowChanged(view_);
     view_.focusBeamList = false;
 }
 
@@ -154,17 +143,17 @@ int MainController::ValidateInputArea() {
 bool MainController::AddBeam() {
     const int count = project_.BeamCount();
     if (count >= kMaxBeams) {
-        ui_.ShowMessage("これ以上、梁を追加できません。(最大 " + No(kMaxBeams) + " 本)", kButtonsOk,
-                        kMessageTitle);
+        user_.ShowMessage("これ以上、梁を追加できません。(最大 " + No(kMaxBeams) + " 本)",
+                          kButtonsOk, kMessageTitle);
         return false;
     }
     // The project counts as changed only once the beam is really added, so that a refused
     // add leaves the flags as they were.
     if (ValidateInputArea() >= kInputBlockingFrom) return false;
     if (TrimSpaces(area_.Text(Field::MemberName)).empty() &&
-        ui_.ShowMessage(std::string("部材名が入力されていません。") + kCrCr +
-                            "このまま追加してもよろしいですか？",
-                        kButtonsYesNo, kMessageTitle) != kAnswerYes)
+        user_.ShowMessage(std::string("部材名が入力されていません。") + kCrCr +
+                              "このまま追加してもよろしいですか？",
+                          kButtonsYesNo, kMessageTitle) != kAnswerYes)
         return false;
 
     const int slot = count + 1;
@@ -189,9 +178,9 @@ bool MainController::AddBeam() {
 bool MainController::DeleteBeam() {
     const int count = project_.BeamCount();
     if (count < 1 || position_ < 1 || position_ > count) return false;
-    if (ui_.ShowMessage("[ " + project_.Beam(position_).memberName + " ] (Data No." +
-                            No(position_) + ") を削除します。",
-                        kButtonsOkCancel, kMessageTitle) != kAnswerOk)
+    if (user_.ShowMessage("[ " + project_.Beam(position_).memberName + " ] (Data No." +
+                              No(position_) + ") を削除します。",
+                          kButtonsOkCancel, kMessageTitle) != kAnswerOk)
         return false;
 
     // The edits of the beam go with it: no second question about them.
@@ -218,7 +207,7 @@ bool MainController::ClearInputArea() {
                                  ") は、変更されています。" + kCrCr +
                                  "入力を中止して、入力エリアをクリアーします。" + kCrCr +
                                  "(部材データ、荷重データ等この梁の変更内容は、無効になります。)";
-        if (ui_.ShowMessage(text, kButtonsOkCancel, kMessageTitle) != kAnswerOk) return false;
+        if (user_.ShowMessage(text, kButtonsOkCancel, kMessageTitle) != kAnswerOk) return false;
     }
     area_.ClearInputArea();
     RefreshView();
@@ -259,7 +248,7 @@ bool MainController::SelectBeam(int line) {
         const std::string text = "[ " + project_.Beam(position_).memberName + " ] (Data No." +
                                  No(position_) + ") は、変更されています。" + kCrCr +
                                  "変更を有効にしますか？";
-        const int answer = ui_.ShowMessage(text, kButtonsYesNo, kMessageTitle);
+        const int answer = user_.ShowMessage(text, kButtonsYesNo, kMessageTitle);
         area_.memberModified = false;
         if (answer == kAnswerYes)
             view_.beamList[position_ - 1] = std::string(TrimSpaces(area_.Text(Field::MemberName)));
@@ -283,10 +272,10 @@ bool MainController::RunMemberCommand(MemberCommand command) {
 
     if (const auto beyond = area_.FindLoadBeyondSpan()) {
         const std::string& line = area_.LoadLines().at(static_cast<std::size_t>(*beyond - 1));
-        ui_.ShowMessage(std::string("スパン長と荷重長さに矛盾があります。") + kCrCr +
-                            "データを修正してください。" + kCrCr + "荷重データ No." + No(*beyond) +
-                            "  [ " + line + " ]",
-                        kButtonsOk, kMessageTitle);
+        user_.ShowMessage(std::string("スパン長と荷重長さに矛盾があります。") + kCrCr +
+                              "データを修正してください。" + kCrCr + "荷重データ No." +
+                              No(*beyond) + "  [ " + line + " ]",
+                          kButtonsOk, kMessageTitle);
         return false;
     }
     if (ValidateInputArea() >= kInputBlockingFrom) return false;
@@ -295,8 +284,8 @@ bool MainController::RunMemberCommand(MemberCommand command) {
     bool added = false;
     if (command == MemberCommand::CalcSheet && !area_.suppressChangeMessages &&
         area_.memberModified) {
-        ui_.Beep();
-        const int answer = ui_.ShowConfirm(ConfirmTextFor(storedName, position_));
+        user_.Beep();
+        const int answer = user_.ShowConfirm(ConfirmTextFor(storedName, position_));
         if (answer == kConfirmChange) {
             area_.memberModified = false;
         } else if (answer == kConfirmAdd) {
@@ -313,8 +302,9 @@ bool MainController::RunMemberCommand(MemberCommand command) {
     }
     if (command == MemberCommand::ChangeMember && !area_.suppressChangeMessages &&
         area_.memberModified) {
-        if (ui_.ShowMessage("[ " + storedName + " ] (Data No." + No(position_) + ") を変更します。",
-                            kButtonsOkCancel, kMessageTitle) != kAnswerOk)
+        if (user_.ShowMessage(
+                "[ " + storedName + " ] (Data No." + No(position_) + ") を変更します。",
+                kButtonsOkCancel, kMessageTitle) != kAnswerOk)
             return false;
         area_.memberModified = false;
     }
@@ -323,7 +313,7 @@ bool MainController::RunMemberCommand(MemberCommand command) {
 
     if (command == MemberCommand::Check) {
         const CalcResult result = CalculateBeam(project_, position_);
-        ui_.OpenCheckView(
+        window_.OpenCheckView(
             position_,
             BuildCheckViewTexts(project_.Beam(position_), result,
                                 project_.placement[static_cast<std::size_t>(position_ - 1)]));
@@ -332,15 +322,16 @@ bool MainController::RunMemberCommand(MemberCommand command) {
     }
     if (command == MemberCommand::CalcSheet) {
         if (project_.BeamCount() == 0) {
-            ui_.Beep();
+            user_.Beep();
             RefreshView();
             return true;
         }
-        ui_.CloseCheckView();
-        ui_.OpenPreview(SheetRequest{project_, PrintSettingsOf(project_),
-                                     IsNewData() ? std::string(kNewDataName)
-                                                 : std::string(TrimSpaces(settings_.currentFile)),
-                                     area_.suppressPreviewCloseMessage});
+        window_.CloseCheckView();
+        window_.OpenPreview(SheetRequest{project_, PrintSettingsOf(project_),
+                                         IsNewData()
+                                             ? std::string(kNewDataName)
+                                             : std::string(TrimSpaces(settings_.currentFile)),
+                                         area_.suppressPreviewCloseMessage});
     }
     if (area_.fileModified) RefillBeamList();
     RefreshView();
@@ -367,10 +358,10 @@ void MainController::WriteSettings() {
 
 bool MainController::NewProject() {
     if (area_.fileModified &&
-        ui_.ShowMessage(std::string("現在、入力中のデータは、変更されています。") + kCrCr + "(" +
-                            settings_.currentFile + ")" + kCrCr +
-                            "このまま、新規データを作成しますか？",
-                        kButtonsYesNo, kMessageTitle) != kAnswerYes)
+        user_.ShowMessage(std::string("現在、入力中のデータは、変更されています。") + kCrCr + "(" +
+                              settings_.currentFile + ")" + kCrCr +
+                              "このまま、新規データを作成しますか？",
+                          kButtonsYesNo, kMessageTitle) != kAnswerYes)
         return false;
 
     settings_.currentFile = kNewDataName;
@@ -391,26 +382,26 @@ bool MainController::NewProject() {
 
 bool MainController::AskFileModifiedBeforeOpen() {
     if (!area_.fileModified) return true;
-    return ui_.ShowMessage(std::string("データは変更されています。") + kCrCr + "(" +
-                               std::string(TrimSpaces(settings_.currentFile)) + ")" + kCrCr +
-                               "このまま保存せず、読込みますか？",
-                           kButtonsYesNo, kMessageTitle) == kAnswerYes;
+    return user_.ShowMessage(std::string("データは変更されています。") + kCrCr + "(" +
+                                 std::string(TrimSpaces(settings_.currentFile)) + ")" + kCrCr +
+                                 "このまま保存せず、読込みますか？",
+                             kButtonsYesNo, kMessageTitle) == kAnswerYes;
 }
 
 bool MainController::LoadProjectFile(const std::string& path) {
     Project loaded = project_;
     const ZelLoadResult result = LoadZelFile(path, loaded);
     if (result.status == ZelLoadStatus::NotZelFile) {
-        ui_.ShowMessage(NotZelFileMessage(path), kButtonsOk, kMessageTitle);
+        user_.ShowMessage(NotZelFileMessage(path), kButtonsOk, kMessageTitle);
         return false;
     }
     if (!result.Ok()) {
-        ui_.ShowMessage(result.message.empty() ? path + " が見つかりません。" : result.message,
-                        kButtonsOk, kMessageTitleWide);
+        user_.ShowMessage(result.message.empty() ? path + " が見つかりません。" : result.message,
+                          kButtonsOk, kMessageTitleWide);
         return false;
     }
 
-    WaitCursor wait(ui_);
+    WaitCursor wait(user_);
     settings_.currentFile = path;
     AddToHistory(settings_.history, path);
     project_ = std::move(loaded);
@@ -437,14 +428,14 @@ bool MainController::LoadProjectFile(const std::string& path) {
         std::string text = std::string("データファイルが壊れています。") + kCrCr;
         for (std::size_t i = 0; i < result.warnings.size(); ++i)
             text += (i > 0 ? "\r" : "") + result.warnings[i];
-        ui_.ShowMessage(text, kButtonsOk, kMessageTitle);
+        user_.ShowMessage(text, kButtonsOk, kMessageTitle);
     }
     return true;
 }
 
 bool MainController::Open() {
     if (!AskFileModifiedBeforeOpen()) return false;
-    const std::optional<std::string> path = ui_.AskOpenFile(DialogRequest(kOpenDialogTitle));
+    const std::optional<std::string> path = user_.AskOpenFile(DialogRequest(kOpenDialogTitle));
     if (!path || path->empty()) return false;
     return LoadProjectFile(*path);
 }
@@ -461,7 +452,7 @@ bool MainController::OpenHistory(int index) {
         std::string(TrimSpaces(settings_.history[static_cast<std::size_t>(index)]));
     if (!FileExists(path)) {
         // The file was moved or deleted since: say so and forget the entry.
-        ui_.ShowMessage(path + " が見つかりません。", kButtonsOk, kMessageTitleWide);
+        user_.ShowMessage(path + " が見つかりません。", kButtonsOk, kMessageTitleWide);
         settings_.history.erase(settings_.history.begin() + index);
         WriteSettings();
         RefreshView();
@@ -471,16 +462,16 @@ bool MainController::OpenHistory(int index) {
 }
 
 bool MainController::WriteProject(const std::string& path) {
-    WaitCursor wait(ui_);
+    WaitCursor wait(user_);
     Commit(position_);
     ShowSlot(position_);
     CalculateAll(project_);
     const ZelSaveResult saved = SaveZelFile(path, project_);
     if (!saved.ok) {
         area_.fileModified = true;
-        ui_.ShowMessage(std::string("データを保存できませんでした。") + kCrCr + "( " + path + " )" +
-                            kCrCr + saved.error,
-                        kButtonsOk, kMessageTitle);
+        user_.ShowMessage(std::string("データを保存できませんでした。") + kCrCr + "( " + path +
+                              " )" + kCrCr + saved.error,
+                          kButtonsOk, kMessageTitle);
         RefreshView();
         return false;
     }
@@ -498,13 +489,13 @@ bool MainController::WriteProject(const std::string& path) {
 bool MainController::Save() {
     if (IsNewData()) return SaveAs();
     if (project_.BeamCount() == 0) {
-        ui_.Beep();
+        user_.Beep();
         return false;
     }
     const std::string path = std::string(TrimSpaces(settings_.currentFile));
-    if (ui_.ShowMessage(std::string("入力データを上書き保存します｡") + kCrCr + "( " + path + " )" +
-                            kCrCr + "よろしいですか？",
-                        kButtonsYesNo, kMessageTitle) != kAnswerYes)
+    if (user_.ShowMessage(std::string("入力データを上書き保存します｡") + kCrCr + "( " + path +
+                              " )" + kCrCr + "よろしいですか？",
+                          kButtonsYesNo, kMessageTitle) != kAnswerYes)
         return false;
     // An input area that cannot be committed is not written over the stored beam.
     if (ValidateInputArea() >= kInputBlockingFrom) return false;
@@ -513,15 +504,15 @@ bool MainController::Save() {
 
 bool MainController::SaveAs() {
     if (project_.BeamCount() == 0) {
-        ui_.Beep();
+        user_.Beep();
         return false;
     }
-    const std::optional<std::string> chosen = ui_.AskSaveFile(DialogRequest(kSaveDialogTitle));
+    const std::optional<std::string> chosen = user_.AskSaveFile(DialogRequest(kSaveDialogTitle));
     if (!chosen || std::string(TrimSpaces(*chosen)).empty()) return false;
     const std::string path = std::string(TrimSpaces(*chosen));
-    if (FileExists(path) && ui_.ShowMessage(path + kCrCr + "はすでに存在します。" + kCrCr +
-                                                "上書きしてもよろしいですか？",
-                                            kButtonsYesNo, kMessageTitle) != kAnswerYes)
+    if (FileExists(path) && user_.ShowMessage(path + kCrCr + "はすでに存在します。" + kCrCr +
+                                                  "上書きしてもよろしいですか？",
+                                              kButtonsYesNo, kMessageTitle) != kAnswerYes)
         return false;
     if (ValidateInputArea() >= kInputBlockingFrom) return false;
     return WriteProject(path);
@@ -533,11 +524,11 @@ bool MainController::RequestExit() {
                                        settings_.currentFile + ")" + kCrCr +
                                        "このまま保存せず、終了しますか？"
                                  : std::string("『 ") + kProgramTitle + " 』 を終了します";
-    if (ui_.ShowMessage(text, kButtonsYesNo, kMessageTitleWide) != kAnswerYes) return false;
+    if (user_.ShowMessage(text, kButtonsYesNo, kMessageTitleWide) != kAnswerYes) return false;
     const std::string error = WriteDefaultsFile(DefaultsPath(), defaults_);
     if (!error.empty())
-        ui_.ShowMessage(std::string("デフォルト値を保存できませんでした。") + kCrCr + error,
-                        kButtonsOk, kMessageTitle);
+        user_.ShowMessage(std::string("デフォルト値を保存できませんでした。") + kCrCr + error,
+                          kButtonsOk, kMessageTitle);
     return true;
 }
 
@@ -562,19 +553,19 @@ std::string MainController::ApplyDefaults(const DefaultsRecord& defaults) {
 
 bool MainController::ConfirmSheetSettingsDialog(const SheetSettingsForm& form) {
     PrintSettings settings = CurrentPrintSettings();
-    if (!ConfirmSheetSettingsForm(form, ui_, settings)) return false;
+    if (!ConfirmSheetSettingsForm(form, user_, settings)) return false;
     ApplyPrintSettings(settings);
     return true;
 }
 
 bool MainController::ConfirmDefaultsDialog(const DefaultsDialogForm& form) {
     DefaultsRecord defaults = defaults_;
-    if (!ConfirmDefaultsForm(form, ui_, defaults)) return false;
+    if (!ConfirmDefaultsForm(form, user_, defaults)) return false;
     const std::string error = ApplyDefaults(defaults);
     // The new defaults act for this run all the same and are written again at exit.
     if (!error.empty())
-        ui_.ShowMessage(std::string("デフォルト値を保存できませんでした。") + kCrCr + error,
-                        kButtonsOk, kMessageTitle);
+        user_.ShowMessage(std::string("デフォルト値を保存できませんでした。") + kCrCr + error,
+                          kButtonsOk, kMessageTitle);
     return true;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The commands of the main window without the window: beam list, member commands, file
 // commands and their questions. It owns the project, the input-area model, the settings file's
-// values and the defaults; it reaches the user only through MainWindowUi.
+// values and the defaults; it reaches the user only through the Prompter and shows its state
+// through MainWindowUi.
 #include <optional>
 #include <string>
 
@@ -14,6 +15,7 @@
 #include "editor/DefaultsDialogRules.h"
 #include "editor/InputArea.h"
 #include "editor/MainWindowUi.h"
+#include "editor/Prompter.h"
 #include "editor/SheetSettingsDialogRules.h"
 
 namespace zel {
@@ -31,7 +33,7 @@ inline constexpr const char* kZelFileFilter =
 
 class MainController {
   public:
-    explicit MainController(MainWindowUi& ui);
+    MainController(Prompter& user, MainWindowUi& window);
 
     // Start-up: reads the settings, the defaults (created when missing) and the grade table
     // of a program in `programFolder` (see ProgramFiles for where each is looked up), and
@@ -113,7 +115,8 @@ class MainController {
     bool MoveBy(int delta);
     FileDialogRequest DialogRequest(const char* title) const;
 
-    MainWindowUi& ui_;
+    Prompter& user_;
+    MainWindowUi& window_;
     InputArea area_;
     Project project_;
     SettingsFile settings_;

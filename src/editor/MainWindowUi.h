@@ -1,37 +1,14 @@
 #pragma once
-// Everything the main-window commands need of the user and of the window beyond plain message
-// boxes: the three-answer dialog, the file dialogs, the wait cursor, the two result windows and
-// the window state that the widgets mirror. The Qt main window implements it; tests script it.
-#include <optional>
+// What the main-window commands show beyond the user's questions (those go to the Prompter):
+// the two result windows and the window state that the widgets mirror. The Qt main window
+// implements it; tests record it.
 #include <string>
 #include <vector>
 
-#include "data/PrintSettings.h"
-#include "data/Project.h"
-#include "editor/Prompter.h"
+#include "editor/PreviewController.h"
 #include "output/CheckViewTexts.h"
 
 namespace zel {
-
-// What the open and save dialogs are asked with.
-struct FileDialogRequest {
-    std::string title;
-    std::string folder;            // initial folder
-    std::string fileName;          // initial file name
-    std::string defaultExtension;  // without the dot: "Zel"
-    std::string filter;            // "text|pattern|text|pattern"
-    bool operator==(const FileDialogRequest&) const = default;
-};
-
-// What the preview needs to compose the sheet with ComposeSheet: a copy of the project as
-// committed, which the preview calculates on, and the print settings. The window never reaches
-// into the controller's project.
-struct SheetRequest {
-    Project project;
-    PrintSettings print;
-    std::string dataName;  // the data file's path, or "新規データ" never saved
-    bool suppressCloseMessage = false;  // "ﾌﾟﾚﾋﾞｭｰ終了時のﾒｯｾｰｼﾞを表示しない"
-};
 
 // The parts of the main window that follow the project rather than the input area.
 struct MainWindowView {
@@ -46,15 +23,9 @@ struct MainWindowView {
     bool focusBeamList = false;  // the widget moves the focus there and resets the request
 };
 
-class MainWindowUi : public Prompter {
+class MainWindowUi {
   public:
-    // Shows the three-answer dialog with `confirmText` and returns its answer (ConfirmAnswer:
-    // 0 cancel, 1 change, 2 add). Closing the dialog any other way must give 0.
-    virtual int ShowConfirm(const std::string& confirmText) = 0;
-    // File dialogs; nullopt when the user cancels.
-    virtual std::optional<std::string> AskOpenFile(const FileDialogRequest& request) = 0;
-    virtual std::optional<std::string> AskSaveFile(const FileDialogRequest& request) = 0;
-    virtual void SetWaitCursor(bool busy) = 0;
+    virtual ~MainWindowUi() = default;
     // The result check view (modal) of beam `slot`, with the texts of its fresh calculation.
     virtual void OpenCheckView(int slot, const CheckViewTexts& texts) = 0;
     virtual void CloseCheckView() = 0;

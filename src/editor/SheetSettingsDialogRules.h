@@ -5,8 +5,8 @@
 #include <string>
 
 #include "data/PrintSettings.h"
-#include "editor/InputAreaView.h"
 #include "editor/Prompter.h"
+#include "editor/SheetOptionsRules.h"
 
 namespace zel {
 
@@ -14,25 +14,11 @@ inline constexpr const char* kSheetSettingsQuestion = "設定項目を有効に�
 // Shown when the start number does not fit a page number.
 inline constexpr const char* kStartPageOutOfRange = "開始ページ No. の数値が大きすぎます。";
 
-// Page-number options of both settings dialogs: index 0 "付けない", 1 "付ける"; the mode is
-// the index + 1.
-inline constexpr int kPageNumbersOff = 0;
-inline constexpr int kPageNumbersOn = 1;
-
-// The controls of the print-settings dialog.
-struct SheetSettingsForm {
-    std::string heading;
-    int pageNumberOption = kPageNumbersOn;  // -1 when no option is selected
-    std::string startText;
-    int fontOption = 0;
-    ControlView startLabel;  // "開始ページ No."
-    ControlView startField;  // enabled and background of the start-number field
-};
+// The dialog is the sheet-options block alone.
+using SheetSettingsForm = SheetOptionsForm;
 
 // The dialog as it opens for the current settings.
 SheetSettingsForm OpenSheetSettingsForm(const PrintSettings& current);
-// "付けない" disables and greys the start number, "付ける" enables it.
-void ChoosePageNumberOption(SheetSettingsForm& form, int option);
 
 // "OK": asks the question; Yes stores the form into `settings` and returns true (the dialog
 // closes); No, or a start number that does not fit, returns false and the dialog stays open.

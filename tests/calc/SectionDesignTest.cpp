@@ -284,5 +284,25 @@ TEST(Placement, CapacityIsLayersTimesBarsPerLayer) {
     EXPECT_EQ(r.stirrupPitch, 9999);
 }
 
+// A section wide enough to hold a hundred bars in its layers: at the cap it passes only when a
+// hundred bars carry the area; short of it, it is 設計不可 for the cap, never "OK".
+TEST(SectionDesign, AHundredBarsShortOfTheAreaAreNotADesign) {
+    SectionInput in = TypicalSection();
+    in.B = 500.0f;
+    in.D = 200.0f;
+    SectionResult r;
+    const double j = 7.0 / 8.0 * (200.0 - 6.35);
+    for (const auto& [bars, failed] : {std::pair{99.5, false}, std::pair{140.0, true}}) {
+        in.M = static_cast<float>(bars * in.a1 * in.ft * j / 100.0);
+        ASSERT_EQ(DesignSection(in, r), "");
+        AssignFaces(2, in.M, 0.0f, 2, r);
+        JudgePlacement(r, 2, in.B);
+        EXPECT_EQ(r.tensionBars, 100) << bars;
+        EXPECT_GE(2 * r.barsPerLayer, 100) << "the layers hold the bars";
+        EXPECT_EQ(r.placementFailed, failed ? 1 : 0) << bars;
+        EXPECT_EQ(r.why.failure.kind, failed ? FailureKind::BarCap : FailureKind::None) << bars;
+    }
+}
+
 }  // namespace
 }  // namespace zel

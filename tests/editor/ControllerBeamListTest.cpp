@@ -9,7 +9,7 @@ TEST_F(ControllerTest, AddBeamCommitsTheInputAreaAndShowsTheNewBeam) {
     TypeBeam("G1");
     AddUniform("5000", "0", "6", "1");
     ASSERT_TRUE(ctl.AddBeam());
-    EXPECT_TRUE(ui.messages.asked.empty());
+    EXPECT_TRUE(user.asked.empty());
     EXPECT_EQ(ctl.BeamCount(), 1);
     EXPECT_EQ(ctl.Position(), 1);
     EXPECT_EQ(ui.lastView.beamList, std::vector<std::string>{"G1"});
@@ -44,17 +44,17 @@ TEST_F(ControllerTest, AddBeamCommitsTheInputAreaAndShowsTheNewBeam) {
 TEST_F(ControllerTest, AddBeamWithoutNameAsksAndNoAddsNothing) {
     Start();
     TypeBeam("  ");
-    ui.messages.Answer(kAnswerNo);
+    user.Answer(kAnswerNo);
     EXPECT_FALSE(ctl.AddBeam());
-    ASSERT_EQ(ui.messages.asked.size(), 1u);
-    EXPECT_EQ(ui.messages.asked[0].text,
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_EQ(user.asked[0].text,
               "部材名が入力されていません。\r\rこのまま追加してもよろしいですか？");
-    EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsYesNo);
-    EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
+    EXPECT_EQ(user.asked[0].buttons, kButtonsYesNo);
+    EXPECT_EQ(user.asked[0].title, "確認ﾒｯｾｰｼﾞ");
     EXPECT_EQ(ctl.BeamCount(), 0);
     EXPECT_TRUE(ctl.MemberModified());  // the typing is still pending
 
-    ui.messages.Answer(kAnswerYes);
+    user.Answer(kAnswerYes);
     EXPECT_TRUE(ctl.AddBeam());
     EXPECT_EQ(ctl.BeamCount(), 1);
     EXPECT_EQ(ctl.CurrentProject().Beam(1).memberName, "");
@@ -65,21 +65,21 @@ TEST_F(ControllerTest, AddBeamRefusesInvalidInputAndTheFiftyFirstBeam) {
     Type(Field::MemberName, "X");  // no span
     const bool modifiedBefore = ctl.FileModified();
     EXPECT_FALSE(ctl.AddBeam());
-    ASSERT_EQ(ui.messages.asked.size(), 1u);
-    EXPECT_EQ(ui.messages.asked[0].text, "スパン長が入力されていないか、数値に誤りがあります。");
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_EQ(user.asked[0].text, "スパン長が入力されていないか、数値に誤りがあります。");
     EXPECT_EQ(ctl.BeamCount(), 0);
     EXPECT_EQ(ctl.FileModified(), modifiedBefore);
 
-    ui.messages.Clear();
+    user.Clear();
     AddBeams(50);
     EXPECT_EQ(ctl.BeamCount(), 50);
-    EXPECT_TRUE(ui.messages.asked.empty());
+    EXPECT_TRUE(user.asked.empty());
     const Project before = ctl.CurrentProject();
     TypeBeam("B51");
     EXPECT_FALSE(ctl.AddBeam());
-    ASSERT_EQ(ui.messages.asked.size(), 1u);
-    EXPECT_EQ(ui.messages.asked[0].text, "これ以上、梁を追加できません。(最大 50 本)");
-    EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsOk);
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_EQ(user.asked[0].text, "これ以上、梁を追加できません。(最大 50 本)");
+    EXPECT_EQ(user.asked[0].buttons, kButtonsOk);
     EXPECT_EQ(ctl.CurrentProject(), before);
     EXPECT_EQ(ui.lastView.beamList.size(), 50u);
 }
@@ -88,16 +88,16 @@ TEST_F(ControllerTest, DeleteBeamAsksAndRemovesTheCurrentSlot) {
     Start();
     AddBeams(3);
     ASSERT_TRUE(ctl.SelectBeam(1));  // B2
-    ui.messages.Clear();
+    user.Clear();
 
-    ui.messages.Answer(kAnswerCancel);
+    user.Answer(kAnswerCancel);
     const Project before = ctl.CurrentProject();
     ctl.Input().fileModified = false;
     EXPECT_FALSE(ctl.DeleteBeam());
-    ASSERT_EQ(ui.messages.asked.size(), 1u);
-    EXPECT_EQ(ui.messages.asked[0].text, "[ B2 ] (Data No.2) を削除します。");
-    EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsOkCancel);
-    EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_EQ(user.asked[0].text, "[ B2 ] (Data No.2) を削除します。");
+    EXPECT_EQ(user.asked[0].buttons, kButtonsOkCancel);
+    EXPECT_EQ(user.asked[0].title, "確認ﾒｯｾｰｼﾞ");
     EXPECT_EQ(ctl.CurrentProject(), before);
     EXPECT_FALSE(ctl.FileModified());
 
@@ -122,7 +122,7 @@ TEST_F(ControllerTest, DeletingTheOnlyBeamEmptiesTheListAndDisablesTheSaveComman
     Start();
     AddBeams(1);
     EXPECT_TRUE(ui.lastView.beamCommandsEnabled);
-    ui.messages.Clear();
+    user.Clear();
     EXPECT_TRUE(ctl.DeleteBeam());
     EXPECT_EQ(ctl.BeamCount(), 0);
     EXPECT_TRUE(ui.lastView.beamList.empty());
@@ -133,32 +133,32 @@ TEST_F(ControllerTest, DeletingTheOnlyBeamEmptiesTheListAndDisablesTheSaveComman
     EXPECT_EQ(area().Text(Field::MemberName), "");
     // Nothing left to delete: no question.
     EXPECT_FALSE(ctl.DeleteBeam());
-    EXPECT_EQ(ui.messages.asked.size(), 1u);
+    EXPECT_EQ(user.asked.size(), 1u);
     // The deleted beam's name does not reappear in a later question.
     Type(Field::Span, "4");
-    ui.messages.Answer(kAnswerCancel);
+    user.Answer(kAnswerCancel);
     EXPECT_FALSE(ctl.ClearInputArea());
-    EXPECT_EQ(ui.messages.LastText().rfind("[  ] (Data No.1) は、変更されています。", 0), 0u);
+    EXPECT_EQ(user.LastText().rfind("[  ] (Data No.1) は、変更されています。", 0), 0u);
 }
 
 TEST_F(ControllerTest, ClearInputAreaAsksOnlyWhenTheBeamWasEdited) {
     Start();
     AddBeams(1);
-    ui.messages.Clear();
+    user.Clear();
     // Unedited: cleared without a question.
     EXPECT_TRUE(ctl.ClearInputArea());
-    EXPECT_TRUE(ui.messages.asked.empty());
+    EXPECT_TRUE(user.asked.empty());
     EXPECT_EQ(area().Text(Field::MemberName), "");
 
     Type(Field::MemberName, "EDITED");
-    ui.messages.Answer(kAnswerCancel);
+    user.Answer(kAnswerCancel);
     EXPECT_FALSE(ctl.ClearInputArea());
-    ASSERT_EQ(ui.messages.asked.size(), 1u);
-    EXPECT_EQ(ui.messages.asked[0].text,
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_EQ(user.asked[0].text,
               "[ B1 ] (Data No.1) は、変更されています。\r\r"
               "入力を中止して、入力エリアをクリアーします。\r\r"
               "(部材データ、荷重データ等この梁の変更内容は、無効になります。)");
-    EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsOkCancel);
+    EXPECT_EQ(user.asked[0].buttons, kButtonsOkCancel);
     EXPECT_EQ(area().Text(Field::MemberName), "EDITED");
     EXPECT_TRUE(ctl.MemberModified());
 
@@ -198,32 +198,32 @@ TEST_F(ControllerTest, MoveSwapsNeighboursAndMarksTheFileChanged) {
     EXPECT_EQ(ctl.Position(), 1);
     EXPECT_FALSE(ctl.FileModified());
     EXPECT_EQ(ui.lastView.beamList, (std::vector<std::string>{"B3", "B1", "B2"}));
-    EXPECT_TRUE(ui.messages.asked.empty());
+    EXPECT_TRUE(user.asked.empty());
 }
 
 TEST_F(ControllerTest, SelectBeamValidatesAsksAndCommits) {
     Start();
     AddBeams(2);  // position 2, showing B2
-    ui.messages.Clear();
+    user.Clear();
 
     // Invalid input: the message, the selection stays on the current line.
     Type(Field::Span, "");
     EXPECT_FALSE(ctl.SelectBeam(0));
-    ASSERT_EQ(ui.messages.asked.size(), 1u);
-    EXPECT_EQ(ui.messages.asked[0].text, "スパン長が入力されていないか、数値に誤りがあります。");
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_EQ(user.asked[0].text, "スパン長が入力されていないか、数値に誤りがあります。");
     EXPECT_EQ(ctl.Position(), 2);
     EXPECT_EQ(ui.lastView.selectedLine, 1);
 
     // No: the edit is dropped, the other beam is shown.
-    ui.messages.Clear();
+    user.Clear();
     Type(Field::Span, "7");
     Type(Field::MemberName, "B2X");
-    ui.messages.Answer(kAnswerNo);
+    user.Answer(kAnswerNo);
     EXPECT_TRUE(ctl.SelectBeam(0));
-    ASSERT_EQ(ui.messages.asked.size(), 1u);
-    EXPECT_EQ(ui.messages.asked[0].text,
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_EQ(user.asked[0].text,
               "[ B2 ] (Data No.2) は、変更されています。\r\r変更を有効にしますか？");
-    EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsYesNo);
+    EXPECT_EQ(user.asked[0].buttons, kButtonsYesNo);
     EXPECT_EQ(ctl.CurrentProject().Beam(2).memberName, "B2");
     EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(2).spanLength, 6.0f);
     EXPECT_EQ(ctl.Position(), 1);
@@ -231,10 +231,10 @@ TEST_F(ControllerTest, SelectBeamValidatesAsksAndCommits) {
     EXPECT_FALSE(ctl.MemberModified());
 
     // Yes: committed, the list line renamed.
-    ui.messages.Clear();
+    user.Clear();
     Type(Field::MemberName, "B1X");
     Type(Field::Span, "8");
-    ui.messages.Answer(kAnswerYes);
+    user.Answer(kAnswerYes);
     EXPECT_TRUE(ctl.SelectBeam(1));
     EXPECT_EQ(ctl.CurrentProject().Beam(1).memberName, "B1X");
     EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(1).spanLength, 8.0f);
@@ -243,11 +243,11 @@ TEST_F(ControllerTest, SelectBeamValidatesAsksAndCommits) {
     EXPECT_EQ(area().Text(Field::MemberName), "B2");
 
     // With the change messages suppressed the edit is committed silently.
-    ui.messages.Clear();
+    user.Clear();
     area().SetMessageOption(0, true);
     Type(Field::Span, "5");
     EXPECT_TRUE(ctl.SelectBeam(0));
-    EXPECT_TRUE(ui.messages.asked.empty());
+    EXPECT_TRUE(user.asked.empty());
     EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(2).spanLength, 5.0f);
 
     // The current line and lines outside the list do nothing.

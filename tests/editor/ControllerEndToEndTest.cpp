@@ -68,7 +68,7 @@ class EndToEndTest : public ControllerTest {
 TEST_F(EndToEndTest, ThreeBeamsSavedReopenedChangedAndSavedAs) {
     // ----- First session: nothing in the program folder but the grade table. -----
     Start();
-    EXPECT_TRUE(ui.messages.asked.empty());
+    EXPECT_TRUE(user.asked.empty());
 
     // G1: simple beam, 6 m, 30 x 60, uniform 20 kN/m2 over 1 m height on the whole span,
     // self weight included.
@@ -96,16 +96,15 @@ TEST_F(EndToEndTest, ThreeBeamsSavedReopenedChangedAndSavedAs) {
     EXPECT_EQ(ui.lastView.beamList, (std::vector<std::string>{"G1", "G2", "G3"}));
     EXPECT_EQ(ui.lastView.positionLabel, "3/3");
     // The load deletions asked their questions (answered OK by default); nothing else was asked.
-    for (const auto& a : ui.messages.asked)
-        EXPECT_EQ(a.text.rfind("荷重データ (No.", 0), 0u) << a.text;
+    for (const auto& a : user.asked) EXPECT_EQ(a.text.rfind("荷重データ (No.", 0), 0u) << a.text;
 
     const std::string first = DataFile("project.Zel");
-    ui.saveAnswers.push_back(first);
+    user.saveAnswers.push_back(first);
     ASSERT_TRUE(ctl.SaveAs());
     EXPECT_EQ(ui.lastView.caption, "KAVO-Zel /ＲＣ梁断面算定   project.Zel");
-    ui.messages.Clear();
+    user.Clear();
     ASSERT_TRUE(ctl.RequestExit());
-    EXPECT_EQ(ui.messages.asked.at(0).text, "『 KAVO-Zel /ＲＣ梁断面算定 』 を終了します");
+    EXPECT_EQ(user.asked.at(0).text, "『 KAVO-Zel /ＲＣ梁断面算定 』 を終了します");
     EXPECT_EQ(std::filesystem::file_size(ctl.DefaultsPath()), 76u);
 
     // What the first file holds.
@@ -133,10 +132,11 @@ TEST_F(EndToEndTest, ThreeBeamsSavedReopenedChangedAndSavedAs) {
     EXPECT_FLOAT_EQ(saved.Result(2).sectionWidth[0], 35.0f);
 
     // ----- Second session: the history leads back to the file. -----
+    ScriptedPrompter user2;
     ScriptedMainWindowUi ui2;
-    MainController ctl2(ui2);
+    MainController ctl2(user2, ui2);
     ctl2.StartUp(ProgramFolder());
-    EXPECT_TRUE(ui2.messages.asked.empty());
+    EXPECT_TRUE(user2.asked.empty());
     EXPECT_EQ(ctl2.CurrentFile(), "新規データ");
     ASSERT_EQ(ui2.lastView.history, std::vector<std::string>{first});
     ASSERT_TRUE(ctl2.OpenHistory(0));
@@ -169,17 +169,17 @@ TEST_F(EndToEndTest, ThreeBeamsSavedReopenedChangedAndSavedAs) {
     ASSERT_TRUE(ctl2.SelectBeam(1));
     EXPECT_FALSE(ctl2.MemberModified());
     Enter(ctl2, Field::Span, "6");
-    ui2.messages.Answer(kAnswerOk);
+    user2.Answer(kAnswerOk);
     ASSERT_TRUE(ctl2.RunMemberCommand(MemberCommand::ChangeMember));
-    EXPECT_EQ(ui2.messages.LastText(), "[ G2 ] (Data No.2) を変更します。");
+    EXPECT_EQ(user2.LastText(), "[ G2 ] (Data No.2) を変更します。");
     EXPECT_TRUE(ctl2.FileModified());
 
     const std::string second = DataFile("changed.Zel");
-    ui2.saveAnswers.push_back(second);
+    user2.saveAnswers.push_back(second);
     const std::string firstBytes = ReadFileBytes(first);
     ASSERT_TRUE(ctl2.SaveAs());
-    EXPECT_EQ(ui2.saveRequests.at(0).fileName, "project.Zel");
-    EXPECT_EQ(ui2.saveRequests.at(0).folder, FolderOf(first));
+    EXPECT_EQ(user2.saveRequests.at(0).fileName, "project.Zel");
+    EXPECT_EQ(user2.saveRequests.at(0).folder, FolderOf(first));
     EXPECT_EQ(ReadFileBytes(first), firstBytes);  // the first file is not touched
     EXPECT_EQ(ui2.lastView.caption, "KAVO-Zel /ＲＣ梁断面算定   changed.Zel");
     EXPECT_FALSE(ctl2.FileModified());
@@ -205,7 +205,7 @@ TEST_F(EndToEndTest, ThreeBeamsSavedReopenedChangedAndSavedAs) {
         ExpectEffects(r.at(1).loadEffects, PointLoad(50.0 / kG, 2, 6), "G2 changed");
     }
     // Saving the unchanged project again gives the same bytes.
-    ui2.messages.Answer(kAnswerYes);
+    user2.Answer(kAnswerYes);
     const std::string secondBytes = ReadFileBytes(second);
     ASSERT_TRUE(ctl2.Save());
     EXPECT_EQ(ReadFileBytes(second), secondBytes);

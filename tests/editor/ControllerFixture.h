@@ -1,8 +1,8 @@
 #pragma once
-// A main-window controller wired to a scripted user in a fresh program folder.
+// A main-window controller wired to a scripted user and a recorded window in a fresh program
+// folder.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,40 +11,15 @@
 #include <string>
 #include <vector>
 
-#include "ScriptedPrompter.h"
 #include "editor/MainController.h"
 #include "editor/MainWindowUi.h"
+#include "support/ScriptedPrompter.h"
 
 namespace zel::test {
 
-// Answers every question of the main window from queues and logs what was asked.
+// Records what the main-window commands show; the questions go to the ScriptedPrompter.
 class ScriptedMainWindowUi : public MainWindowUi {
   public:
-    int ShowMessage(const std::string& text, int buttons, const std::string& title) override {
-        return messages.ShowMessage(text, buttons, title);
-    }
-    void Beep() override { messages.Beep(); }
-
-    // With no scripted answer the dialog is closed by the window manager: "ｷｬﾝｾﾙ".
-    int ShowConfirm(const std::string& confirmText) override {
-        confirmTexts.push_back(confirmText);
-        if (confirmAnswers.empty()) return 0;
-        const int answer = confirmAnswers.front();
-        confirmAnswers.pop_front();
-        return answer;
-    }
-    std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override {
-        openRequests.push_back(request);
-        return Next(openAnswers);
-    }
-    std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override {
-        saveRequests.push_back(request);
-        return Next(saveAnswers);
-    }
-    void SetWaitCursor(bool busy) override {
-        waitDepth += busy ? 1 : -1;
-        if (busy) ++waitCursorUses;
-    }
     void OpenCheckView(int slot, const CheckViewTexts& texts) override {
         checkViews.push_back(slot);
         checkTexts.push_back(texts);
@@ -59,13 +34,6 @@ class ScriptedMainWindowUi : public MainWindowUi {
         ++viewChanges;
     }
 
-    ScriptedPrompter messages;
-    std::deque<int> confirmAnswers;
-    std::vector<std::string> confirmTexts;
-    std::deque<std::optional<std::string>> openAnswers, saveAnswers;
-    std::vector<FileDialogRequest> openRequests, saveRequests;
-    int waitDepth = 0;
-    int waitCursorUses = 0;
     std::vector<int> checkViews;
     std::vector<CheckViewTexts> checkTexts;
     std::vector<SheetRequest> sheetRequests;
@@ -73,14 +41,6 @@ class ScriptedMainWindowUi : public MainWindowUi {
     int previews = 0;
     MainWindowView lastView;
     int viewChanges = 0;
-
-  private:
-    static std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue) {
-        if (queue.empty()) return std::nullopt;
-        auto answer = queue.front();
-        queue.pop_front();
-        return answer;
-    }
 };
 
 inline std::string ReadFileBytes(const std::string& path) {
@@ -146,15 +106,12 @@ class ControllerTest : public ::testing::Test {
             ASSERT_TRUE(ctl.AddBeam()) << "beam " << i;
         }
     }
-    std::vector<std::string> Asked() const {
-        std::vector<std::string> texts;
-        for (const auto& a : ui.messages.asked) texts.push_back(a.text);
-        return texts;
-    }
+    std::vector<std::string> Asked() const { return user.Texts(); }
 
     std::filesystem::path folder_;
+    ScriptedPrompter user;
     ScriptedMainWindowUi ui;
-    MainController ctl{ui};
+    MainController ctl{user, ui};
 };
 
 }  // namespace zel::test

@@ -11,26 +11,26 @@ TEST_F(ControllerTest, MemberCommandsRefuseALoadBeyondTheSpanAndInvalidInput) {
     AddBeams(1);
     AddUniform("1000", "2", "4", "1");
     Type(Field::Span, "5");  // the load now reaches 6 m
-    ui.messages.Clear();
+    user.Clear();
     const Project before = ctl.CurrentProject();
     EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
-    ASSERT_EQ(ui.messages.asked.size(), 1u);
-    EXPECT_EQ(ui.messages.asked[0].text,
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_EQ(user.asked[0].text,
               "スパン長と荷重長さに矛盾があります。\r\rデータを修正してください。\r\r"
               "荷重データ No.1  [ " +
                   area().LoadLines()[0] + " ]");
-    EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsOk);
-    EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
+    EXPECT_EQ(user.asked[0].buttons, kButtonsOk);
+    EXPECT_EQ(user.asked[0].title, "確認ﾒｯｾｰｼﾞ");
     EXPECT_EQ(ui.previews, 0);
-    EXPECT_TRUE(ui.confirmTexts.empty());
+    EXPECT_TRUE(user.confirmTexts.empty());
     EXPECT_EQ(ctl.CurrentProject().Beam(1).loadCount, 0);  // nothing committed
 
-    ui.messages.Clear();
+    user.Clear();
     Type(Field::Span, "6");
     Type(Field::Breadth1, "0");
     EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::ChangeMember));
-    ASSERT_EQ(ui.messages.asked.size(), 1u);
-    EXPECT_EQ(ui.messages.asked[0].text, "断面サイズの数値が不正か、または入力されていません。");
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_EQ(user.asked[0].text, "断面サイズの数値が不正か、または入力されていません。");
     EXPECT_EQ(ctl.CurrentProject(), before);
 }
 
@@ -39,15 +39,15 @@ TEST_F(ControllerTest, CalcSheetConfirmationCancelLeavesEverything) {
     AddBeams(2);
     ASSERT_TRUE(ctl.SelectBeam(0));
     Type(Field::Span, "7");
-    ui.messages.Clear();
+    user.Clear();
     const Project before = ctl.CurrentProject();
 
-    ui.confirmAnswers.push_back(kConfirmCancel);
+    user.confirmAnswers.push_back(kConfirmCancel);
     EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
-    ASSERT_EQ(ui.confirmTexts.size(), 1u);
-    EXPECT_EQ(ui.confirmTexts[0],
+    ASSERT_EQ(user.confirmTexts.size(), 1u);
+    EXPECT_EQ(user.confirmTexts[0],
               "[ B1 ] (Data No.1) は、変更されていますが [変更],[追加] 処理が行われていません。");
-    EXPECT_EQ(ui.messages.beeps, 1);
+    EXPECT_EQ(user.beeps, 1);
     EXPECT_EQ(ui.previews, 0);
     EXPECT_EQ(ctl.CurrentProject(), before);
     EXPECT_TRUE(ctl.MemberModified());
@@ -56,7 +56,7 @@ TEST_F(ControllerTest, CalcSheetConfirmationCancelLeavesEverything) {
 
     // A dialog closed by the window manager counts as "ｷｬﾝｾﾙ" (no scripted answer).
     EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
-    EXPECT_EQ(ui.confirmTexts.size(), 2u);
+    EXPECT_EQ(user.confirmTexts.size(), 2u);
     EXPECT_EQ(ctl.CurrentProject(), before);
     EXPECT_TRUE(ctl.MemberModified());
 }
@@ -66,7 +66,7 @@ TEST_F(ControllerTest, CalcSheetChangeAnswerCommitsAndOpensThePreview) {
     AddBeams(2);
     ASSERT_TRUE(ctl.SelectBeam(0));
     Type(Field::Span, "7");
-    ui.confirmAnswers.push_back(kConfirmChange);
+    user.confirmAnswers.push_back(kConfirmChange);
     EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
     EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(1).spanLength, 7.0f);
     EXPECT_EQ(ctl.BeamCount(), 2);
@@ -90,7 +90,7 @@ TEST_F(ControllerTest, CalcSheetAddAnswerKeepsTheEditedRecordAndAddsABeam) {
     const BeamRecord original = ctl.CurrentProject().Beam(1);
     Type(Field::MemberName, "B1copy");
     Type(Field::Span, "7");
-    ui.confirmAnswers.push_back(kConfirmAdd);
+    user.confirmAnswers.push_back(kConfirmAdd);
     EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
     EXPECT_EQ(ctl.BeamCount(), 3);
     EXPECT_EQ(ctl.CurrentProject().Beam(1), original);
@@ -107,12 +107,12 @@ TEST_F(ControllerTest, CalcSheetAddAnswerThatCannotAddKeepsTheEditPending) {
     Start();
     AddBeams(50);
     Type(Field::Span, "7");
-    ui.messages.Clear();
+    user.Clear();
     const Project before = ctl.CurrentProject();
-    ui.confirmAnswers.push_back(kConfirmAdd);
+    user.confirmAnswers.push_back(kConfirmAdd);
     EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
-    ASSERT_EQ(ui.messages.asked.size(), 1u);
-    EXPECT_EQ(ui.messages.asked[0].text, "これ以上、梁を追加できません。(最大 50 本)");
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_EQ(user.asked[0].text, "これ以上、梁を追加できません。(最大 50 本)");
     EXPECT_EQ(ctl.CurrentProject(), before);
     EXPECT_TRUE(ctl.MemberModified());
     EXPECT_EQ(ui.previews, 0);
@@ -124,8 +124,8 @@ TEST_F(ControllerTest, CalcSheetWithSuppressedMessagesCommitsWithoutTheDialog) {
     area().SetMessageOption(0, true);
     Type(Field::Span, "7");
     EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
-    EXPECT_TRUE(ui.confirmTexts.empty());
-    EXPECT_EQ(ui.messages.beeps, 0);
+    EXPECT_TRUE(user.confirmTexts.empty());
+    EXPECT_EQ(user.beeps, 0);
     EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(1).spanLength, 7.0f);
     EXPECT_EQ(ui.previews, 1);
 }
@@ -135,7 +135,7 @@ TEST_F(ControllerTest, CalcSheetWithoutBeamsBeepsAndShowsNothing) {
     TypeBeam("NEW");
     ctl.Input().memberModified = false;
     EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::CalcSheet));
-    EXPECT_EQ(ui.messages.beeps, 1);
+    EXPECT_EQ(user.beeps, 1);
     EXPECT_EQ(ui.previews, 0);
     EXPECT_EQ(ctl.BeamCount(), 0);
 }
@@ -145,31 +145,31 @@ TEST_F(ControllerTest, ChangeMemberAsksOkCancel) {
     AddBeams(2);
     ASSERT_TRUE(ctl.SelectBeam(0));
     Type(Field::MemberName, "RENAMED");
-    ui.messages.Clear();
+    user.Clear();
     const Project before = ctl.CurrentProject();
 
-    ui.messages.Answer(kAnswerCancel);
+    user.Answer(kAnswerCancel);
     EXPECT_FALSE(ctl.RunMemberCommand(MemberCommand::ChangeMember));
-    ASSERT_EQ(ui.messages.asked.size(), 1u);
-    EXPECT_EQ(ui.messages.asked[0].text, "[ B1 ] (Data No.1) を変更します。");
-    EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsOkCancel);
-    EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_EQ(user.asked[0].text, "[ B1 ] (Data No.1) を変更します。");
+    EXPECT_EQ(user.asked[0].buttons, kButtonsOkCancel);
+    EXPECT_EQ(user.asked[0].title, "確認ﾒｯｾｰｼﾞ");
     EXPECT_EQ(ctl.CurrentProject(), before);
     EXPECT_TRUE(ctl.MemberModified());
 
-    ui.messages.Answer(kAnswerOk);
+    user.Answer(kAnswerOk);
     EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::ChangeMember));
     EXPECT_EQ(ctl.CurrentProject().Beam(1).memberName, "RENAMED");
     EXPECT_EQ(ui.lastView.beamList, (std::vector<std::string>{"RENAMED", "B2"}));
     EXPECT_EQ(ui.lastView.selectedLine, 0);
     EXPECT_FALSE(ctl.MemberModified());
     EXPECT_EQ(ui.previews, 0);
-    EXPECT_TRUE(ui.confirmTexts.empty());
+    EXPECT_TRUE(user.confirmTexts.empty());
 
     // Unedited: no question.
-    ui.messages.Clear();
+    user.Clear();
     EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::ChangeMember));
-    EXPECT_TRUE(ui.messages.asked.empty());
+    EXPECT_TRUE(user.asked.empty());
 }
 
 TEST_F(ControllerTest, CheckCommitsWithoutAskingAndOpensTheCheckView) {
@@ -177,8 +177,8 @@ TEST_F(ControllerTest, CheckCommitsWithoutAskingAndOpensTheCheckView) {
     AddBeams(2);
     Type(Field::Span, "7");
     EXPECT_TRUE(ctl.RunMemberCommand(MemberCommand::Check));
-    EXPECT_TRUE(ui.messages.asked.empty());
-    EXPECT_TRUE(ui.confirmTexts.empty());
+    EXPECT_TRUE(user.asked.empty());
+    EXPECT_TRUE(user.confirmTexts.empty());
     EXPECT_EQ(ui.checkViews, std::vector<int>{2});
     EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(2).spanLength, 7.0f);
     EXPECT_EQ(ui.previews, 0);

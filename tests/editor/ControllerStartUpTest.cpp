@@ -11,7 +11,7 @@ namespace {
 
 TEST_F(ControllerTest, StartUpWithoutSettingsOrDefaultsUsesBuiltInDefaults) {
     Start();
-    EXPECT_TRUE(ui.messages.asked.empty());
+    EXPECT_TRUE(user.asked.empty());
     EXPECT_EQ(ui.lastView.caption, "KAVO-Zel /ＲＣ梁断面算定   新規データ");
     EXPECT_EQ(ui.lastView.positionLabel, "");
     EXPECT_TRUE(ui.lastView.beamList.empty());
@@ -86,10 +86,10 @@ TEST_F(ControllerTest, StartUpAppliesStoredDefaults) {
 TEST_F(ControllerTest, StartUpReportsAMissingGradeTable) {
     std::filesystem::remove(JoinPath(ProgramFolder(), "鉄筋Ｆ値.TBL"));
     Start();
-    ASSERT_EQ(ui.messages.asked.size(), 1u);
-    EXPECT_NE(ui.messages.asked[0].text.find("鉄筋Ｆ値.TBL"), std::string::npos);
-    EXPECT_EQ(ui.messages.asked[0].buttons, kButtonsOk);
-    EXPECT_EQ(ui.messages.asked[0].title, "確認ﾒｯｾｰｼﾞ");
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_NE(user.asked[0].text.find("鉄筋Ｆ値.TBL"), std::string::npos);
+    EXPECT_EQ(user.asked[0].buttons, kButtonsOk);
+    EXPECT_EQ(user.asked[0].title, "確認ﾒｯｾｰｼﾞ");
     // The program still starts with an empty project.
     EXPECT_EQ(ui.lastView.caption, "KAVO-Zel /ＲＣ梁断面算定   新規データ");
 }
@@ -106,16 +106,16 @@ TEST_F(ControllerTest, InstalledProgramKeepsSettingsAndDefaultsInTheConfigFolder
     ctl.StartUp(bin.string());
     unsetenv("XDG_CONFIG_HOME");
 
-    EXPECT_TRUE(ui.messages.asked.empty());  // the grade table was found in share
+    EXPECT_TRUE(user.asked.empty());  // the grade table was found in share
     EXPECT_FLOAT_EQ(ctl.Grades().ValueOf(1), 3.5f);
     EXPECT_TRUE(std::filesystem::exists(config + "/kavozel/KavoZel.Def"));
     TypeBeam("G1");
     ASSERT_TRUE(ctl.AddBeam());
-    ui.saveAnswers.push_back(DataFile("a.Zel"));
+    user.saveAnswers.push_back(DataFile("a.Zel"));
     ASSERT_TRUE(ctl.SaveAs());
     // The first dialog starts in the user's home, not in the program folder.
-    ASSERT_EQ(ui.saveRequests.size(), 1u);
-    EXPECT_NE(ui.saveRequests[0].folder, bin.string());
+    ASSERT_EQ(user.saveRequests.size(), 1u);
+    EXPECT_NE(user.saveRequests[0].folder, bin.string());
     EXPECT_TRUE(std::filesystem::exists(config + "/kavozel/KAVOZel.INI"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(bin),
                             std::filesystem::directory_iterator()),

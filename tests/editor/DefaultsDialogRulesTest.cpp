@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "ControllerFixture.h"
-#include "ScriptedPrompter.h"
 #include "data/DefaultsFile.h"
 #include "editor/DefaultsDialogRules.h"
+#include "support/ScriptedPrompter.h"
 
 namespace zel::test {
 namespace {
@@ -21,11 +21,11 @@ TEST(DefaultsDialogRulesTest, OpeningShowsTheRecordWithFcInSiUnits) {
     EXPECT_EQ(form.pitchText, "250");
     EXPECT_EQ(form.inputUnitOption, 1);
     EXPECT_EQ(form.outputUnitOption, 1);
-    EXPECT_EQ(form.headingText, "梁断面算定結果");
-    EXPECT_EQ(form.pageNumberOption, kPageNumbersOn);
-    EXPECT_EQ(form.startText, "1");
-    EXPECT_TRUE(form.startField.enabled);
-    EXPECT_EQ(form.fontOption, 0);
+    EXPECT_EQ(form.sheet.heading, "梁断面算定結果");
+    EXPECT_EQ(form.sheet.pageNumberOption, kPageNumbersOn);
+    EXPECT_EQ(form.sheet.startText, "1");
+    EXPECT_TRUE(form.sheet.startField.enabled);
+    EXPECT_EQ(form.sheet.fontOption, 0);
     EXPECT_EQ(form.ruleOption, 0);
     EXPECT_FALSE(form.mainSizes.empty());
 }
@@ -42,10 +42,10 @@ TEST(DefaultsDialogRulesTest, GradeRefillsTheSizeListKeepingThePosition) {
     ChooseDefaultsGrade(form, true, 0);
     EXPECT_EQ(form.mainSizeText, "D16");
 
-    ChooseDefaultsPageNumberOption(form, kPageNumbersOff);
-    EXPECT_FALSE(form.startField.enabled);
-    EXPECT_FALSE(form.startLabel.enabled);
-    EXPECT_EQ(form.startField.background, ViewColour::LightGrey);
+    ChoosePageNumberOption(form.sheet, kPageNumbersOff);
+    EXPECT_FALSE(form.sheet.startField.enabled);
+    EXPECT_FALSE(form.sheet.startLabel.enabled);
+    EXPECT_EQ(form.sheet.startField.background, ViewColour::LightGrey);
 }
 
 TEST(DefaultsDialogRulesTest, ConfirmAsksAndCopiesEveryControl) {
@@ -63,11 +63,11 @@ TEST(DefaultsDialogRulesTest, ConfirmAsksAndCopiesEveryControl) {
     form.ruleOption = 1;
     form.inputUnitOption = 0;
     form.outputUnitOption = 1;
-    form.headingText = " 見出し ";
-    form.fontOption = 1;
-    form.startText = "";
+    form.sheet.heading = " 見出し ";
+    form.sheet.fontOption = 1;
+    form.sheet.startText = "";
     form.assemblyMethod = 3;
-    ChooseDefaultsPageNumberOption(form, kPageNumbersOff);
+    ChoosePageNumberOption(form.sheet, kPageNumbersOff);
 
     user.Answer(kAnswerNo);
     const DefaultsRecord before = d;
@@ -112,7 +112,7 @@ TEST_F(ControllerTest, NewDefaultsAreWrittenAndActAtTheNextNew) {
     EXPECT_EQ(ctl.CurrentProject().settings.sheetTitle, "梁断面算定結果");
     EXPECT_EQ(ctl.BeamCount(), 1);
 
-    ui.messages.Answer(kAnswerYes);
+    user.Answer(kAnswerYes);
     ASSERT_TRUE(ctl.NewProject());
     EXPECT_EQ(ctl.CurrentProject().settings.sheetTitle, "新しい見出し");
     EXPECT_EQ(ctl.CurrentProject().settings.unitCode, 0);
@@ -124,9 +124,9 @@ TEST_F(ControllerTest, DefaultsDialogThroughTheControllerAsksWritesAndReportsAFa
     const std::string before = ReadFileBytes(ctl.DefaultsPath());
     DefaultsDialogForm form = OpenDefaultsForm(ctl.Defaults());
     form.fcText = "27";
-    ui.messages.Answer(kAnswerNo);
+    user.Answer(kAnswerNo);
     EXPECT_FALSE(ctl.ConfirmDefaultsDialog(form));
-    EXPECT_EQ(ui.messages.LastText(), "デフォルト値を変更しますか？");
+    EXPECT_EQ(user.LastText(), "デフォルト値を変更しますか？");
     EXPECT_EQ(ReadFileBytes(ctl.DefaultsPath()), before);
     EXPECT_FLOAT_EQ(ctl.Defaults().concreteFc, 210.0f);
 
@@ -134,17 +134,17 @@ TEST_F(ControllerTest, DefaultsDialogThroughTheControllerAsksWritesAndReportsAFa
     DefaultsRecord read;
     ASSERT_EQ(ReadDefaultsFile(ctl.DefaultsPath(), read), DefaultsReadStatus::Read);
     EXPECT_FLOAT_EQ(read.concreteFc, 270.0f);
-    EXPECT_EQ(ui.messages.asked.size(), 2u);
+    EXPECT_EQ(user.asked.size(), 2u);
 
     // The file cannot be replaced: said so, the dialog closes, the defaults act anyway.
     std::filesystem::remove(ctl.DefaultsPath());
     std::filesystem::create_directory(ctl.DefaultsPath());
     form.fcText = "30";
-    ui.messages.Clear();
+    user.Clear();
     EXPECT_TRUE(ctl.ConfirmDefaultsDialog(form));
-    ASSERT_EQ(ui.messages.asked.size(), 2u);
-    EXPECT_EQ(ui.messages.asked[1].text.rfind("デフォルト値を保存できませんでした。\r\r", 0), 0u);
-    EXPECT_EQ(ui.messages.asked[1].buttons, kButtonsOk);
+    ASSERT_EQ(user.asked.size(), 2u);
+    EXPECT_EQ(user.asked[1].text.rfind("デフォルト値を保存できませんでした。\r\r", 0), 0u);
+    EXPECT_EQ(user.asked[1].buttons, kButtonsOk);
     EXPECT_FLOAT_EQ(ctl.Defaults().concreteFc, 300.0f);
 }
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "ScriptedPrompter.h"
 #include "editor/InputArea.h"
+#include "support/ScriptedPrompter.h"
 
 namespace zel::test {
 

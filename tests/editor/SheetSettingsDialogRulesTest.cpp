@@ -1,7 +1,7 @@
 // The print-settings dialog's rules and how the controller stores its result.
 #include "ControllerFixture.h"
-#include "ScriptedPrompter.h"
 #include "editor/SheetSettingsDialogRules.h"
+#include "support/ScriptedPrompter.h"
 
 namespace zel::test {
 namespace {
@@ -123,9 +123,9 @@ TEST_F(ControllerTest, PrintSettingsDialogThroughTheController) {
     Start();
     SheetSettingsForm form = OpenSheetSettingsForm(ctl.CurrentPrintSettings());
     form.heading = "  第２棟  ";
-    ui.messages.Answer(kAnswerNo);
+    user.Answer(kAnswerNo);
     EXPECT_FALSE(ctl.ConfirmSheetSettingsDialog(form));
-    EXPECT_EQ(ui.messages.LastText(), "設定項目を有効にしますか？");
+    EXPECT_EQ(user.LastText(), "設定項目を有効にしますか？");
     EXPECT_EQ(ctl.CurrentProject().settings.sheetTitle, "梁断面算定結果");
     EXPECT_FALSE(ctl.FileModified());
     EXPECT_TRUE(ctl.ConfirmSheetSettingsDialog(form));

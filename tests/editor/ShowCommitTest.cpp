@@ -119,7 +119,7 @@ class RandomBeams {
 class ShowCommitTest : public ControllerTest {
   protected:
     void OpenFile(const std::string& path) {
-        ui.openAnswers.push_back(path);
+        user.openAnswers.push_back(path);
         ASSERT_TRUE(ctl.Open());
     }
     static Project Load(const std::string& path) {
@@ -148,12 +148,12 @@ TEST_F(ShowCommitTest, ShowingEveryBeamAndSelectingAnotherChangesNoRecord) {
         random.WriteProject(path, count, trial % 4);
         const Project stored = Load(path);
         OpenFile(path);
-        ui.messages.Clear();
+        user.Clear();
         // Shows beams 2..n in turn, then beam 1 again: every beam is shown and committed.
         for (int line = 1; line <= count; ++line) {
             ASSERT_TRUE(ctl.SelectBeam(line % count)) << "line " << line % count;
         }
-        EXPECT_TRUE(ui.messages.asked.empty()) << ui.messages.LastText();
+        EXPECT_TRUE(user.asked.empty()) << user.LastText();
         EXPECT_FALSE(ctl.MemberModified());
         ExpectSameBeams(ctl.CurrentProject(), stored);
     }

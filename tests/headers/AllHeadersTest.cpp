@@ -3,8 +3,8 @@
 // function that both define differently fails this build instead of the window's.
 #include <gtest/gtest.h>
 
-#include "../editor/ScriptedPrompter.h"
 #include "AllCoreHeaders.h"  // generated: one #include per header of src/editor and src/output
+#include "support/ScriptedPrompter.h"
 
 namespace zel::test {
 namespace {

@@ -1,11 +1,18 @@
 #pragma once
-// Shared by the sheet tests of the Qt layer: one QApplication (widgets too) for the whole test
-// program and a way to run the poppler tools on a written PDF.
+// Shared by the tests of the Qt layer: one QApplication (widgets too) for the whole test
+// program, answering a modal dialog, and a way to run the poppler tools on a written PDF.
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QColor>
 #include <QCoreApplication>
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -18,6 +25,32 @@ inline void EnsureGuiApplication() {
     static char* argv[] = {name, nullptr};
     // Never destroyed: Qt's devices must outlive every static of the test program.
     new QApplication(argc, argv);
+}
+
+// Runs `action` on the modal dialog once its event loop runs.
+inline void OnModal(std::function<void(QWidget*)> action) {
+    QTimer::singleShot(0, [action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        action(modal);
+    });
+}
+
+// The same for a modal dialog of type `Dialog`, which the test expects to open.
+template <typename Dialog>
+void OnModalDialog(std::function<void(Dialog*)> action) {
+    OnModal([action](QWidget* modal) {
+        auto* dialog = qobject_cast<Dialog*>(modal);
+        ASSERT_NE(dialog, nullptr) << modal->metaObject()->className();
+        action(dialog);
+    });
+}
+
+// The colour a field shows behind its text: a pixel near its left edge, inside its frame (the
+// fields that are greyed hold numbers, which stand on the right).
+inline QColor ShownBackground(QWidget* field) {
+    const QImage picture = field->grab().toImage();
+    return picture.pixelColor(5, picture.height() / 2);
 }
 
 // Output of a shell command (stdout), empty when it cannot run.

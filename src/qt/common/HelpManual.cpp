@@ -1,11 +1,7 @@
 #include "qt/common/HelpManual.h"
 
-#include <QDesktopServices>
-#include <QUrl>
-
 #include "editor/Prompter.h"
 #include "lib/Paths.h"
-#include "qt/common/QtText.h"
 
 namespace zel::qt {
 
@@ -14,13 +10,7 @@ std::string HelpManualPath(const std::string& programFolder) {
 }
 
 bool OpenHelpManual(Prompter& prompter, const std::string& programFolder) {
-    const std::string path = HelpManualPath(programFolder);
-    if (!FileExists(path)) {
-        prompter.ShowMessage(path + " が見つかりません。", kButtonsOk, kMessageTitleWide);
-        return false;
-    }
-    // A viewer that fails to start gives no message of its own, like any other shell failure.
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQ(path)));
+    return OpenFileWithShell(prompter, HelpManualPath(programFolder));
 }
 
 }  // namespace zel::qt

@@ -11,6 +11,7 @@
 
 #include "editor/InputArea.h"
 #include "editor/SpanTypeDialogRules.h"
+#include "qt/common/QtText.h"
 
 namespace zel::qt {
 
@@ -377,11 +378,10 @@ std::vector<std::string> ProgramPictureNames() {
 
 std::vector<std::string> WriteProgramPictures(const std::string& folder) {
     std::vector<std::string> failed;
-    const QDir dir(QString::fromStdString(folder));
+    const QDir dir(ToQ(folder));
     auto write = [&](const QImage& image, const std::string& name, const char* format,
                      int quality) {
-        if (!image.save(dir.filePath(QString::fromStdString(name)), format, quality))
-            failed.push_back(name);
+        if (!image.save(dir.filePath(ToQ(name)), format, quality)) failed.push_back(name);
     };
     for (int support : {0, 1})
         for (int type = 1; type <= 6; ++type)

@@ -3,12 +3,13 @@
 #include <QColor>
 #include <QString>
 #include <string>
+#include <string_view>
 
 #include "editor/InputAreaView.h"
 
 namespace zel::qt {
 
-inline QString ToQ(const std::string& text) {
+inline QString ToQ(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 inline std::string FromQ(const QString& text) {
@@ -21,7 +22,9 @@ QString MessageText(const std::string& text);
 // The 16 colours of the classic palette (0 black, 9 blue, 12 red, 15 white, ...).
 QColor PaletteColour(int code);
 
-// Colours of the input area's view: face and grey follow the platform's palette.
+// The colours a view of the core names (ControlView): face and grey follow the platform's
+// palette. Every window shows them through this one map, so a greyed field looks the same in
+// a dialog as in the main window.
 QColor ViewQColour(ViewColour colour);
 
 }  // namespace zel::qt

@@ -8,20 +8,19 @@
 #include <QVBoxLayout>
 
 #include "lib/Version.h"
+#include "qt/common/QtText.h"
 #include "qt/dialogs/DialogSupport.h"
 #include "qt/dialogs/Dialogs.h"
 
 namespace zel::qt {
 
-using dialogs::Q;
-
 AboutDialog::AboutDialog(const std::string& pictureFolder, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(Q(kProgramTitle));
+    setWindowTitle(ToQ(kProgramTitle));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
 
     picture_ = new QLabel(this);
     const QPixmap pixmap(
-        QDir(dialogs::PictureFolder(pictureFolder)).filePath(Q(kAboutPictureFile)));
+        QDir(dialogs::PictureFolder(pictureFolder)).filePath(ToQ(kAboutPictureFile)));
     if (!pixmap.isNull()) picture_->setPixmap(pixmap);
     picture_->setVisible(!pixmap.isNull());
 
@@ -32,7 +31,7 @@ AboutDialog::AboutDialog(const std::string& pictureFolder, QWidget* parent) : QD
     title->setFont(big);
     auto* subtitle = new QLabel(QStringLiteral("鉄筋コンクリート梁断面算定プログラム"), this);
     auto* platform = new QLabel(QStringLiteral("for Windows95/98/2000"), this);
-    version_ = new QLabel(Q(kVersionText), this);
+    version_ = new QLabel(ToQ(kVersionText), this);
 
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     dialogs::PrepareButton(ok_);

@@ -8,12 +8,11 @@
 #include <algorithm>
 
 #include "lib/Version.h"
+#include "qt/common/QtText.h"
 #include "qt/dialogs/DialogSupport.h"
 #include "qt/dialogs/Dialogs.h"
 
 namespace zel::qt {
-
-using dialogs::Q;
 
 namespace {
 
@@ -30,14 +29,14 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 }  // namespace
 
 CheckViewDialog::CheckViewDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(Q(kProgramTitle));
+    setWindowTitle(ToQ(kProgramTitle));
     frame_ = new QGroupBox(this);
     auto* grid = new QGridLayout(frame_);
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(8);
     const char* const rowHeadings[kRows] = {"", "上端筋", "下端筋", "スターラップ", "判  定"};
     for (int row = 0; row < kRows; ++row) {
-        if (row > 0) grid->addWidget(new QLabel(Q(rowHeadings[row]), frame_), row, 0);
+        if (row > 0) grid->addWidget(new QLabel(ToQ(rowHeadings[row]), frame_), row, 0);
         for (int column = 0; column < 3; ++column) {
             auto* label = new QLabel(frame_);
             label->setAlignment(Qt::AlignCenter);
@@ -68,22 +67,22 @@ CheckViewDialog::CheckViewDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void CheckViewDialog::ShowTexts(const CheckViewTexts& texts) {
-    frame_->setTitle(Q(texts.caption));
+    frame_->setTitle(ToQ(texts.caption));
     for (auto& row : cells_)
         for (QLabel* label : row) label->clear();
     const int columns = std::min<int>(3, static_cast<int>(texts.columns.size()));
     for (int column = 0; column < columns; ++column) {
         const CheckColumn& c = texts.columns[column];
-        cells_[0][column]->setText(Q(c.heading));
-        cells_[1][column]->setText(Q(c.topBars));
-        cells_[2][column]->setText(Q(c.bottomBars));
-        cells_[3][column]->setText(Q(c.stirrups));
-        cells_[4][column]->setText(Q(c.judgement));
+        cells_[0][column]->setText(ToQ(c.heading));
+        cells_[1][column]->setText(ToQ(c.topBars));
+        cells_[2][column]->setText(ToQ(c.bottomBars));
+        cells_[3][column]->setText(ToQ(c.stirrups));
+        cells_[4][column]->setText(ToQ(c.judgement));
         SetTextColour(cells_[4][column], c.failed ? kFailedColour : kOkColour);
     }
     for (int column = 0; column < 3; ++column)
         for (int row = 0; row < kRows; ++row) cells_[row][column]->setVisible(column < columns);
-    error_->setText(Q(texts.error));
+    error_->setText(ToQ(texts.error));
     error_->setVisible(!texts.error.empty());
 }
 

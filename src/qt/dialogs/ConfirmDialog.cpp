@@ -6,33 +6,32 @@
 #include <QVBoxLayout>
 
 #include "editor/Prompter.h"
+#include "qt/common/QtText.h"
 #include "qt/dialogs/DialogSupport.h"
 #include "qt/dialogs/Dialogs.h"
 
 namespace zel::qt {
 
-using dialogs::Q;
-
 ConfirmDialog::ConfirmDialog(const std::string& confirmText, QWidget* parent)
     : QDialog(parent), model_(confirmText) {
-    setWindowTitle(Q(kMessageTitle));
+    setWindowTitle(ToQ(kMessageTitle));
     // A fixed border without a close box; a window manager that closes it anyway answers
     // "ｷｬﾝｾﾙ" (done() below).
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint);
 
-    auto* message = new QLabel(Q(confirmText), this);
+    auto* message = new QLabel(ToQ(confirmText), this);
     message->setWordWrap(true);
     message->setObjectName(QStringLiteral("confirmText"));
     message->setMinimumWidth(420);
-    auto* question = new QLabel(Q(kConfirmQuestion), this);
+    auto* question = new QLabel(ToQ(kConfirmQuestion), this);
 
     auto* row = new QHBoxLayout;
     const std::array<int, 3> order{kConfirmChange, kConfirmAdd, kConfirmCancel};
     const std::array<const char*, 3> captions{kConfirmChangeCaption, kConfirmAddCaption,
                                               kConfirmCancelCaption};
     for (int i = 0; i < 3; ++i) {
-        auto* b = new QPushButton(Q(captions[i]), this);
+        auto* b = new QPushButton(ToQ(captions[i]), this);
         b->setAutoDefault(false);
         dialogs::PrepareButton(b);
         const int code = order[i];

@@ -9,46 +9,47 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "data/BeamTexts.h"
 #include "editor/InputArea.h"
 #include "editor/MainController.h"
 #include "lib/Version.h"
+#include "qt/common/QtText.h"
+#include "qt/common/WidgetMirror.h"
 #include "qt/dialogs/DialogSupport.h"
 #include "qt/dialogs/Dialogs.h"
+#include "qt/dialogs/SheetOptionsBox.h"
 
 namespace zel::qt {
 
-using dialogs::Q;
-
 namespace {
 
-const char* const kGradeNames[4] = {"SD295", "SD345", "SR235", "SR295"};
-
-// An option group whose buttons report their index.
-template <std::size_t N>
-QButtonGroup* MakeOptions(QWidget* owner, QLayout* layout, std::array<QRadioButton*, N>& options,
-                          const std::array<const char*, N>& captions,
-                          const std::array<int, N>& indices) {
+// An option group whose buttons report their position (from 0).
+QButtonGroup* MakeOptions(QWidget* owner, QLayout* layout,
+                          std::initializer_list<const char*> captions) {
     auto* group = new QButtonGroup(owner);
-    for (std::size_t i = 0; i < N; ++i) {
-        auto* option = new QRadioButton(Q(captions[i]), layout->parentWidget());
+    for (const char* caption : captions) {
+        auto* option = new QRadioButton(ToQ(caption), layout->parentWidget());
         dialogs::PrepareButton(option);
-        group->addButton(option, indices[i]);
+        group->addButton(option, static_cast<int>(group->buttons().size()));
         layout->addWidget(option);
-        options[indices[i]] = option;
     }
     return group;
+}
+
+QRadioButton* OptionOf(const QButtonGroup* group, int id) {
+    return qobject_cast<QRadioButton*>(group->button(id));
 }
 
 // Label, field and unit on one row of a grid.
 QLineEdit* AddField(QGridLayout* grid, int row, const char* caption, const char* unit,
                     int maxLength) {
     QWidget* parent = grid->parentWidget();
-    auto* label = new QLabel(Q(caption), parent);
+    auto* label = new QLabel(ToQ(caption), parent);
     auto* field = new QLineEdit(parent);
     field->setMaxLength(maxLength);
     field->setAlignment(Qt::AlignRight);
@@ -57,13 +58,19 @@ QLineEdit* AddField(QGridLayout* grid, int row, const char* caption, const char*
     dialogs::NameAfterLabel(field, label->text());
     grid->addWidget(label, row, 0);
     grid->addWidget(field, row, 1);
-    if (unit) grid->addWidget(new QLabel(Q(unit), parent), row, 2);
+    if (unit) grid->addWidget(new QLabel(ToQ(unit), parent), row, 2);
     return field;
+}
+
+// Where `text` stands in `items`; -1 when it is not there.
+int PositionOf(const std::vector<std::string>& items, const std::string& text) {
+    const auto found = std::find(items.begin(), items.end(), text);
+    return found == items.end() ? -1 : static_cast<int>(found - items.begin());
 }
 
 QComboBox* AddList(QGridLayout* grid, int row, const char* caption) {
     QWidget* parent = grid->parentWidget();
-    auto* label = new QLabel(Q(caption), parent);
+    auto* label = new QLabel(ToQ(caption), parent);
     auto* list = new QComboBox(parent);
     list->setCursor(Qt::PointingHandCursor);
     label->setBuddy(list);
@@ -73,24 +80,11 @@ QComboBox* AddList(QGridLayout* grid, int row, const char* caption) {
     return list;
 }
 
-void ShowList(QComboBox* list, const std::vector<std::string>& items, const std::string& text) {
-    QSignalBlocker block(list);
-    list->clear();
-    for (const std::string& item : items) list->addItem(Q(item));
-    list->setCurrentIndex(list->findText(Q(text)));
-}
-
-void ShowText(QLineEdit* field, const std::string& text) {
-    if (field->text() == Q(text)) return;
-    QSignalBlocker block(field);
-    field->setText(Q(text));
-}
-
 }  // namespace
 
 DefaultsDialog::DefaultsDialog(MainController& controller, QWidget* parent)
     : QDialog(parent), controller_(controller), form_(OpenDefaultsForm(controller.Defaults())) {
-    setWindowTitle(Q(kProgramTitle));
+    setWindowTitle(ToQ(kProgramTitle));
 
     auto* title = new QLabel(QStringLiteral("デフォルト値の設定"), this);
     QFont big = title->font();
@@ -129,48 +123,66 @@ DefaultsDialog::DefaultsDialog(MainController& controller, QWidget* parent)
     ShowForm();
 }
 
+QRadioButton* DefaultsDialog::MainGradeOption(int grade) const {
+    return OptionOf(mainGradeGroup_, grade);
+}
+QRadioButton* DefaultsDialog::StirrupGradeOption(int grade) const {
+    return OptionOf(stirrupGradeGroup_, grade);
+}
+QRadioButton* DefaultsDialog::RuleOption(int rule) const {
+    return OptionOf(ruleGroup_, rule);
+}
+QRadioButton* DefaultsDialog::InputUnitOption(int option) const {
+    return OptionOf(inputGroup_, option);
+}
+QRadioButton* DefaultsDialog::OutputUnitOption(int option) const {
+    return OptionOf(outputGroup_, option);
+}
+
+std::array<DefaultsDialog::TextField, 5> DefaultsDialog::TextFields() const {
+    return {{
+        {ratio_, &DefaultsDialogForm::ratioText},
+        {layers_, &DefaultsDialogForm::layersText},
+        {legs_, &DefaultsDialogForm::legsText},
+        {pitch_, &DefaultsDialogForm::pitchText},
+        {fc_, &DefaultsDialogForm::fcText},
+    }};
+}
+
+QGridLayout* DefaultsDialog::AddBarBox(QGroupBox* box, QButtonGroup*& grades) {
+    auto* layout = new QVBoxLayout(box);
+    auto* gradeRow = new QWidget(box);
+    gradeRow->setLayout(new QHBoxLayout);
+    gradeRow->layout()->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(gradeRow);
+    grades = MakeOptions(this, gradeRow->layout(),
+                         {kGradeNames[0], kGradeNames[1], kGradeNames[2], kGradeNames[3]});
+    auto* gridRow = new QWidget(box);
+    auto* grid = new QGridLayout(gridRow);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setColumnStretch(3, 1);
+    layout->addWidget(gridRow);
+    return grid;
+}
+
 QWidget* DefaultsDialog::BuildBarsPage() {
     auto* page = new QWidget;
 
     // "主筋"
     auto* mainBox = new QGroupBox(QStringLiteral("主筋"), page);
-    auto* mainLayout = new QVBoxLayout(mainBox);
-    auto* mainGradeWidget = new QWidget(mainBox);
-    mainGradeWidget->setLayout(new QHBoxLayout);
-    mainGradeWidget->layout()->setContentsMargins(0, 0, 0, 0);
-    mainLayout->addWidget(mainGradeWidget);
-    auto* mainGroup = MakeOptions<4>(
-        this, mainGradeWidget->layout(), mainGrades_,
-        {kGradeNames[0], kGradeNames[1], kGradeNames[2], kGradeNames[3]}, {0, 1, 2, 3});
-    auto* mainGridWidget = new QWidget(mainBox);
-    auto* mainGrid = new QGridLayout(mainGridWidget);
-    mainGrid->setContentsMargins(0, 0, 0, 0);
-    mainLayout->addWidget(mainGridWidget);
+    QGridLayout* mainGrid = AddBarBox(mainBox, mainGradeGroup_);
     mainSize_ = AddList(mainGrid, 0, "鉄筋径");
     ratio_ = AddField(mainGrid, 1, "複筋比 γ", nullptr, 6);
     layers_ = AddField(mainGrid, 2, "許容段数", "段", 2);
-    mainGrid->setColumnStretch(3, 1);
 
     // "スターラップ"
     auto* stirrupBox = new QGroupBox(QStringLiteral("スターラップ"), page);
-    auto* stirrupLayout = new QVBoxLayout(stirrupBox);
-    auto* stirrupGradeWidget = new QWidget(stirrupBox);
-    stirrupGradeWidget->setLayout(new QHBoxLayout);
-    stirrupGradeWidget->layout()->setContentsMargins(0, 0, 0, 0);
-    stirrupLayout->addWidget(stirrupGradeWidget);
-    auto* stirrupGroup = MakeOptions<4>(
-        this, stirrupGradeWidget->layout(), stirrupGrades_,
-        {kGradeNames[0], kGradeNames[1], kGradeNames[2], kGradeNames[3]}, {0, 1, 2, 3});
-    auto* stirrupGridWidget = new QWidget(stirrupBox);
-    auto* stirrupGrid = new QGridLayout(stirrupGridWidget);
-    stirrupGrid->setContentsMargins(0, 0, 0, 0);
-    stirrupLayout->addWidget(stirrupGridWidget);
+    QGridLayout* stirrupGrid = AddBarBox(stirrupBox, stirrupGradeGroup_);
     stirrupSize_ = AddList(stirrupGrid, 0, "鉄筋径");
     assembly_ = AddList(stirrupGrid, 1, "組立方法");
-    for (int i = 0; i < 4; ++i) assembly_->addItem(Q(AssemblyMethodCaption(i)));
+    for (int i = 0; i < 4; ++i) assembly_->addItem(ToQ(AssemblyMethodCaption(i)));
     legs_ = AddField(stirrupGrid, 2, "最大本数", "本", 2);
     pitch_ = AddField(stirrupGrid, 3, "最大ﾋﾟｯﾁ", "(mm)", 4);
-    stirrupGrid->setColumnStretch(3, 1);
 
     // "コンクリート"
     auto* concreteBox = new QGroupBox(QStringLiteral("コンクリート"), page);
@@ -182,9 +194,9 @@ QWidget* DefaultsDialog::BuildBarsPage() {
     // "引張側最小鉄筋量"
     auto* ruleBox = new QGroupBox(QStringLiteral("引張側最小鉄筋量"), page);
     auto* ruleLayout = new QVBoxLayout(ruleBox);
-    auto* ruleGroup = MakeOptions<2>(
-        this, ruleLayout, rules_,
-        {"最小引張鉄筋比 0.4%  (0.004・bd)", "存在応力から求めた鉄筋量の 4/3 倍"}, {0, 1});
+    ruleGroup_ =
+        MakeOptions(this, ruleLayout,
+                    {"最小引張鉄筋比 0.4%  (0.004・bd)", "存在応力から求めた鉄筋量の 4/3 倍"});
 
     auto* left = new QVBoxLayout;
     left->addWidget(mainBox);
@@ -198,32 +210,25 @@ QWidget* DefaultsDialog::BuildBarsPage() {
     layout->addLayout(left);
     layout->addLayout(right);
 
-    connect(mainGroup, &QButtonGroup::idClicked, this, [this](int grade) {
+    connect(mainGradeGroup_, &QButtonGroup::idClicked, this, [this](int grade) {
         ChooseDefaultsGrade(form_, true, grade);
         ShowForm();
     });
-    connect(stirrupGroup, &QButtonGroup::idClicked, this, [this](int grade) {
+    connect(stirrupGradeGroup_, &QButtonGroup::idClicked, this, [this](int grade) {
         ChooseDefaultsGrade(form_, false, grade);
         ShowForm();
     });
     connect(mainSize_, &QComboBox::activated, this,
-            [this](int) { form_.mainSizeText = dialogs::S(mainSize_->currentText()); });
+            [this](int) { form_.mainSizeText = FromQ(mainSize_->currentText()); });
     connect(stirrupSize_, &QComboBox::activated, this,
-            [this](int) { form_.stirrupSizeText = dialogs::S(stirrupSize_->currentText()); });
+            [this](int) { form_.stirrupSizeText = FromQ(stirrupSize_->currentText()); });
     connect(assembly_, &QComboBox::activated, this,
             [this](int position) { form_.assemblyMethod = position; });
-    connect(ruleGroup, &QButtonGroup::idClicked, this,
+    connect(ruleGroup_, &QButtonGroup::idClicked, this,
             [this](int rule) { form_.ruleOption = rule; });
-    const std::array<std::pair<QLineEdit*, std::string DefaultsDialogForm::*>, 5> fields{{
-        {ratio_, &DefaultsDialogForm::ratioText},
-        {layers_, &DefaultsDialogForm::layersText},
-        {legs_, &DefaultsDialogForm::legsText},
-        {pitch_, &DefaultsDialogForm::pitchText},
-        {fc_, &DefaultsDialogForm::fcText},
-    }};
-    for (const auto& [field, member] : fields) {
+    for (const auto& [field, member] : TextFields()) {
         connect(field, &QLineEdit::textEdited, this,
-                [this, member](const QString& text) { form_.*member = dialogs::S(text); });
+                [this, member](const QString& text) { form_.*member = FromQ(text); });
     }
     return page;
 }
@@ -233,106 +238,43 @@ QWidget* DefaultsDialog::BuildOutputPage() {
 
     auto* inputBox = new QGroupBox(QStringLiteral("入力単位"), page);
     auto* inputLayout = new QVBoxLayout(inputBox);
-    auto* inputGroup =
-        MakeOptions<2>(this, inputLayout, inputUnits_,
-                       {"従来工学単位 （ｋｇ，ｔ）", "ＳＩ単位 （Ｎ，ｋＮ）"}, {0, 1});
+    inputGroup_ =
+        MakeOptions(this, inputLayout, {"従来工学単位 （ｋｇ，ｔ）", "ＳＩ単位 （Ｎ，ｋＮ）"});
     auto* outputBox = new QGroupBox(QStringLiteral("出力単位"), page);
     auto* outputLayout = new QVBoxLayout(outputBox);
-    auto* outputGroup =
-        MakeOptions<2>(this, outputLayout, outputUnits_,
-                       {"従来工学単位 （ｋｇ，ｔ）", "ＳＩ単位 （Ｎ，ｋＮ）"}, {0, 1});
+    outputGroup_ =
+        MakeOptions(this, outputLayout, {"従来工学単位 （ｋｇ，ｔ）", "ＳＩ単位 （Ｎ，ｋＮ）"});
     auto* units = new QHBoxLayout;
     units->addWidget(inputBox);
     units->addWidget(outputBox);
 
-    auto* sheetBox = new QGroupBox(QStringLiteral("計算書作成時の詳細設定"), page);
-    auto* sheetLayout = new QVBoxLayout(sheetBox);
-    auto* headingLabel = new QLabel(QStringLiteral("計算書の見出し (最大 30文字)"), sheetBox);
-    heading_ = new QLineEdit(sheetBox);
-    heading_->setMaxLength(30);
-    heading_->setMinimumWidth(380);
-    headingLabel->setBuddy(heading_);
-    dialogs::NameAfterLabel(heading_, headingLabel->text());
-    sheetLayout->addWidget(headingLabel);
-    sheetLayout->addWidget(heading_);
-
-    auto* fontBox = new QGroupBox(QStringLiteral("計算書印字フォント"), sheetBox);
-    auto* fontLayout = new QHBoxLayout(fontBox);
-    auto* fontGroup =
-        MakeOptions<2>(this, fontLayout, fonts_, {"ＭＳ 明朝", "ＭＳ ゴシック"}, {0, 1});
-    fontLayout->addStretch();
-    sheetLayout->addWidget(fontBox);
-
-    auto* pageBox = new QGroupBox(QStringLiteral("ページ番号 (フッター)"), sheetBox);
-    auto* pageLayout = new QGridLayout(pageBox);
-    auto* optionRow = new QWidget(pageBox);
-    auto* optionLayout = new QHBoxLayout(optionRow);
-    optionLayout->setContentsMargins(0, 0, 0, 0);
-    // "付ける" on the left, "付けない" on the right.
-    auto* pageGroup = MakeOptions<2>(this, optionLayout, pageNumbers_, {"付ける", "付けない"},
-                                     {kPageNumbersOn, kPageNumbersOff});
-    optionLayout->addStretch();
-    pageLayout->addWidget(optionRow, 0, 0, 1, 3);
-    startLabel_ = new QLabel(QStringLiteral("開始ページ No."), pageBox);
-    start_ = new QLineEdit(pageBox);
-    start_->setMaxLength(6);
-    start_->setFixedWidth(70);
-    start_->setAlignment(Qt::AlignRight);
-    startLabel_->setBuddy(start_);
-    dialogs::NameAfterLabel(start_, startLabel_->text());
-    pageLayout->addWidget(startLabel_, 1, 0);
-    pageLayout->addWidget(start_, 1, 1);
-    pageLayout->addWidget(
-        new QLabel(QStringLiteral("（不要の場合は、空欄にして下さい。）"), pageBox), 1, 2);
-    pageLayout->setColumnStretch(3, 1);
-    sheetLayout->addWidget(pageBox);
+    sheetOptions_ =
+        new SheetOptionsBox(form_.sheet, SheetOptionsBox::Arrangement::HeadingFirst, page);
 
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(units);
-    layout->addWidget(sheetBox);
+    layout->addWidget(sheetOptions_);
     layout->addStretch();
 
-    connect(inputGroup, &QButtonGroup::idClicked, this,
+    connect(inputGroup_, &QButtonGroup::idClicked, this,
             [this](int option) { form_.inputUnitOption = option; });
-    connect(outputGroup, &QButtonGroup::idClicked, this,
+    connect(outputGroup_, &QButtonGroup::idClicked, this,
             [this](int option) { form_.outputUnitOption = option; });
-    connect(fontGroup, &QButtonGroup::idClicked, this,
-            [this](int option) { form_.fontOption = option; });
-    connect(pageGroup, &QButtonGroup::idClicked, this, [this](int option) {
-        ChooseDefaultsPageNumberOption(form_, option);
-        ShowForm();
-    });
-    connect(heading_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { form_.headingText = dialogs::S(text); });
-    connect(start_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { form_.startText = dialogs::S(text); });
     return page;
 }
 
 void DefaultsDialog::ShowForm() {
-    dialogs::CheckOption(mainGrades_, form_.mainGrade);
-    dialogs::CheckOption(stirrupGrades_, form_.stirrupGrade);
-    ShowList(mainSize_, form_.mainSizes, form_.mainSizeText);
-    ShowList(stirrupSize_, form_.stirrupSizes, form_.stirrupSizeText);
-    {
-        QSignalBlocker block(assembly_);
-        assembly_->setCurrentIndex(
-            form_.assemblyMethod >= 0 && form_.assemblyMethod < 4 ? form_.assemblyMethod : -1);
-    }
-    ShowText(ratio_, form_.ratioText);
-    ShowText(layers_, form_.layersText);
-    ShowText(legs_, form_.legsText);
-    ShowText(pitch_, form_.pitchText);
-    ShowText(fc_, form_.fcText);
-    dialogs::CheckOption(rules_, form_.ruleOption);
-    dialogs::CheckOption(inputUnits_, form_.inputUnitOption);
-    dialogs::CheckOption(outputUnits_, form_.outputUnitOption);
-    ShowText(heading_, form_.headingText);
-    dialogs::CheckOption(fonts_, form_.fontOption);
-    dialogs::CheckOption(pageNumbers_, form_.pageNumberOption);
-    ShowText(start_, form_.startText);
-    startLabel_->setEnabled(form_.startLabel.enabled);
-    dialogs::ApplyFieldView(start_, form_.startField);
+    MirrorOption(mainGradeGroup_, form_.mainGrade);
+    MirrorOption(stirrupGradeGroup_, form_.stirrupGrade);
+    MirrorList(mainSize_, form_.mainSizes, PositionOf(form_.mainSizes, form_.mainSizeText));
+    MirrorList(stirrupSize_, form_.stirrupSizes,
+               PositionOf(form_.stirrupSizes, form_.stirrupSizeText));
+    MirrorListPosition(assembly_, form_.assemblyMethod);
+    for (const auto& [field, member] : TextFields()) MirrorText(field, form_.*member);
+    MirrorOption(ruleGroup_, form_.ruleOption);
+    MirrorOption(inputGroup_, form_.inputUnitOption);
+    MirrorOption(outputGroup_, form_.outputUnitOption);
+    sheetOptions_->Show();
 }
 
 void DefaultsDialog::Store() {

@@ -2,11 +2,15 @@
 // The default-data dialog ("ﾃﾞﾌｫﾙﾄ設定(&D)"): defaults of new beams and new projects.
 #include <QDialog>
 #include <array>
+#include <string>
+#include <utility>
 
 #include "editor/DefaultsDialogRules.h"
 
+class QButtonGroup;
 class QComboBox;
-class QLabel;
+class QGridLayout;
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -18,6 +22,8 @@ class MainController;
 
 namespace zel::qt {
 
+class SheetOptionsBox;
+
 class DefaultsDialog : public QDialog {
     Q_OBJECT
   public:
@@ -27,8 +33,8 @@ class DefaultsDialog : public QDialog {
 
     QTabWidget* Tabs() const { return tabs_; }
     // Grade options (codes 0..3) and size lists of the main bars and the stirrups.
-    QRadioButton* MainGradeOption(int grade) const { return mainGrades_[grade]; }
-    QRadioButton* StirrupGradeOption(int grade) const { return stirrupGrades_[grade]; }
+    QRadioButton* MainGradeOption(int grade) const;
+    QRadioButton* StirrupGradeOption(int grade) const;
     QComboBox* MainSizeList() const { return mainSize_; }
     QComboBox* StirrupSizeList() const { return stirrupSize_; }
     QComboBox* AssemblyList() const { return assembly_; }
@@ -37,19 +43,19 @@ class DefaultsDialog : public QDialog {
     QLineEdit* LegsField() const { return legs_; }
     QLineEdit* PitchField() const { return pitch_; }
     QLineEdit* FcField() const { return fc_; }
-    QRadioButton* RuleOption(int rule) const { return rules_[rule]; }
-    QRadioButton* InputUnitOption(int option) const { return inputUnits_[option]; }
-    QRadioButton* OutputUnitOption(int option) const { return outputUnits_[option]; }
-    QLineEdit* HeadingField() const { return heading_; }
-    QRadioButton* FontOption(int option) const { return fonts_[option]; }
-    // kPageNumbersOff "付けない", kPageNumbersOn "付ける".
-    QRadioButton* PageNumberOption(int option) const { return pageNumbers_[option]; }
-    QLabel* StartLabel() const { return startLabel_; }
-    QLineEdit* StartField() const { return start_; }
+    QRadioButton* RuleOption(int rule) const;
+    QRadioButton* InputUnitOption(int option) const;
+    QRadioButton* OutputUnitOption(int option) const;
+    SheetOptionsBox* SheetOptions() const { return sheetOptions_; }
     QPushButton* StoreButton() const { return store_; }
     QPushButton* CancelButton() const { return cancel_; }
 
   private:
+    // The typed fields and the form's texts they edit.
+    using TextField = std::pair<QLineEdit*, std::string DefaultsDialogForm::*>;
+    std::array<TextField, 5> TextFields() const;
+    // A frame of bars: its grade options over a grid of size list and fields.
+    QGridLayout* AddBarBox(QGroupBox* box, QButtonGroup*& grades);
     QWidget* BuildBarsPage();
     QWidget* BuildOutputPage();
     void ShowForm();
@@ -58,8 +64,6 @@ class DefaultsDialog : public QDialog {
     MainController& controller_;
     DefaultsDialogForm form_;
     QTabWidget* tabs_ = nullptr;
-    std::array<QRadioButton*, 4> mainGrades_{};
-    std::array<QRadioButton*, 4> stirrupGrades_{};
     QComboBox* mainSize_ = nullptr;
     QComboBox* stirrupSize_ = nullptr;
     QComboBox* assembly_ = nullptr;
@@ -68,14 +72,12 @@ class DefaultsDialog : public QDialog {
     QLineEdit* legs_ = nullptr;
     QLineEdit* pitch_ = nullptr;
     QLineEdit* fc_ = nullptr;
-    std::array<QRadioButton*, 2> rules_{};
-    std::array<QRadioButton*, 2> inputUnits_{};
-    std::array<QRadioButton*, 2> outputUnits_{};
-    QLineEdit* heading_ = nullptr;
-    std::array<QRadioButton*, 2> fonts_{};
-    std::array<QRadioButton*, 2> pageNumbers_{};
-    QLabel* startLabel_ = nullptr;
-    QLineEdit* start_ = nullptr;
+    QButtonGroup* mainGradeGroup_ = nullptr;
+    QButtonGroup* stirrupGradeGroup_ = nullptr;
+    QButtonGroup* ruleGroup_ = nullptr;
+    QButtonGroup* inputGroup_ = nullptr;
+    QButtonGroup* outputGroup_ = nullptr;
+    SheetOptionsBox* sheetOptions_ = nullptr;
     QPushButton* store_ = nullptr;
     QPushButton* cancel_ = nullptr;
 };

@@ -7,20 +7,21 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "qt/common/QtText.h"
 #include "qt/dialogs/DialogSupport.h"
 
 namespace zel::qt {
 
 PrinterSelectionDialog::PrinterSelectionDialog(const std::vector<std::string>& printers,
-                                         const std::string& current, QWidget* parent)
+                                               const std::string& current, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("プリンターの設定"));
     auto* frame = new QGroupBox(QStringLiteral("プリンターの選択"), this);
     list_ = new QListWidget(frame);
     list_->setAccessibleName(frame->title());
-    for (const std::string& name : printers) list_->addItem(QString::fromStdString(name));
+    for (const std::string& name : printers) list_->addItem(ToQ(name));
     auto* caption = new QLabel(QStringLiteral("選択されているプリンター"), frame);
-    chosen_ = new QLabel(QString::fromStdString(current), frame);
+    chosen_ = new QLabel(ToQ(current), frame);
     chosen_->setAccessibleName(caption->text());
     chosen_->setFrameShape(QFrame::Panel);
     chosen_->setFrameShadow(QFrame::Sunken);
@@ -63,7 +64,7 @@ PrinterSelectionDialog::PrinterSelectionDialog(const std::vector<std::string>& p
 }
 
 std::string PrinterSelectionDialog::ChosenName() const {
-    return result() == QDialog::Accepted ? chosen_->text().toStdString() : std::string();
+    return result() == QDialog::Accepted ? FromQ(chosen_->text()) : std::string();
 }
 
 }  // namespace zel::qt

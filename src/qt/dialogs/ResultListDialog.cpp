@@ -8,22 +8,15 @@
 
 #include "lib/ShiftJis.h"
 #include "lib/Version.h"
-#include "qt/sheet/SheetFonts.h"
+#include "qt/common/QtText.h"
 #include "qt/dialogs/DialogSupport.h"
+#include "qt/sheet/SheetFonts.h"
 
 namespace zel::qt {
-namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-}  // namespace
-
 ResultListDialog::ResultListDialog(const std::vector<std::string>& lines, int preselected,
                                    QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(kProgramTitle));
+    setWindowTitle(ToQ(kProgramTitle));
     // The columns are counted in half-width cells, so the list needs the fixed-pitch face.
     EnsureSheetFontsLoaded();
     QFont fixed(SheetFontFamily("ＭＳ ゴシック"));
@@ -35,13 +28,13 @@ ResultListDialog::ResultListDialog(const std::vector<std::string>& lines, int pr
     headingFont.setBold(true);
     heading->setFont(headingFont);
     auto* captions = new QLabel(
-        Q(PadRightToWidth(" 部材名", 19) + PadRightToWidth("判   定", 11) + "ﾍﾟｰｼﾞ"), this);
+        ToQ(PadRightToWidth(" 部材名", 19) + PadRightToWidth("判   定", 11) + "ﾍﾟｰｼﾞ"), this);
     captions->setFont(fixed);
 
     list_ = new QListWidget(this);
     list_->setFont(fixed);
     list_->setAccessibleName(QStringLiteral("断面算定結果 一覧表"));
-    for (const std::string& line : lines) list_->addItem(Q(line));
+    for (const std::string& line : lines) list_->addItem(ToQ(line));
     const int width = QFontMetrics(fixed).horizontalAdvance(QString(36, QLatin1Char('0')));
     list_->setMinimumSize(width + 40, 280);
 

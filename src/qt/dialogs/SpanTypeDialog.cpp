@@ -10,17 +10,16 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "editor/InputArea.h"
 #include "lib/Version.h"
+#include "qt/common/QtText.h"
+#include "qt/common/WidgetMirror.h"
 #include "qt/dialogs/DialogSupport.h"
 #include "qt/dialogs/Dialogs.h"
 
 namespace zel::qt {
-
-using dialogs::Q;
 
 namespace {
 
@@ -36,13 +35,13 @@ SpanTypeDialog::SpanTypeDialog(InputArea& area, const std::string& pictureFolder
       area_(area),
       model_(area),
       pictureFolder_(dialogs::PictureFolder(pictureFolder)) {
-    setWindowTitle(Q(kProgramTitle));
+    setWindowTitle(ToQ(kProgramTitle));
 
     auto* typeBox = new QGroupBox(QStringLiteral("スパンタイプ"), this);
     auto* typeLayout = new QVBoxLayout(typeBox);
     auto* group = new QButtonGroup(this);
     for (int type : kOptionOrder) {
-        auto* option = new QRadioButton(Q(SpanTypeDialogRules::OptionCaption(type)), typeBox);
+        auto* option = new QRadioButton(ToQ(SpanTypeDialogRules::OptionCaption(type)), typeBox);
         dialogs::PrepareButton(option);
         group->addButton(option, type);
         typeLayout->addWidget(option);
@@ -62,7 +61,7 @@ SpanTypeDialog::SpanTypeDialog(InputArea& area, const std::string& pictureFolder
     auto* coefficients = new QHBoxLayout;
     const char* const labels[3] = {"左端", "中央", "右端"};
     for (int i = 0; i < 3; ++i) {
-        fieldLabels_[i] = new QLabel(Q(labels[i]), this);
+        fieldLabels_[i] = new QLabel(ToQ(labels[i]), this);
         fields_[i] = new QLineEdit(this);
         fields_[i]->setMaxLength(8);
         fields_[i]->setAlignment(Qt::AlignRight);
@@ -70,7 +69,7 @@ SpanTypeDialog::SpanTypeDialog(InputArea& area, const std::string& pictureFolder
         fieldLabels_[i]->setBuddy(fields_[i]);
         dialogs::NameAfterLabel(fields_[i], fieldLabels_[i]->text());
         connect(fields_[i], &QLineEdit::textEdited, this,
-                [this, i](const QString& text) { model_.SetCoefficientText(i, dialogs::S(text)); });
+                [this, i](const QString& text) { model_.SetCoefficientText(i, FromQ(text)); });
         coefficients->addWidget(fieldLabels_[i]);
         coefficients->addWidget(fields_[i]);
     }
@@ -103,18 +102,14 @@ SpanTypeDialog::SpanTypeDialog(InputArea& area, const std::string& pictureFolder
 
 void SpanTypeDialog::ShowModel() {
     const int type = model_.SelectedType();
-    if (type >= 0 && type < 7) {
-        QSignalBlocker block(options_[type]);
-        options_[type]->setChecked(true);
-    }
+    if (type >= 0 && type < 7) MirrorChecked(options_[type], true);
     const bool visible = model_.CoefficientsVisible();
     for (int i = 0; i < 3; ++i) {
-        QSignalBlocker block(fields_[i]);
-        fields_[i]->setText(Q(model_.CoefficientTexts()[i]));
+        MirrorText(fields_[i], model_.CoefficientTexts()[i]);
         fields_[i]->setVisible(visible);
         fieldLabels_[i]->setVisible(visible);
     }
-    const QPixmap pixmap(QDir(pictureFolder_).filePath(Q(model_.PictureFile())));
+    const QPixmap pixmap(QDir(pictureFolder_).filePath(ToQ(model_.PictureFile())));
     if (pixmap.isNull())
         picture_->clear();
     else

@@ -9,61 +9,18 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "editor/InputArea.h"
 #include "qt/common/QtText.h"
+#include "qt/common/WidgetMirror.h"
 #include "qt/input/BeamDiagramWidget.h"
 #include "qt/input/FieldBinding.h"
 #include "qt/input/FieldEdit.h"
 #include "qt/input/LoadEditorWidget.h"
 
 namespace zel::qt {
-
-namespace {
-
-QString Q(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-QStringList Texts(const std::vector<std::string>& items) {
-    QStringList out;
-    for (const std::string& item : items) out << ToQ(item);
-    return out;
-}
-
-void Check(QButtonGroup* group, int id) {
-    const QSignalBlocker block(group);
-    if (QAbstractButton* button = group->button(id)) button->setChecked(true);
-}
-
-void ApplyControl(QWidget* widget, const ControlView& view) {
-    widget->setEnabled(view.enabled);
-    widget->setVisible(view.visible);
-}
-
-void ApplyColours(QWidget* widget, const ControlView& view) {
-    const QString sheet =
-        QStringLiteral("background-color: %1; color: %2;")
-            .arg(ViewQColour(view.background).name(), ViewQColour(view.foreground).name());
-    if (widget->styleSheet() != sheet) widget->setStyleSheet(sheet);
-}
-
-void ApplyList(QComboBox* box, const std::vector<std::string>& items, int position) {
-    const QSignalBlocker block(box);
-    const QStringList texts = Texts(items);
-    QStringList current;
-    for (int i = 0; i < box->count(); ++i) current << box->itemText(i);
-    if (current != texts) {
-        box->clear();
-        box->addItems(texts);
-    }
-    box->setCurrentIndex(position);
-}
-
-}  // namespace
 
 InputAreaWidget::InputAreaWidget(InputArea& area, QWidget* parent)
     : QWidget(parent), area_(area), binding_(new FieldBinding(area, this)) {
@@ -106,9 +63,9 @@ QButtonGroup* InputAreaWidget::Options(QWidget* parent, const std::vector<QStrin
     auto* group = new QButtonGroup(parent);
     for (int i = 0; i < static_cast<int>(captions.size()); ++i) {
         auto* option = new QRadioButton(captions[static_cast<std::size_t>(i)], parent);
-        option->setObjectName(QStringLiteral("%1%2").arg(Q(objectName)).arg(i));
+        option->setObjectName(QStringLiteral("%1%2").arg(ToQ(objectName)).arg(i));
         if (i < static_cast<int>(hints.size()))
-            option->setToolTip(Q(hints[static_cast<std::size_t>(i)]));
+            option->setToolTip(ToQ(hints[static_cast<std::size_t>(i)]));
         group->addButton(option, i);
     }
     connect(group, &QButtonGroup::idClicked, this, [this, select](int id) {
@@ -121,8 +78,8 @@ QButtonGroup* InputAreaWidget::Options(QWidget* parent, const std::vector<QStrin
 QComboBox* InputAreaWidget::List(QWidget* parent, const char* accessibleName,
                                  const char* objectName, std::function<void(int)> select) {
     auto* box = new QComboBox(parent);
-    box->setAccessibleName(Q(accessibleName));
-    box->setObjectName(Q(objectName));
+    box->setAccessibleName(ToQ(accessibleName));
+    box->setObjectName(ToQ(objectName));
     connect(box, &QComboBox::activated, this, [this, select](int position) {
         select(position);
         AfterModelCall();
@@ -134,32 +91,33 @@ QWidget* InputAreaWidget::BuildTopRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(Q(FieldLabel(Field::MemberName)), row));
-    FieldEdit* name = AddField(Field::MemberName, Q(FieldLabel(Field::MemberName)), row);
-    name->setToolTip(Q(kMemberNameHint));
+    layout->addWidget(new QLabel(ToQ(FieldLabel(Field::MemberName)), row));
+    FieldEdit* name = AddField(Field::MemberName, ToQ(FieldLabel(Field::MemberName)), row);
+    name->setToolTip(ToQ(kMemberNameHint));
     name->setMinimumWidth(name->fontMetrics().horizontalAdvance(QString(20, '0')));
     layout->addWidget(name);
     layout->addSpacing(12);
-    layout->addWidget(new QLabel(Q(FieldLabel(Field::Span)), row));
-    FieldEdit* span = AddField(Field::Span, Q(FieldLabel(Field::Span)), row);
-    span->setToolTip(Q(kSpanHint));
+    layout->addWidget(new QLabel(ToQ(FieldLabel(Field::Span)), row));
+    FieldEdit* span = AddField(Field::Span, ToQ(FieldLabel(Field::Span)), row);
+    span->setToolTip(ToQ(kSpanHint));
     span->setFixedWidth(70);
     layout->addWidget(span);
-    layout->addWidget(new QLabel(Q(FieldUnit(Field::Span)), row));
+    layout->addWidget(new QLabel(ToQ(FieldUnit(Field::Span)), row));
     layout->addSpacing(12);
-    support_ = Options(row, {Q(kSupportTypeCaptions[0]), Q(kSupportTypeCaptions[1])}, "support",
+    support_ = Options(row, {ToQ(kSupportTypeCaptions[0]), ToQ(kSupportTypeCaptions[1])}, "support",
                        [this](int i) { area_.SelectSupportType(i); });
     for (QAbstractButton* b : support_->buttons()) layout->addWidget(b);
     layout->addSpacing(12);
-    approximate_ = new QPushButton(Q("略算方法"), row);
-    approximate_->setAccessibleName(Q("略算方法"));
+    approximate_ = new QPushButton(ToQ("略算方法"), row);
+    approximate_->setAccessibleName(ToQ("略算方法"));
     connect(approximate_, &QPushButton::clicked, this, &InputAreaWidget::spanTypeDialogRequested);
     layout->addWidget(approximate_);
     spanType_ = new QLabel(row);
     spanType_->setObjectName(QStringLiteral("spanTypeCaption"));
     spanType_->setFrameShape(QFrame::Panel);
     spanType_->setFrameShadow(QFrame::Sunken);
-    spanType_->setMinimumWidth(spanType_->fontMetrics().horizontalAdvance(Q("多ｽﾊﾟﾝ(右外)")) + 12);
+    spanType_->setMinimumWidth(spanType_->fontMetrics().horizontalAdvance(ToQ("多ｽﾊﾟﾝ(右外)")) +
+                               12);
     layout->addWidget(spanType_);
     layout->addStretch();
     return row;
@@ -168,11 +126,11 @@ QWidget* InputAreaWidget::BuildTopRow() {
 QWidget* InputAreaWidget::BuildSections() {
     auto* box = new QGroupBox(this);
     auto* grid = new QGridLayout(box);
-    grid->addWidget(new QLabel(Q(kSectionUnitCaption), box), 0, 0);
+    grid->addWidget(new QLabel(ToQ(kSectionUnitCaption), box), 0, 0);
     const std::array<const char*, 3> rows = {FieldLabel(Field::Breadth1), FieldLabel(Field::Depth1),
                                              FieldLabel(Field::Cover1)};
     for (int r = 0; r < 3; ++r)
-        grid->addWidget(new QLabel(Q(rows[static_cast<std::size_t>(r)]), box), r + 1, 0);
+        grid->addWidget(new QLabel(ToQ(rows[static_cast<std::size_t>(r)]), box), r + 1, 0);
     // Created column by column, so Tab goes down one section's B, D and cover, then its ｺﾋﾟｰ
     // button, then the next section: an engineer enters a section whole, from its drawing.
     for (int c = 0; c < 3; ++c) {
@@ -184,13 +142,13 @@ QWidget* InputAreaWidget::BuildSections() {
         const std::array<Field, 3> fields = {BreadthField(c), DepthField(c), CoverField(c)};
         for (int r = 0; r < 3; ++r) {
             const QString name =
-                Q(rows[static_cast<std::size_t>(r)]) + QStringLiteral(" %1").arg(c + 1);
+                ToQ(rows[static_cast<std::size_t>(r)]) + QStringLiteral(" %1").arg(c + 1);
             FieldEdit* edit = AddField(fields[static_cast<std::size_t>(r)], name, box);
             edit->setFixedWidth(60);
             grid->addWidget(edit, r + 1, 1 + 2 * c);
         }
         if (c < 2) {
-            auto* copy = new QPushButton(Q("ｺﾋﾟｰ"), box);
+            auto* copy = new QPushButton(ToQ("ｺﾋﾟｰ"), box);
             copy->setObjectName(QStringLiteral("copy%1").arg(c));
             copy->setAccessibleName(QStringLiteral("ｺﾋﾟｰ %1").arg(c + 1));
             connect(copy, &QPushButton::clicked, this, [this, c] {
@@ -202,8 +160,8 @@ QWidget* InputAreaWidget::BuildSections() {
         }
     }
     auto* fcRow = new QHBoxLayout;
-    fcRow->addWidget(new QLabel(Q(FieldLabel(Field::Fc)), box));
-    FieldEdit* fc = AddField(Field::Fc, Q("Fc"), box);
+    fcRow->addWidget(new QLabel(ToQ(FieldLabel(Field::Fc)), box));
+    FieldEdit* fc = AddField(Field::Fc, ToQ("Fc"), box);
     fc->setFixedWidth(50);
     fcRow->addWidget(fc);
     fcUnit_ = new QLabel(box);
@@ -217,7 +175,7 @@ QWidget* InputAreaWidget::BuildSections() {
 QWidget* InputAreaWidget::BuildFirstTabs() {
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("firstTabs"));
-    tabs->setAccessibleName(Q(kFirstTabCaptions[0]));
+    tabs->setAccessibleName(ToQ(kFirstTabCaptions[0]));
 
     auto* sectionPage = new QWidget(tabs);
     auto* sectionLayout = new QVBoxLayout(sectionPage);
@@ -225,79 +183,79 @@ QWidget* InputAreaWidget::BuildFirstTabs() {
                         [this](int i) { area_.SelectSectionCount(i); });
     for (QAbstractButton* b : sections_->buttons()) sectionLayout->addWidget(b);
     sectionLayout->addStretch();
-    tabs->addTab(sectionPage, Q(kFirstTabCaptions[0]));
+    tabs->addTab(sectionPage, ToQ(kFirstTabCaptions[0]));
 
-    const std::vector<QString> grades = {Q(kGradeCaptions[0]), Q(kGradeCaptions[1]),
-                                         Q(kGradeCaptions[2]), Q(kGradeCaptions[3])};
+    const std::vector<QString> grades = {ToQ(kGradeCaptions[0]), ToQ(kGradeCaptions[1]),
+                                         ToQ(kGradeCaptions[2]), ToQ(kGradeCaptions[3])};
     auto* mainPage = new QWidget(tabs);
     auto* mainGrid = new QGridLayout(mainPage);
     mainGrade_ =
         Options(mainPage, grades, "mainGrade", [this](int i) { area_.SelectMainBarGrade(i); });
     for (int i = 0; i < 4; ++i) mainGrid->addWidget(mainGrade_->button(i), 0, i);
-    mainGrid->addWidget(new QLabel(Q("径"), mainPage), 1, 0);
+    mainGrid->addWidget(new QLabel(ToQ("径"), mainPage), 1, 0);
     mainSize_ =
         List(mainPage, "主筋 径", "mainBarSize", [this](int i) { area_.SelectMainBarSize(i); });
     mainGrid->addWidget(mainSize_, 1, 1);
-    mainGrid->addWidget(new QLabel(Q(FieldLabel(Field::CompressionRatio)), mainPage), 2, 0);
+    mainGrid->addWidget(new QLabel(ToQ(FieldLabel(Field::CompressionRatio)), mainPage), 2, 0);
     FieldEdit* ratio =
-        AddField(Field::CompressionRatio, Q(FieldLabel(Field::CompressionRatio)), mainPage);
+        AddField(Field::CompressionRatio, ToQ(FieldLabel(Field::CompressionRatio)), mainPage);
     ratio->setFixedWidth(50);
     mainGrid->addWidget(ratio, 2, 1);
-    mainGrid->addWidget(new QLabel(Q(FieldLabel(Field::BarLayers)), mainPage), 3, 0, 1, 2);
-    FieldEdit* layers = AddField(Field::BarLayers, Q(FieldLabel(Field::BarLayers)), mainPage);
+    mainGrid->addWidget(new QLabel(ToQ(FieldLabel(Field::BarLayers)), mainPage), 3, 0, 1, 2);
+    FieldEdit* layers = AddField(Field::BarLayers, ToQ(FieldLabel(Field::BarLayers)), mainPage);
     layers->setFixedWidth(30);
     mainGrid->addWidget(layers, 3, 2);
-    mainGrid->addWidget(new QLabel(Q(FieldUnit(Field::BarLayers)), mainPage), 3, 3);
-    tabs->addTab(mainPage, Q(kFirstTabCaptions[1]));
+    mainGrid->addWidget(new QLabel(ToQ(FieldUnit(Field::BarLayers)), mainPage), 3, 3);
+    tabs->addTab(mainPage, ToQ(kFirstTabCaptions[1]));
 
     auto* stirrupPage = new QWidget(tabs);
     auto* stirrupGrid = new QGridLayout(stirrupPage);
     stirrupGrade_ = Options(stirrupPage, grades, "stirrupGrade",
                             [this](int i) { area_.SelectStirrupGrade(i); });
     for (int i = 0; i < 4; ++i) stirrupGrid->addWidget(stirrupGrade_->button(i), 0, i);
-    stirrupGrid->addWidget(new QLabel(Q("径"), stirrupPage), 1, 0);
+    stirrupGrid->addWidget(new QLabel(ToQ("径"), stirrupPage), 1, 0);
     stirrupSize_ = List(stirrupPage, "ｽﾀｰﾗｯﾌﾟ 径", "stirrupSize",
                         [this](int i) { area_.SelectStirrupSize(i); });
     stirrupGrid->addWidget(stirrupSize_, 1, 1);
-    stirrupGrid->addWidget(new QLabel(Q("組立方法"), stirrupPage), 2, 0);
+    stirrupGrid->addWidget(new QLabel(ToQ("組立方法"), stirrupPage), 2, 0);
     assembly_ = List(stirrupPage, "組立方法", "assemblyMethod",
                      [this](int i) { area_.SelectAssemblyMethod(i); });
-    for (int i = 0; i < 5; ++i) assembly_->addItem(Q(AssemblyMethodName(i)));
+    for (int i = 0; i < 5; ++i) assembly_->addItem(ToQ(AssemblyMethodName(i)));
     stirrupGrid->addWidget(assembly_, 2, 1, 1, 3);
     const std::array<Field, 2> stirrupFields = {Field::StirrupLegs, Field::StirrupPitch};
     for (int i = 0; i < 2; ++i) {
         const Field f = stirrupFields[static_cast<std::size_t>(i)];
-        stirrupGrid->addWidget(new QLabel(Q(FieldLabel(f)), stirrupPage), 3 + i, 0);
-        FieldEdit* edit = AddField(f, Q(FieldLabel(f)), stirrupPage);
+        stirrupGrid->addWidget(new QLabel(ToQ(FieldLabel(f)), stirrupPage), 3 + i, 0);
+        FieldEdit* edit = AddField(f, ToQ(FieldLabel(f)), stirrupPage);
         edit->setFixedWidth(50);
         stirrupGrid->addWidget(edit, 3 + i, 1);
-        stirrupGrid->addWidget(new QLabel(Q(FieldUnit(f)), stirrupPage), 3 + i, 2);
+        stirrupGrid->addWidget(new QLabel(ToQ(FieldUnit(f)), stirrupPage), 3 + i, 2);
     }
-    tabs->addTab(stirrupPage, Q(kFirstTabCaptions[2]));
+    tabs->addTab(stirrupPage, ToQ(kFirstTabCaptions[2]));
 
     auto* rulePage = new QWidget(tabs);
     auto* ruleLayout = new QVBoxLayout(rulePage);
-    minRebar_ = Options(
-        rulePage,
-        {Q(kMinRebarRuleCaptions[0]), Q(kMinRebarRuleCaptions[1]), Q(kMinRebarRuleCaptions[2])},
-        "minRebar", [this](int i) { area_.SelectMinRebarRule(i); });
+    minRebar_ = Options(rulePage,
+                        {ToQ(kMinRebarRuleCaptions[0]), ToQ(kMinRebarRuleCaptions[1]),
+                         ToQ(kMinRebarRuleCaptions[2])},
+                        "minRebar", [this](int i) { area_.SelectMinRebarRule(i); });
     for (QAbstractButton* b : minRebar_->buttons()) ruleLayout->addWidget(b);
     ruleLayout->addStretch();
-    tabs->addTab(rulePage, Q(kFirstTabCaptions[3]));
+    tabs->addTab(rulePage, ToQ(kFirstTabCaptions[3]));
     return tabs;
 }
 
 QWidget* InputAreaWidget::BuildSecondTabs() {
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("secondTabs"));
-    tabs->setAccessibleName(Q(kSecondTabCaptions[0]));
+    tabs->setAccessibleName(ToQ(kSecondTabCaptions[0]));
 
     auto* flagPage = new QWidget(tabs);
     auto* flagLayout = new QVBoxLayout(flagPage);
     for (int i = 0; i < 3; ++i) {
-        auto* box = new QCheckBox(Q(kCalculationFlagCaptions[i]), flagPage);
+        auto* box = new QCheckBox(ToQ(kCalculationFlagCaptions[i]), flagPage);
         box->setObjectName(QStringLiteral("flag%1").arg(i));
-        box->setToolTip(Q(kCalculationFlagHints[i]));
+        box->setToolTip(ToQ(kCalculationFlagHints[i]));
         connect(box, &QCheckBox::clicked, this, [this, i](bool checked) {
             area_.SetCalculationFlag(i, checked);
             AfterModelCall();
@@ -305,7 +263,7 @@ QWidget* InputAreaWidget::BuildSecondTabs() {
         flags_[static_cast<std::size_t>(i)] = box;
         flagLayout->addWidget(box);
     }
-    tabs->addTab(flagPage, Q(kSecondTabCaptions[0]));
+    tabs->addTab(flagPage, ToQ(kSecondTabCaptions[0]));
 
     auto* momentPage = new QWidget(tabs);
     auto* momentGrid = new QGridLayout(momentPage);
@@ -313,9 +271,9 @@ QWidget* InputAreaWidget::BuildSecondTabs() {
                           [this](int i) { area_.SelectMomentPositionMode(i); });
     momentGrid->addWidget(momentMode_->button(0), 0, 0);
     momentGrid->addWidget(momentMode_->button(1), 1, 0);
-    for (QAbstractButton* b : momentMode_->buttons()) b->setToolTip(Q(kMomentPositionHint));
+    for (QAbstractButton* b : momentMode_->buttons()) b->setToolTip(ToQ(kMomentPositionHint));
     FieldEdit* position =
-        AddField(Field::MomentPosition, Q(FieldLabel(Field::MomentPosition)), momentPage);
+        AddField(Field::MomentPosition, ToQ(FieldLabel(Field::MomentPosition)), momentPage);
     position->setFixedWidth(70);
     momentGrid->addWidget(position, 1, 1);
     momentUnit_ = new QLabel(momentPage);
@@ -323,14 +281,14 @@ QWidget* InputAreaWidget::BuildSecondTabs() {
     cantileverNote_ = new QLabel(momentPage);
     cantileverNote_->setStyleSheet(QStringLiteral("color: red;"));
     momentGrid->addWidget(cantileverNote_, 2, 0, 1, 3);
-    tabs->addTab(momentPage, Q(kSecondTabCaptions[1]));
+    tabs->addTab(momentPage, ToQ(kSecondTabCaptions[1]));
 
     auto* messagePage = new QWidget(tabs);
     auto* messageLayout = new QVBoxLayout(messagePage);
     for (int i = 0; i < 2; ++i) {
-        auto* box = new QCheckBox(Q(kMessageOptionCaptions[i]), messagePage);
+        auto* box = new QCheckBox(ToQ(kMessageOptionCaptions[i]), messagePage);
         box->setObjectName(QStringLiteral("messageOption%1").arg(i));
-        if (i == 0) box->setToolTip(Q(kChangeMessageOptionHint));
+        if (i == 0) box->setToolTip(ToQ(kChangeMessageOptionHint));
         connect(box, &QCheckBox::clicked, this, [this, i](bool checked) {
             area_.SetMessageOption(i, checked);
             AfterModelCall();
@@ -338,7 +296,7 @@ QWidget* InputAreaWidget::BuildSecondTabs() {
         messageOptions_[static_cast<std::size_t>(i)] = box;
         messageLayout->addWidget(box);
     }
-    tabs->addTab(messagePage, Q(kSecondTabCaptions[2]));
+    tabs->addTab(messagePage, ToQ(kSecondTabCaptions[2]));
     return tabs;
 }
 
@@ -346,10 +304,11 @@ QWidget* InputAreaWidget::BuildUnits() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    const std::vector<QString> captions = {Q(kUnitOptionCaptions[0]), Q(kUnitOptionCaptions[1])};
+    const std::vector<QString> captions = {ToQ(kUnitOptionCaptions[0]),
+                                           ToQ(kUnitOptionCaptions[1])};
     auto unitBox = [&](const char* title, const char* name, std::function<void(int)> select,
                        const char* const* hints) {
-        auto* box = new QGroupBox(Q(title), row);
+        auto* box = new QGroupBox(ToQ(title), row);
         auto* boxLayout = new QHBoxLayout(box);
         QButtonGroup* group = Options(box, captions, name, select, {hints[0], hints[1]});
         for (QAbstractButton* b : group->buttons()) boxLayout->addWidget(b);
@@ -368,8 +327,8 @@ QWidget* InputAreaWidget::BuildCommands() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     auto command = [&](const char* caption, MemberCommand which) {
-        auto* button = new QPushButton(Q(caption), row);
-        button->setAccessibleName(Q(caption));
+        auto* button = new QPushButton(ToQ(caption), row);
+        button->setAccessibleName(ToQ(caption));
         connect(button, &QPushButton::clicked, this,
                 [this, which] { emit memberCommandClicked(which); });
         layout->addWidget(button);
@@ -401,14 +360,8 @@ void InputAreaWidget::AfterModelCall() {
 
 void InputAreaWidget::Mirror() {
     const InputAreaView& view = area_.View();
-    for (int i = 0; i < kMemberFieldCount; ++i) {
-        FieldEdit* edit = edits_[static_cast<std::size_t>(i)];
-        const QString text = ToQ(area_.Text(static_cast<Field>(i)));
-        if (edit->text() != text) {
-            const QSignalBlocker block(edit);
-            edit->setText(text);
-        }
-    }
+    for (int i = 0; i < kMemberFieldCount; ++i)
+        MirrorText(edits_[static_cast<std::size_t>(i)], area_.Text(static_cast<Field>(i)));
     for (int c = 0; c < 3; ++c) {
         const auto i = static_cast<std::size_t>(c);
         headings_[i]->setText(ToQ(view.sectionHeading[i].caption));
@@ -418,55 +371,48 @@ void InputAreaWidget::Mirror() {
         QAbstractButton* option = sections_->button(c);
         option->setText(ToQ(view.sectionOption[i].caption));
         option->setAccessibleName(option->text());
-        ApplyControl(option, view.sectionOption[i]);
+        MirrorControl(option, view.sectionOption[i]);
     }
     for (int c = 0; c < 2; ++c)
-        ApplyControl(copy_[static_cast<std::size_t>(c)],
-                     view.copyButton[static_cast<std::size_t>(c)]);
-    Check(sections_, area_.SectionOption());
-    Check(support_, area_.SupportType());
+        MirrorControl(copy_[static_cast<std::size_t>(c)],
+                      view.copyButton[static_cast<std::size_t>(c)]);
+    MirrorOption(sections_, area_.SectionOption());
+    MirrorOption(support_, area_.SupportType());
 
     for (int m = 0; m < 2; ++m) {
         QAbstractButton* option = momentMode_->button(m);
         option->setText(ToQ(view.momentOption[static_cast<std::size_t>(m)].caption));
         option->setAccessibleName(option->text());
-        ApplyControl(option, view.momentOption[static_cast<std::size_t>(m)]);
+        MirrorControl(option, view.momentOption[static_cast<std::size_t>(m)]);
     }
-    Check(momentMode_, area_.MomentPositionMode());
+    MirrorOption(momentMode_, area_.MomentPositionMode());
     cantileverNote_->setText(ToQ(view.cantileverNote.caption));
     cantileverNote_->setVisible(view.cantileverNote.visible);
     approximate_->setEnabled(view.approximateButton.enabled);
     spanType_->setText(ToQ(view.spanTypeCaption.caption));
-    ApplyColours(spanType_, view.spanTypeCaption);
+    MirrorColours(spanType_, view.spanTypeCaption);
     FieldEdit* position = Edit(Field::MomentPosition);
     position->setEnabled(view.momentField.enabled);
-    ApplyColours(position, view.momentField);
+    MirrorColours(position, view.momentField);
     momentUnit_->setText(ToQ(view.momentUnit.caption));
     momentUnit_->setEnabled(view.momentUnit.enabled);
     fcUnit_->setText(ToQ(view.fcUnit.caption));
 
-    Check(mainGrade_, area_.MainBarGrade());
-    Check(stirrupGrade_, area_.StirrupGrade());
-    ApplyList(mainSize_, area_.MainBarSizes(), area_.MainBarSizePosition());
-    ApplyList(stirrupSize_, area_.StirrupSizes(), area_.StirrupSizePosition());
-    {
-        const QSignalBlocker block(assembly_);
-        assembly_->setCurrentIndex(area_.AssemblyMethod());
-    }
-    Check(minRebar_, area_.MinRebarRule());
-    for (int i = 0; i < 3; ++i) {
-        const QSignalBlocker block(flags_[static_cast<std::size_t>(i)]);
-        flags_[static_cast<std::size_t>(i)]->setChecked(area_.CalculationFlag(i));
-    }
+    MirrorOption(mainGrade_, area_.MainBarGrade());
+    MirrorOption(stirrupGrade_, area_.StirrupGrade());
+    MirrorList(mainSize_, area_.MainBarSizes(), area_.MainBarSizePosition());
+    MirrorList(stirrupSize_, area_.StirrupSizes(), area_.StirrupSizePosition());
+    MirrorListPosition(assembly_, area_.AssemblyMethod());
+    MirrorOption(minRebar_, area_.MinRebarRule());
+    for (int i = 0; i < 3; ++i)
+        MirrorChecked(flags_[static_cast<std::size_t>(i)], area_.CalculationFlag(i));
     const std::array<bool, 2> options = {area_.suppressChangeMessages,
                                          area_.suppressPreviewCloseMessage};
-    for (int i = 0; i < 2; ++i) {
-        const QSignalBlocker block(messageOptions_[static_cast<std::size_t>(i)]);
-        messageOptions_[static_cast<std::size_t>(i)]->setChecked(
-            options[static_cast<std::size_t>(i)]);
-    }
-    Check(inputUnits_, area_.InputIsSI() ? 1 : 0);
-    Check(outputUnits_, area_.OutputIsSI() ? 1 : 0);
+    for (int i = 0; i < 2; ++i)
+        MirrorChecked(messageOptions_[static_cast<std::size_t>(i)],
+                      options[static_cast<std::size_t>(i)]);
+    MirrorOption(inputUnits_, area_.InputIsSI() ? 1 : 0);
+    MirrorOption(outputUnits_, area_.OutputIsSI() ? 1 : 0);
 
     loads_->Mirror();
     diagram_->SetDiagram(area_.Diagram());

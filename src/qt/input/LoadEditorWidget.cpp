@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <vector>
@@ -17,6 +16,7 @@
 #include "editor/InputArea.h"
 #include "lib/Paths.h"
 #include "qt/common/QtText.h"
+#include "qt/common/WidgetMirror.h"
 #include "qt/input/FieldBinding.h"
 #include "qt/input/FieldEdit.h"
 
@@ -180,20 +180,12 @@ void LoadEditorWidget::ShowPicture(QLabel* label, const std::string& file) {
 void LoadEditorWidget::Mirror() {
     const InputAreaView& view = area_.View();
     const int type = area_.CurrentLoadType();
-    {
-        const QSignalBlocker block(types_);
-        if (QAbstractButton* option = types_->button(type - 1)) option->setChecked(true);
-    }
+    MirrorOption(types_, type - 1);
     stack_->setCurrentIndex(type - 1);
     Page& page = pages_[static_cast<std::size_t>(type - 1)];
     for (int i = 0; i < 6; ++i) {
-        FieldEdit* edit = page.edits[static_cast<std::size_t>(i)];
-        if (!edit) continue;
-        const QString text = ToQ(area_.LoadPageText(type, i));
-        if (edit->text() != text) {
-            const QSignalBlocker block(edit);
-            edit->setText(text);
-        }
+        if (FieldEdit* edit = page.edits[static_cast<std::size_t>(i)])
+            MirrorText(edit, area_.LoadPageText(type, i));
     }
     page.unit->setText(ToQ(view.loadUnit.caption));
     ShowPicture(page.picture, view.loadPicture);
@@ -202,16 +194,7 @@ void LoadEditorWidget::Mirror() {
     change_->setEnabled(view.changeLoadButton.enabled);
     delete_->setEnabled(view.deleteLoadButton.enabled);
 
-    const QSignalBlocker block(list_);
-    const std::vector<std::string>& lines = area_.LoadLines();
-    bool same = list_->count() == static_cast<int>(lines.size());
-    for (int i = 0; same && i < list_->count(); ++i)
-        same = list_->item(i)->text() == ToQ(lines[static_cast<std::size_t>(i)]);
-    if (!same) {
-        list_->clear();
-        for (const std::string& line : lines) list_->addItem(ToQ(line));
-    }
-    list_->setCurrentRow(area_.SelectedLoad());
+    MirrorLines(list_, area_.LoadLines(), area_.SelectedLoad());
     counter_->setText(ToQ(view.loadCounter.caption));
 }
 

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -20,27 +19,20 @@
 #include "qt/common/AppSupport.h"
 #include "qt/common/HelpManual.h"
 #include "qt/common/PictureArt.h"
+#include "qt/common/QtPrompter.h"
 #include "qt/common/QtText.h"
-#include "qt/common/UserDialogs.h"
+#include "qt/common/WidgetMirror.h"
 #include "qt/dialogs/Dialogs.h"
 #include "qt/input/InputAreaWidget.h"
 #include "qt/print/PrinterPageSetup.h"
 
 namespace zel::qt {
 
-namespace {
-
-QString Q(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-}  // namespace
-
-MainWindow::MainWindow(UserDialogs* user, QWidget* parent)
+MainWindow::MainWindow(Prompter* user, QWidget* parent)
     : QMainWindow(parent),
-      ownUser_(user ? nullptr : std::make_unique<QtUserDialogs>(this)),
+      ownUser_(user ? nullptr : std::make_unique<QtPrompter>(this)),
       user_(user ? user : ownUser_.get()),
-      controller_(*this) {
+      controller_(*user_, *this) {
     setObjectName(QStringLiteral("mainWindow"));
     auto* content = new QWidget;
     auto* layout = new QHBoxLayout(content);
@@ -83,7 +75,7 @@ QWidget* MainWindow::BuildBeamColumn(QWidget* parent) {
     auto* column = new QWidget(parent);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* caption = new QLabel(Q("梁リスト"), column);
+    auto* caption = new QLabel(ToQ("梁リスト"), column);
     layout->addWidget(caption);
     beamList_ = new QListWidget(column);
     beamList_->setObjectName(QStringLiteral("beamList"));
@@ -96,9 +88,9 @@ QWidget* MainWindow::BuildBeamColumn(QWidget* parent) {
 
     auto button = [&](QWidget* owner, QLayout* into, const char* caption, const char* tip,
                       auto command) {
-        auto* b = new QPushButton(Q(caption), owner);
-        b->setAccessibleName(Q(caption));
-        if (tip) b->setToolTip(Q(tip));
+        auto* b = new QPushButton(ToQ(caption), owner);
+        b->setAccessibleName(ToQ(caption));
+        if (tip) b->setToolTip(ToQ(tip));
         connect(b, &QPushButton::clicked, this, command);
         into->addWidget(b);
         return b;
@@ -110,7 +102,7 @@ QWidget* MainWindow::BuildBeamColumn(QWidget* parent) {
     button(column, layout, "入力ｴﾘｱ ｸﾘｱｰ",
            "データ入力エリアをクリアーします。元データは変更されません",
            [this] { Run([this] { controller_.ClearInputArea(); }); });
-    auto* order = new QGroupBox(Q("部材順序"), column);
+    auto* order = new QGroupBox(ToQ("部材順序"), column);
     auto* orderLayout = new QHBoxLayout(order);
     beamButtons_.push_back(button(order, orderLayout, "上げる[↑]", nullptr,
                                   [this] { Run([this] { controller_.MoveUp(); }); }));
@@ -123,9 +115,18 @@ QWidget* MainWindow::BuildBeamColumn(QWidget* parent) {
 
 QAction* MainWindow::AddAction(QMenu* menu, const char* caption, const char* name,
                                void (MainWindow::*slot)()) {
-    QAction* action = menu->addAction(Q(caption));
-    action->setObjectName(Q(name));
+    QAction* action = menu->addAction(ToQ(caption));
+    action->setObjectName(ToQ(name));
     connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+template <typename Call>
+QAction* MainWindow::AddCommand(QMenu* menu, const char* caption, const char* name, Call call) {
+    QAction* action = menu->addAction(ToQ(caption));
+    action->setObjectName(ToQ(name));
+    connect(action, &QAction::triggered, this,
+            [this, call] { Run([this, call] { call(controller_); }); });
     return action;
 }
 
@@ -137,64 +138,61 @@ void MainWindow::Run(Command command) {
 }
 
 void MainWindow::BuildMenus() {
-    fileMenu_ = menuBar()->addMenu(Q("ﾌｧｲﾙ(&F)"));
-    auto command = [this](QMenu* menu, const char* caption, const char* name, auto call) {
-        QAction* action = menu->addAction(Q(caption));
-        action->setObjectName(Q(name));
-        connect(action, &QAction::triggered, this,
-                [this, call] { Run([this, call] { call(controller_); }); });
-        return action;
-    };
-    command(fileMenu_, "新規作成(&N)", "newAction", [](MainController& c) { c.NewProject(); });
-    command(fileMenu_, "ﾃﾞｰﾀ読込み(&D)", "openAction", [](MainController& c) { c.Open(); });
+    fileMenu_ = menuBar()->addMenu(ToQ("ﾌｧｲﾙ(&F)"));
+    newAction_ = AddCommand(fileMenu_, "新規作成(&N)", "newAction",
+                            [](MainController& c) { c.NewProject(); });
+    openAction_ =
+        AddCommand(fileMenu_, "ﾃﾞｰﾀ読込み(&D)", "openAction", [](MainController& c) { c.Open(); });
     fileMenu_->addSeparator();
-    beamCommands_.push_back(
-        command(fileMenu_, "上書き保存(&S)", "saveAction", [](MainController& c) { c.Save(); }));
-    beamCommands_.push_back(command(fileMenu_, "名前を付けて保存(&A)", "saveAsAction",
-                                    [](MainController& c) { c.SaveAs(); }));
+    saveAction_ =
+        AddCommand(fileMenu_, "上書き保存(&S)", "saveAction", [](MainController& c) { c.Save(); });
+    beamCommands_.push_back(saveAction_);
+    beamCommands_.push_back(AddCommand(fileMenu_, "名前を付けて保存(&A)", "saveAsAction",
+                                       [](MainController& c) { c.SaveAs(); }));
     fileMenu_->addSeparator();
     AddAction(fileMenu_, "ﾌﾟﾘﾝﾀｰの設定(&U)...", "printerAction", &MainWindow::OpenPrinterPageSetup);
     historySeparator_ = fileMenu_->addSeparator();
     exitSeparator_ = fileMenu_->addSeparator();
-    AddAction(fileMenu_, "終了(&X)", "exitAction", &MainWindow::Exit);
+    exitAction_ = AddAction(fileMenu_, "終了(&X)", "exitAction", &MainWindow::Exit);
 
-    QMenu* run = menuBar()->addMenu(Q("実行(&J)"));
-    calcSheetAction_ = command(run, "計算書(&G)", "calcSheetAction", [](MainController& c) {
+    QMenu* run = menuBar()->addMenu(ToQ("実行(&J)"));
+    calcSheetAction_ = AddCommand(run, "計算書(&G)", "calcSheetAction", [](MainController& c) {
         c.RunMemberCommand(MemberCommand::CalcSheet);
     });
-    checkAction_ = command(run, "部材個別ﾁｪｯｸ(&C)", "checkAction",
-                           [](MainController& c) { c.RunMemberCommand(MemberCommand::Check); });
+    checkAction_ = AddCommand(run, "部材個別ﾁｪｯｸ(&C)", "checkAction",
+                              [](MainController& c) { c.RunMemberCommand(MemberCommand::Check); });
 
-    QMenu* settings = menuBar()->addMenu(Q("設定(&S)"));
+    QMenu* settings = menuBar()->addMenu(ToQ("設定(&S)"));
     AddAction(settings, "出力設定(&P)", "printSettingsAction",
               &MainWindow::OpenSheetSettingsDialog);
     settings->addSeparator();
     AddAction(settings, "ﾃﾞﾌｫﾙﾄ設定(&D)", "defaultsAction", &MainWindow::OpenDefaultsDialog);
 
-    QMenu* help = menuBar()->addMenu(Q("ﾍﾙﾌﾟ(&H)"));
+    QMenu* help = menuBar()->addMenu(ToQ("ﾍﾙﾌﾟ(&H)"));
     AddAction(help, "目次(&C)", "helpAction", &MainWindow::OpenHelp);
     help->addSeparator();
     AddAction(help, "ﾊﾞｰｼﾞｮﾝ情報(&V)", "aboutAction", &MainWindow::OpenAboutDialog);
 }
 
 void MainWindow::BuildToolBar() {
-    QToolBar* bar = addToolBar(Q("ﾂｰﾙﾊﾞｰ"));
+    QToolBar* bar = addToolBar(ToQ("ﾂｰﾙﾊﾞｰ"));
     bar->setObjectName(QStringLiteral("toolBar"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    auto tool = [&](QStyle::StandardPixmap icon, const char* caption, const char* sameAs) {
-        QAction* action = bar->addAction(style()->standardIcon(icon), Q(caption));
-        action->setObjectName(QStringLiteral("tool_") + Q(sameAs));
-        // Each acts like its menu command, so that a button never does nothing.
-        connect(action, &QAction::triggered, this, [this, sameAs] {
-            if (QAction* menu = this->Action(Q(sameAs))) menu->trigger();
-        });
+    // The buttons are the menu's own commands (so they are enabled with them), shown with an
+    // icon and a shorter caption; the menus stay without icons.
+    auto tool = [&](QAction* action, QStyle::StandardPixmap icon, const char* caption) {
+        action->setIcon(style()->standardIcon(icon));
+        action->setIconVisibleInMenu(false);
+        action->setIconText(ToQ(caption));
+        action->setToolTip(ToQ(caption));
+        bar->addAction(action);
     };
-    tool(QStyle::SP_FileIcon, "新規作成", "newAction");
-    tool(QStyle::SP_DialogOpenButton, "データ読込み", "openAction");
-    tool(QStyle::SP_DialogSaveButton, "上書き保存", "saveAction");
+    tool(newAction_, QStyle::SP_FileIcon, "新規作成");
+    tool(openAction_, QStyle::SP_DialogOpenButton, "データ読込み");
+    tool(saveAction_, QStyle::SP_DialogSaveButton, "上書き保存");
     bar->addSeparator();
-    tool(QStyle::SP_DialogCloseButton, "閉じる", "exitAction");
+    tool(exitAction_, QStyle::SP_DialogCloseButton, "閉じる");
 }
 
 QAction* MainWindow::Action(const QString& objectName) const {
@@ -242,34 +240,8 @@ void MainWindow::ApplyInputCommands() {
 
 // ----- MainWindowUi -----
 
-int MainWindow::ShowMessage(const std::string& text, int buttons, const std::string& title) {
-    return user_->ShowMessage(text, buttons, title);
-}
-
-void MainWindow::Beep() {
-    user_->Beep();
-}
-
-int MainWindow::ShowConfirm(const std::string& confirmText) {
-    const int answer = user_->ShowConfirm(confirmText);
-    repaint();
-    return answer;
-}
-
-std::optional<std::string> MainWindow::AskOpenFile(const FileDialogRequest& request) {
-    return user_->AskOpenFile(request);
-}
-
-std::optional<std::string> MainWindow::AskSaveFile(const FileDialogRequest& request) {
-    return user_->AskSaveFile(request);
-}
-
-void MainWindow::SetWaitCursor(bool busy) {
-    waitCursor_.Set(busy);
-}
-
 void MainWindow::OpenCheckView(int, const CheckViewTexts& texts) {
-    user_->RunCheckViewDialog(texts);
+    RunCheckViewDialog(this, texts);
 }
 
 void MainWindow::CloseCheckView() {
@@ -278,28 +250,15 @@ void MainWindow::CloseCheckView() {
 
 void MainWindow::OpenPreview(const SheetRequest& request) {
     preview_ = OpenPreviewWindow(this, PreviewRequest{request, helpFolder_}, printer_,
-                                 previewMemory_, previewUser_);
+                                 previewMemory_, *user_);
 }
 
 void MainWindow::MainWindowChanged(const MainWindowView& view) {
     setWindowTitle(ToQ(view.caption));
     positionLabel_->setText(ToQ(view.positionLabel));
-    {
-        const QSignalBlocker block(beamList_);
-        QStringList lines;
-        for (const std::string& line : view.beamList) lines << ToQ(line);
-        QStringList shown;
-        for (int i = 0; i < beamList_->count(); ++i) shown << beamList_->item(i)->text();
-        if (shown != lines) {
-            beamList_->clear();
-            beamList_->addItems(lines);
-        }
-        beamList_->setCurrentRow(view.selectedLine);
-    }
+    MirrorLines(beamList_, view.beamList, view.selectedLine);
     for (QAction* a : beamCommands_) a->setEnabled(view.beamCommandsEnabled);
     for (QPushButton* b : beamButtons_) b->setEnabled(view.beamCommandsEnabled);
-    if (QAction* save = Action(QStringLiteral("tool_saveAction")))
-        save->setEnabled(view.beamCommandsEnabled);
 
     for (QAction* old : historyActions_) {
         fileMenu_->removeAction(old);
@@ -343,7 +302,7 @@ void MainWindow::Exit() {
 }
 
 void MainWindow::OpenPrinterPageSetup() {
-    qt::OpenPrinterPageSetup(this, *this, printer_);
+    qt::OpenPrinterPageSetup(this, *user_, printer_);
 }
 
 void MainWindow::OpenSheetSettingsDialog() {
@@ -355,7 +314,7 @@ void MainWindow::OpenDefaultsDialog() {
 }
 
 void MainWindow::OpenHelp() {
-    OpenHelpManual(*this, helpFolder_);
+    OpenHelpManual(*user_, helpFolder_);
 }
 
 void MainWindow::OpenAboutDialog() {

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: menus, toolbar, beam list and buttons around the input area.
 // One action or button is one controller call; MainWindowChanged applies the controller's
-// view. The questions go to a UserDialogs object (real dialogs, or a script in tests).
+// view. The questions go to the Prompter (real dialogs, or a script in tests), which the
+// preview opened from here shares.
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
@@ -9,7 +10,6 @@
 #include <vector>
 
 #include "editor/MainController.h"
-#include "qt/common/AppSupport.h"
 #include "qt/preview/PreviewWindow.h"
 #include "qt/print/Printers.h"
 
@@ -22,14 +22,13 @@ class QPushButton;
 namespace zel::qt {
 
 class InputAreaWidget;
-class PreviewUser;
-class UserDialogs;
+class QtPrompter;
 
 class MainWindow : public QMainWindow, public MainWindowUi {
     Q_OBJECT
   public:
     // `user` answers the questions; nullptr shows real message boxes and dialogs.
-    explicit MainWindow(UserDialogs* user = nullptr, QWidget* parent = nullptr);
+    explicit MainWindow(Prompter* user = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Reads the settings, defaults and grade table of `programFolder` and shows the defaults.
@@ -47,17 +46,9 @@ class MainWindow : public QMainWindow, public MainWindowUi {
     QAction* Action(const QString& objectName) const;
     // The printer the preview prints to, kept from start to exit.
     PrinterChoice& Printer() { return printer_; }
-    // Answers the preview's questions (tests); nullptr: real dialogs.
-    void SetPreviewUser(PreviewUser* user) { previewUser_ = user; }
     PreviewWindow* Preview() const { return preview_; }
 
     // MainWindowUi
-    int ShowMessage(const std::string& text, int buttons, const std::string& title) override;
-    void Beep() override;
-    int ShowConfirm(const std::string& confirmText) override;
-    std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override;
-    std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override;
-    void SetWaitCursor(bool busy) override;
     void OpenCheckView(int slot, const CheckViewTexts& texts) override;
     void CloseCheckView() override;
     void OpenPreview(const SheetRequest& request) override;
@@ -72,6 +63,9 @@ class MainWindow : public QMainWindow, public MainWindowUi {
     QWidget* BuildBeamColumn(QWidget* parent);
     QAction* AddAction(QMenu* menu, const char* caption, const char* name,
                        void (MainWindow::*slot)());
+    // A menu command that runs `call` on the controller.
+    template <typename Call>
+    QAction* AddCommand(QMenu* menu, const char* caption, const char* name, Call call);
     // Runs one controller command, then mirrors the input area.
     template <typename Command>
     void Run(Command command);
@@ -88,8 +82,8 @@ class MainWindow : public QMainWindow, public MainWindowUi {
     void OpenSpanTypeDialog();
     void Exit();
 
-    std::unique_ptr<UserDialogs> ownUser_;
-    UserDialogs* user_;
+    std::unique_ptr<QtPrompter> ownUser_;
+    Prompter* user_;
     MainController controller_;
     InputAreaWidget* input_ = nullptr;
     QListWidget* beamList_ = nullptr;
@@ -102,15 +96,18 @@ class MainWindow : public QMainWindow, public MainWindowUi {
     std::vector<QPushButton*> beamButtons_;
     QAction* calcSheetAction_ = nullptr;
     QAction* checkAction_ = nullptr;
+    // The menu commands the toolbar shows too.
+    QAction* newAction_ = nullptr;
+    QAction* openAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
     PrinterChoice printer_;
     PreviewMemory previewMemory_;
-    PreviewUser* previewUser_ = nullptr;
     QPointer<PreviewWindow> preview_;
     // Where the pictures, icon and help manual were found (program folder or ../share).
     std::string pictureFolder_;
     std::string helpFolder_;
     bool exitConfirmed_ = false;
-    WaitCursorDepth waitCursor_;
 };
 
 }  // namespace zel::qt

@@ -1,15 +1,14 @@
 #pragma once
-// The preview window of the calculation sheet: composes the sheet once when it
-// opens, then pages, zooms, jumps from the result list, prints on the program's printer and
-// writes the PDF. Everything it shows, prints or writes is the one composed document.
+// The preview window of the calculation sheet. Its commands are PreviewController's: the
+// window forwards the buttons, menus and the page view's requests there and shows PreviewView;
+// the result list and the printer selection are its modal dialogs. Everything it shows, prints
+// or writes is the one document composed when it opens.
 #include <QMainWindow>
-#include <memory>
 #include <string>
 
-#include "data/Project.h"
-#include "editor/MainWindowUi.h"
-#include "output/SheetComposer.h"
-#include "output/SheetDocument.h"
+#include "editor/PreviewController.h"
+#include "qt/print/SheetPrinting.h"
+#include "qt/sheet/SheetExporter.h"
 #include "qt/sheet/SheetFonts.h"
 
 class QAction;
@@ -20,10 +19,8 @@ class QPushButton;
 
 namespace zel::qt {
 
-class PrinterChoice;
-
 class PageView;
-class PreviewUser;
+class PrinterChoice;
 
 // Kept by the main window from one opening of the preview to the next.
 struct PreviewMemory {
@@ -32,31 +29,22 @@ struct PreviewMemory {
 
 struct PreviewRequest {
     SheetRequest sheet;         // the preview's own copy of the project, calculated as composed
-    std::string programFolder;  // icon, help manual and about picture
+    std::string programFolder;  // icon, help manual and about picture (empty: the program's)
 };
 
-class PreviewWindow : public QMainWindow {
+class PreviewWindow : public QMainWindow, public PreviewWindowUi {
     Q_OBJECT
   public:
-    // `user` answers the questions (nullptr: real dialogs). Composes the sheet at once.
+    // Questions go to `user`; prints go to `printer`. Composes the sheet at once.
     PreviewWindow(const PreviewRequest& request, PrinterChoice& printer, PreviewMemory& memory,
-                  PreviewUser* user = nullptr, QWidget* parent = nullptr);
+                  Prompter& user, QWidget* parent = nullptr);
     ~PreviewWindow() override;
 
-    // The commands, as the buttons and menus run them.
-    void Navigate(int move);  // PageMove
-    void ApplyZoom(int entry);
-    void ShowResultList();
-    void PrintAllPages();
-    void PrintCurrentPage();
-    void WritePdf();
-    void ChangePrinter();
-
-    int CurrentPage() const { return currentPage_; }
-    int PageCount() const { return sheet_ ? sheet_->pageCount : 0; }
+    PreviewController& Controller() { return controller_; }
+    int CurrentPage() const { return controller_.CurrentPage(); }
+    int PageCount() const { return controller_.PageCount(); }
     PrinterChoice& Printer() const { return printer_; }
-    int JumpRequest() const { return jumpRequest_; }
-    const ComposedSheet& Sheet() const { return *sheet_; }
+    const ComposedSheet& Sheet() const { return controller_.Sheet(); }
     PageView* Pages() const { return view_; }
     QLabel* PageIndicator() const { return indicator_; }
     QComboBox* ZoomList() const { return zoomList_; }
@@ -66,26 +54,28 @@ class PreviewWindow : public QMainWindow {
     // The folder the PDF dialog starts in: the desktop, or the home folder without one.
     static std::string PdfFolder();
 
+    // PreviewWindowUi
+    void PreviewChanged(const PreviewView& view) override;
+    int ChooseResultLine(const std::vector<std::string>& lines, int preselected) override;
+    std::optional<std::string> ChoosePrinter(const std::vector<std::string>& printers,
+                                             const std::string& current) override;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void BuildToolBar();
     void BuildMenus();
-    void Compose();
-    void ShowCurrentPage(int offsetTwips = 0);
-    void TurnInView(int wanted);
-    void PrintPages(int first, int last);
 
-    PreviewRequest request_;
     PrinterChoice& printer_;
     PreviewMemory& memory_;
-    std::unique_ptr<PreviewUser> ownUser_;
-    PreviewUser* user_;
+    Prompter& user_;
+    std::string programFolder_;
     QtSheetFontMetrics metrics_;
-    std::unique_ptr<ComposedSheet> sheet_;
-    int currentPage_ = 1;
-    int jumpRequest_ = 1;
+    QtSheetPdfWriter pdfWriter_;
+    QtSheetPrinter sheetPrinter_;
+    PreviewController controller_;
+    const SheetDocument* shownDocument_ = nullptr;
 
     PageView* view_ = nullptr;
     QLabel* indicator_ = nullptr;
@@ -96,7 +86,6 @@ class PreviewWindow : public QMainWindow {
 // Opens the preview over `mainWindow`, hides the main window while it is open and shows it
 // again when the preview closes. The preview deletes itself when closed.
 PreviewWindow* OpenPreviewWindow(QWidget* mainWindow, const PreviewRequest& request,
-                                 PrinterChoice& printer, PreviewMemory& memory,
-                                 PreviewUser* user = nullptr);
+                                 PrinterChoice& printer, PreviewMemory& memory, Prompter& user);
 
 }  // namespace zel::qt

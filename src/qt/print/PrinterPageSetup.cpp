@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editor/Prompter.h"
+#include "qt/common/QtText.h"
 #include "qt/print/Printers.h"
 
 namespace zel::qt {
@@ -22,7 +23,7 @@ bool OpenPrinterPageSetup(QWidget* parent, Prompter& prompter, const PrinterChoi
         return false;
     }
     QPrinter device(QPrinter::HighResolution);
-    device.setPrinterName(QString::fromStdString(printer.Name()));
+    device.setPrinterName(ToQ(printer.Name()));
     QPageSetupDialog dialog(&device, parent);
     dialog.exec();
     return true;

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "lib/Version.h"
+#include "qt/common/QtText.h"
 #include "qt/print/Printers.h"
 #include "qt/sheet/SheetExporter.h"
 #include "qt/sheet/SheetFonts.h"
@@ -31,13 +32,13 @@ SheetPrintResult PrintSheetPages(const SheetDocument& document, int first, int l
         return Failure(problem);
 
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPrinterName(QString::fromStdString(printerName));
+    printer.setPrinterName(ToQ(printerName));
     // Qt falls back to the default printer for a name it does not know; never print there.
     if (printer.outputFormat() != QPrinter::NativeFormat ||
-        printer.printerName().toStdString() != printerName)
+        FromQ(printer.printerName()) != printerName)
         return Failure("プリンター \"" + printerName + "\" が見つかりません。");
-    printer.setDocName(QString::fromStdString(jobTitle));
-    printer.setCreator(QString::fromUtf8(kProgramTitle));
+    printer.setDocName(ToQ(jobTitle));
+    printer.setCreator(ToQ(kProgramTitle));
     // The job goes to the server when the exporter ends its painter; the server's answer is
     // only in libcups' last error of this thread, because that end reports success either way.
     const SheetExportResult printed = PrintSheet(document, printer, {first, last});
@@ -47,6 +48,27 @@ SheetPrintResult PrintSheetPages(const SheetDocument& document, int first, int l
         return Failure(text != nullptr && *text != '\0' ? text : ippErrorString(status));
     }
     return {true, {}};
+}
+
+std::string QtSheetPrinter::Name() const {
+    return choice_.Name();
+}
+
+std::vector<std::string> QtSheetPrinter::InstalledNames() const {
+    std::vector<std::string> names;
+    for (const InstalledPrinter& printer : InstalledPrinters()) names.push_back(printer.name);
+    return names;
+}
+
+bool QtSheetPrinter::Choose(const std::string& name) {
+    return choice_.Choose(name);
+}
+
+SheetOutputResult QtSheetPrinter::Print(const SheetDocument& document, int first, int last,
+                                        const std::string& jobTitle) {
+    const SheetPrintResult printed =
+        PrintSheetPages(document, first, last, choice_.Name(), jobTitle);
+    return {printed.ok, printed.message};
 }
 
 }  // namespace zel::qt

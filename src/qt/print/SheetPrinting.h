@@ -1,8 +1,10 @@
 #pragma once
 // Sends pages of the composed sheet to a printer of the print system, without a dialog.
 #include <string>
+#include <vector>
 
 #include "output/SheetDocument.h"
+#include "output/SheetOutput.h"
 
 namespace zel::qt {
 
@@ -16,5 +18,22 @@ struct SheetPrintResult {
 // `jobTitle`. Succeeds only when the print system accepted the job.
 SheetPrintResult PrintSheetPages(const SheetDocument& document, int first, int last,
                                  const std::string& printerName, const std::string& jobTitle);
+
+class PrinterChoice;
+
+// The program's printer as the preview prints to it: the choice the main window keeps from
+// start to exit, the installed printers and PrintSheetPages.
+class QtSheetPrinter final : public SheetPrinter {
+  public:
+    explicit QtSheetPrinter(PrinterChoice& choice) : choice_(choice) {}
+    std::string Name() const override;
+    std::vector<std::string> InstalledNames() const override;
+    bool Choose(const std::string& name) override;
+    SheetOutputResult Print(const SheetDocument& document, int first, int last,
+                            const std::string& jobTitle) override;
+
+  private:
+    PrinterChoice& choice_;
+};
 
 }  // namespace zel::qt

@@ -12,6 +12,8 @@
 #include <cstdio>
 
 #include "data/AtomicFile.h"
+#include "lib/Version.h"
+#include "qt/common/QtText.h"
 #include "qt/sheet/SheetFonts.h"
 
 namespace zel::qt {
@@ -58,7 +60,7 @@ bool PagesOf(const SheetDocument& document, SheetPageRange range, int& first, in
 }
 
 std::string Reason(const QString& error) {
-    return error.isEmpty() ? std::string() : "（" + error.toStdString() + "）";
+    return error.isEmpty() ? std::string() : "（" + FromQ(error) + "）";
 }
 
 // Draws pages first..last on a painter that is already active on its device; `newPage` starts
@@ -90,7 +92,7 @@ SheetExportResult PrintSheet(const SheetDocument& document, QPrinter& printer,
     if (!PagesOf(document, range, first, last))
         return Failed(result, Failure::NoPages, "印刷するページがありません。");
     EnsureSheetFontsLoaded();
-    const std::string name = printer.printerName().toStdString();
+    const std::string name = FromQ(printer.printerName());
 
     if (!printer.setPageLayout(SheetPageLayout(document))) {
         // A printer without this paper keeps its own; the page is still drawn from the corner.
@@ -129,7 +131,7 @@ SheetExportResult WriteSheetPdf(const SheetDocument& document, const std::string
         return Failed(result, Failure::CannotCreate, "PDF ファイルを作成できません。" + refused);
     EnsureSheetFontsLoaded();
 
-    QSaveFile file(QString::fromStdString(path));
+    QSaveFile file(ToQ(path));
     if (!file.open(QIODevice::WriteOnly)) {
         return Failed(result, Failure::CannotCreate,
                       "PDF ファイル " + path + " を作成できません。" + Reason(file.errorString()));
@@ -137,8 +139,8 @@ SheetExportResult WriteSheetPdf(const SheetDocument& document, const std::string
     {
         QPdfWriter writer(&file);
         writer.setResolution(kPdfResolution);
-        writer.setTitle(QString::fromStdString(info.title));
-        writer.setCreator(QString::fromStdString(info.creator));
+        writer.setTitle(ToQ(info.title));
+        writer.setCreator(ToQ(info.creator));
         writer.setPageLayout(SheetPageLayout(document));
         QPainter painter;
         if (!painter.begin(&writer)) {
@@ -184,7 +186,7 @@ SheetExportResult WriteSheetPng(const SheetDocument& document, int page, const s
     }
     if (std::string refused = CheckOutputFile(path); !refused.empty())
         return Failed(result, Failure::CannotCreate, "画像ファイルを作成できません。" + refused);
-    QSaveFile file(QString::fromStdString(path));
+    QSaveFile file(ToQ(path));
     if (!file.open(QIODevice::WriteOnly)) {
         return Failed(result, Failure::CannotCreate,
                       "画像ファイル " + path + " を作成できません。" + Reason(file.errorString()));
@@ -206,7 +208,7 @@ SheetExportResult WriteSheetPngs(const SheetDocument& document, const std::strin
     int first = 0, last = 0;
     if (!PagesOf(document, range, first, last))
         return Failed(result, Failure::NoPages, "画像に出力するページがありません。");
-    const QDir dir(QString::fromStdString(folder));
+    const QDir dir(ToQ(folder));
     if (!dir.mkpath(QStringLiteral("."))) {
         return Failed(result, Failure::CannotCreate,
                       "フォルダー " + folder + " を作成できません。");
@@ -214,7 +216,7 @@ SheetExportResult WriteSheetPngs(const SheetDocument& document, const std::strin
     for (int page = first; page <= last; ++page) {
         char name[32];
         std::snprintf(name, sizeof name, "page-%03d.png", page);
-        const std::string path = dir.filePath(QString::fromLatin1(name)).toStdString();
+        const std::string path = FromQ(dir.filePath(QString::fromLatin1(name)));
         SheetExportResult one = WriteSheetPng(document, page, path, dotsPerInch);
         if (!one.Ok()) {
             one.pages = result.pages;
@@ -225,6 +227,13 @@ SheetExportResult WriteSheetPngs(const SheetDocument& document, const std::strin
         result.files.push_back(path);
     }
     return result;
+}
+
+SheetOutputResult QtSheetPdfWriter::WritePdf(const SheetDocument& document, const std::string& path,
+                                             const std::string& title) {
+    const SheetExportResult written =
+        WriteSheetPdf(document, path, {1, document.PageCount()}, {title, kProgramTitle});
+    return {written.Ok(), written.message};
 }
 
 }  // namespace zel::qt

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "output/SheetDocument.h"
+#include "output/SheetOutput.h"
 
 class QPainter;
 class QPrinter;
@@ -68,5 +69,12 @@ SheetExportResult WriteSheetPng(const SheetDocument& document, int page, const s
 // Every page of the range as "page-NNN.png" in `folder`, which is made when missing.
 SheetExportResult WriteSheetPngs(const SheetDocument& document, const std::string& folder,
                                  SheetPageRange range, int dotsPerInch);
+
+// The preview's PDF writer: every page through WriteSheetPdf, the program named as creator.
+class QtSheetPdfWriter final : public SheetPdfWriter {
+  public:
+    SheetOutputResult WritePdf(const SheetDocument& document, const std::string& path,
+                               const std::string& title) override;
+};
 
 }  // namespace zel::qt

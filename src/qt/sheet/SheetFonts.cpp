@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <cmath>
 
+#include "qt/common/QtText.h"
+
 namespace zel::qt {
 namespace {
 
@@ -24,7 +26,7 @@ constexpr const char* kFontFiles[] = {
 }  // namespace
 
 QString SheetFontFamily(const std::string& sheetFontName) {
-    const QString name = QString::fromStdString(sheetFontName);
+    const QString name = ToQ(sheetFontName);
     const bool proportional =
         name.contains(QStringLiteral("Ｐ")) || name.contains(QStringLiteral("P"));
     if (name.contains(QStringLiteral("ゴシック")) ||
@@ -79,7 +81,7 @@ const QFontMetricsF& QtSheetFontMetrics::MetricsOf(const SheetFont& font) const 
 }
 
 std::int32_t QtSheetFontMetrics::TextWidth(const SheetFont& font, std::string_view text) const {
-    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString s = ToQ(text);
     return static_cast<std::int32_t>(std::lround(MetricsOf(font).horizontalAdvance(s)));
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "qt/common/QtText.h"
 #include "qt/sheet/SheetExporter.h"
 #include "qt/sheet/SheetFonts.h"
 
@@ -138,7 +139,7 @@ void PaintPlacedText(QPainter& painter, const SheetText& text) {
     QFont font = SheetQFont(text.font);
     font.setPixelSize(std::max(1, text.height));
     const QFontMetricsF metrics(font);
-    const QString line = QString::fromStdString(text.text);
+    const QString line = ToQ(text.text);
     const double scale = text.widthScale;
     const double width = metrics.horizontalAdvance(line) * scale;
     double x = text.x;
@@ -164,7 +165,7 @@ void PaintText(QPainter& painter, const QFont& font, double left, double width, 
     painter.setFont(font);
     const std::vector<std::string>& lines = cell.lines;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const QString text = QString::fromStdString(lines[i]);
+        const QString text = ToQ(lines[i]);
         const double scale = i < cell.lineScales.size() ? cell.lineScales[i] : 1.0;
         const double textWidth = metrics.horizontalAdvance(text) * scale;
         double x = left + spacing;
@@ -291,7 +292,7 @@ void PaintHeaderFooter(QPainter& painter, const SheetDocument& doc, const std::s
     const QFontMetricsF metrics(font);
     painter.setFont(font);
     painter.setPen(QPen(Qt::black));
-    const QStringList parts = QString::fromStdString(text).split(QLatin1Char('|'));
+    const QStringList parts = ToQ(text).split(QLatin1Char('|'));
     const double left = doc.MarginLeft();
     const double right = doc.PageWidth() - doc.MarginRight();
     // The header sits just above the printable area, the footer just below it.

@@ -5,8 +5,10 @@
 #include <QtTest/QTest>
 
 #include "DialogTestSupport.h"
+#include "qt/common/QtText.h"
 #include "qt/dialogs/DefaultsDialog.h"
 #include "qt/dialogs/Dialogs.h"
+#include "qt/dialogs/SheetOptionsBox.h"
 
 namespace zel {
 namespace {
@@ -38,9 +40,9 @@ TEST_F(DefaultsDialogTest, OpensOnTheControllersDefaults) {
     EXPECT_TRUE(dialog.RuleOption(d.minRebarRule)->isChecked());
     EXPECT_TRUE(dialog.InputUnitOption(d.unitCode >= 2 ? 1 : 0)->isChecked());
     EXPECT_TRUE(dialog.OutputUnitOption(d.unitCode & 1)->isChecked());
-    EXPECT_EQ(dialog.HeadingField()->text().toStdString(), d.sheetTitle);
-    EXPECT_TRUE(dialog.PageNumberOption(kPageNumbersOn)->isChecked());
-    EXPECT_TRUE(dialog.StartField()->isEnabled());
+    EXPECT_EQ(dialog.SheetOptions()->HeadingField()->text().toStdString(), d.sheetTitle);
+    EXPECT_TRUE(dialog.SheetOptions()->PageNumberOption(kPageNumbersOn)->isChecked());
+    EXPECT_TRUE(dialog.SheetOptions()->StartField()->isEnabled());
     test::ExpectWellFormed(&dialog);
 
     dialog.Tabs()->setCurrentIndex(1);
@@ -61,20 +63,6 @@ TEST_F(DefaultsDialogTest, AGradeOptionRefillsItsOwnSizeList) {
     EXPECT_EQ(dialog.StirrupSizeList()->count(), stirrupSizes);
 }
 
-TEST_F(DefaultsDialogTest, NoPageNumbersGreysTheStartNumber) {
-    qt::DefaultsDialog dialog(ctl);
-    dialog.Tabs()->setCurrentIndex(1);
-    dialog.show();
-    QTest::mouseClick(dialog.PageNumberOption(kPageNumbersOff), Qt::LeftButton);
-    EXPECT_FALSE(dialog.StartField()->isEnabled());
-    EXPECT_FALSE(dialog.StartLabel()->isEnabled());
-    EXPECT_EQ(dialog.StartField()->palette().color(QPalette::Disabled, QPalette::Base),
-              QColor(192, 192, 192));
-    QTest::mouseClick(dialog.PageNumberOption(kPageNumbersOn), Qt::LeftButton);
-    EXPECT_TRUE(dialog.StartField()->isEnabled());
-    EXPECT_EQ(dialog.StartField()->palette().color(QPalette::Base), QColor(255, 255, 255));
-}
-
 TEST_F(DefaultsDialogTest, StoringWithYesTakesEveryKindOfControl) {
     qt::DefaultsDialog dialog(ctl);
     dialog.show();
@@ -89,12 +77,12 @@ TEST_F(DefaultsDialogTest, StoringWithYesTakesEveryKindOfControl) {
     QTest::mouseClick(dialog.RuleOption(1), Qt::LeftButton);
     dialog.Tabs()->setCurrentIndex(1);
     QTest::mouseClick(dialog.InputUnitOption(0), Qt::LeftButton);
-    QTest::mouseClick(dialog.FontOption(1), Qt::LeftButton);
-    Retype(dialog.HeadingField(), "二階梁");
+    QTest::mouseClick(dialog.SheetOptions()->FontOption(1), Qt::LeftButton);
+    Retype(dialog.SheetOptions()->HeadingField(), "二階梁");
 
     QTest::mouseClick(dialog.StoreButton(), Qt::LeftButton);  // the scripted user says Yes
-    ASSERT_EQ(ui.messages.asked.size(), 1u);
-    EXPECT_EQ(ui.messages.asked[0].text, kDefaultsQuestion);
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_EQ(user.asked[0].text, kDefaultsQuestion);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     const DefaultsRecord& d = ctl.Defaults();
     EXPECT_FLOAT_EQ(d.concreteFc, 240.0f);
@@ -114,7 +102,7 @@ TEST_F(DefaultsDialogTest, NoKeepsTheDialogOpenAndCancelChangesNothing) {
     qt::DefaultsDialog dialog(ctl);
     dialog.show();
     Retype(dialog.FcField(), "30");
-    ui.messages.Answer(kAnswerNo);
+    user.Answer(kAnswerNo);
     QTest::mouseClick(dialog.StoreButton(), Qt::LeftButton);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.FcField()->text(), U("30"));

@@ -13,9 +13,7 @@
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QtTest/QTest>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,15 +49,6 @@ inline void TypeText(QWidget* field, const QString& text) {
             QApplication::sendEvent(field, &event);
         }
     }
-}
-
-// Runs `action` on the modal dialog once its event loop runs.
-inline void OnModal(std::function<void(QWidget*)> action) {
-    QTimer::singleShot(0, [action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        action(modal);
-    });
 }
 
 inline bool IsInteractive(const QWidget* w) {

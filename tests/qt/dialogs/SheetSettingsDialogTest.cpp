@@ -4,7 +4,9 @@
 #include <QtTest/QTest>
 
 #include "DialogTestSupport.h"
+#include "qt/common/QtText.h"
 #include "qt/dialogs/Dialogs.h"
+#include "qt/dialogs/SheetOptionsBox.h"
 #include "qt/dialogs/SheetSettingsDialog.h"
 
 namespace zel {
@@ -28,42 +30,29 @@ TEST_F(SheetSettingsDialogTest, OpensOnTheProjectsSettings) {
 
     qt::SheetSettingsDialog dialog(ctl);
     test::ShowAndGrab(&dialog, "dialog-print-settings");
-    EXPECT_EQ(dialog.HeadingField()->text(), U("梁断面算定結果（２階）"));
-    EXPECT_TRUE(dialog.PageNumberOption(kPageNumbersOff)->isChecked());
-    EXPECT_FALSE(dialog.PageNumberOption(kPageNumbersOn)->isChecked());
-    EXPECT_EQ(dialog.StartField()->text(), U("5"));
-    EXPECT_FALSE(dialog.StartField()->isEnabled());
-    EXPECT_FALSE(dialog.StartLabel()->isEnabled());
-    EXPECT_TRUE(dialog.FontOption(1)->isChecked());
+    EXPECT_EQ(dialog.SheetOptions()->HeadingField()->text(), U("梁断面算定結果（２階）"));
+    EXPECT_TRUE(dialog.SheetOptions()->PageNumberOption(kPageNumbersOff)->isChecked());
+    EXPECT_FALSE(dialog.SheetOptions()->PageNumberOption(kPageNumbersOn)->isChecked());
+    EXPECT_EQ(dialog.SheetOptions()->StartField()->text(), U("5"));
+    EXPECT_FALSE(dialog.SheetOptions()->StartField()->isEnabled());
+    EXPECT_FALSE(dialog.SheetOptions()->StartLabel()->isEnabled());
+    EXPECT_TRUE(dialog.SheetOptions()->FontOption(1)->isChecked());
     test::ExpectWellFormed(&dialog);
-}
-
-TEST_F(SheetSettingsDialogTest, ThePageNumberOptionSwitchesTheStartNumber) {
-    qt::SheetSettingsDialog dialog(ctl);
-    dialog.show();
-    EXPECT_TRUE(dialog.StartField()->isEnabled());
-    QTest::mouseClick(dialog.PageNumberOption(kPageNumbersOff), Qt::LeftButton);
-    EXPECT_FALSE(dialog.StartField()->isEnabled());
-    EXPECT_EQ(dialog.StartField()->palette().color(QPalette::Disabled, QPalette::Base),
-              QColor(192, 192, 192));
-    QTest::mouseClick(dialog.PageNumberOption(kPageNumbersOn), Qt::LeftButton);
-    EXPECT_TRUE(dialog.StartField()->isEnabled());
-    EXPECT_TRUE(dialog.StartLabel()->isEnabled());
 }
 
 TEST_F(SheetSettingsDialogTest, OkWithYesStoresWhatWasEntered) {
     qt::SheetSettingsDialog dialog(ctl);
     dialog.show();
-    dialog.HeadingField()->selectAll();
-    test::TypeText(dialog.HeadingField(), U("  二階梁  "));
-    dialog.StartField()->selectAll();
-    test::TypeText(dialog.StartField(), U("3"));
-    QTest::mouseClick(dialog.FontOption(1), Qt::LeftButton);
-    QTest::mouseClick(dialog.PageNumberOption(kPageNumbersOff), Qt::LeftButton);
+    dialog.SheetOptions()->HeadingField()->selectAll();
+    test::TypeText(dialog.SheetOptions()->HeadingField(), U("  二階梁  "));
+    dialog.SheetOptions()->StartField()->selectAll();
+    test::TypeText(dialog.SheetOptions()->StartField(), U("3"));
+    QTest::mouseClick(dialog.SheetOptions()->FontOption(1), Qt::LeftButton);
+    QTest::mouseClick(dialog.SheetOptions()->PageNumberOption(kPageNumbersOff), Qt::LeftButton);
 
     QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-    ASSERT_EQ(ui.messages.asked.size(), 1u);
-    EXPECT_EQ(ui.messages.asked[0].text, kSheetSettingsQuestion);
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_EQ(user.asked[0].text, kSheetSettingsQuestion);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     const PrintSettings s = ctl.CurrentPrintSettings();
     EXPECT_EQ(s.HeadingText, "二階梁");
@@ -76,11 +65,11 @@ TEST_F(SheetSettingsDialogTest, NoKeepsTheDialogOpenAndCancelChangesNothing) {
     const PrintSettings before = ctl.CurrentPrintSettings();
     qt::SheetSettingsDialog dialog(ctl);
     dialog.show();
-    QTest::mouseClick(dialog.FontOption(1), Qt::LeftButton);
-    ui.messages.Answer(kAnswerNo);
+    QTest::mouseClick(dialog.SheetOptions()->FontOption(1), Qt::LeftButton);
+    user.Answer(kAnswerNo);
     QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(dialog.FontOption(1)->isChecked());
+    EXPECT_TRUE(dialog.SheetOptions()->FontOption(1)->isChecked());
     EXPECT_EQ(ctl.CurrentPrintSettings(), before);
 
     QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);

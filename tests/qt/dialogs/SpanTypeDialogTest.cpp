@@ -4,11 +4,11 @@
 #include <QRadioButton>
 #include <QtTest/QTest>
 
-#include "../../editor/ScriptedPrompter.h"
 #include "DialogTestSupport.h"
 #include "editor/InputArea.h"
 #include "qt/dialogs/Dialogs.h"
 #include "qt/dialogs/SpanTypeDialog.h"
+#include "support/ScriptedPrompter.h"
 
 namespace zel {
 namespace {

@@ -78,15 +78,13 @@ TEST_F(MainWindowTest, EveryControlOfEveryDialogHasAnAccessibleName) {
 
 TEST_F(MainWindowTest, EveryControlOfThePreviewHasAnAccessibleName) {
     qt::MainWindow& w = Open();
-    ScriptedPreviewUser previewUser;
-    w.SetPreviewUser(&previewUser);
     w.OpenFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel");
     Click("計算書");
     ASSERT_NE(w.Preview(), nullptr);
     int seen = 0;
     EXPECT_EQ(Unnamed(w.Preview(), seen), QStringList());
     EXPECT_GT(seen, 7);  // the tool strip's buttons and the zoom list
-    previewUser.prompter.Answer(kAnswerYes);
+    user.Answer(kAnswerYes);
     w.Preview()->close();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A real main window on the offscreen platform, in a fresh program folder, whose questions are
-// answered by a script. Tests drive it with key clicks and mouse clicks as a user would.
+// answered by a script (the preview opened from it asks the same script). Tests drive it with
+// key clicks and mouse clicks as a user would.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -8,54 +9,19 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QTest>
-#include <deque>
 #include <filesystem>
-#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "../../editor/ScriptedPrompter.h"
 #include "qt/common/QtText.h"
-#include "qt/common/UserDialogs.h"
 #include "qt/input/FieldEdit.h"
 #include "qt/input/InputAreaWidget.h"
 #include "qt/main/MainWindow.h"
 #include "support/QtTestSupport.h"
+#include "support/ScriptedPrompter.h"
 
 namespace zel::test {
-
-class ScriptedUser : public qt::UserDialogs {
-  public:
-    int ShowMessage(const std::string& text, int buttons, const std::string& title) override {
-        return messages.ShowMessage(text, buttons, title);
-    }
-    void Beep() override { messages.Beep(); }
-    int ShowConfirm(const std::string& text) override {
-        confirmTexts.push_back(text);
-        return 0;
-    }
-    std::optional<std::string> AskOpenFile(const FileDialogRequest&) override {
-        return Next(openAnswers);
-    }
-    std::optional<std::string> AskSaveFile(const FileDialogRequest&) override {
-        return Next(saveAnswers);
-    }
-    void RunCheckViewDialog(const CheckViewTexts& texts) override { checkViews.push_back(texts); }
-
-    ScriptedPrompter messages;
-    std::vector<std::string> confirmTexts;
-    std::deque<std::string> openAnswers, saveAnswers;
-    std::vector<CheckViewTexts> checkViews;
-
-  private:
-    static std::optional<std::string> Next(std::deque<std::string>& queue) {
-        if (queue.empty()) return std::nullopt;
-        std::string answer = queue.front();
-        queue.pop_front();
-        return answer;
-    }
-};
 
 class MainWindowTest : public ::testing::Test {
   protected:
@@ -76,7 +42,7 @@ class MainWindowTest : public ::testing::Test {
     }
 
     // Opens the window as the program does at start-up; `user` nullptr shows real dialogs.
-    qt::MainWindow& Open(qt::UserDialogs* user) {
+    qt::MainWindow& Open(Prompter* user) {
         window_ = std::make_unique<qt::MainWindow>(user);
         window_->StartUp(folder_.string());
         window_->show();
@@ -130,7 +96,7 @@ class MainWindowTest : public ::testing::Test {
     InputArea& area() { return window_->Controller().Input(); }
 
     std::filesystem::path folder_;
-    ScriptedUser user;
+    ScriptedPrompter user;
     std::unique_ptr<qt::MainWindow> window_;
 };
 

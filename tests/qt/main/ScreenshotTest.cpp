@@ -6,6 +6,7 @@
 #include "../preview/PreviewFixture.h"
 #include "MainWindowFixture.h"
 #include "output/PreviewRules.h"
+#include "output/ResultListLines.h"
 #include "qt/dialogs/ResultListDialog.h"
 
 namespace zel::test {
@@ -29,26 +30,27 @@ TEST_F(MainWindowTest, SampleFloorBeam2G1) {
     if (!out) GTEST_SKIP() << "ZEL_SCREENSHOT_DIR not set";
     const QString folder = QString::fromUtf8(out);
 
-    ScriptedPreviewUser previewUser;
-    w.SetPreviewUser(&previewUser);
     Click("計算書");
     QPointer<qt::PreviewWindow> preview = w.Preview();
     ASSERT_FALSE(preview.isNull());
     preview->resize(1000, 760);
     QTest::qWait(50);
     EXPECT_TRUE(preview->grab().save(folder + "/preview-fit-width.png"));
-    preview->ApplyZoom(kZoomTwoPages);
+    preview->Controller().ChooseZoom(kZoomTwoPages);
     QTest::qWait(50);
     EXPECT_TRUE(preview->grab().save(folder + "/preview-two-pages.png"));
-    preview->ShowResultList();
-    ASSERT_FALSE(previewUser.resultLines.empty());
+    std::vector<std::string> lines;
+    for (const ResultListEntry& entry :
+         BuildResultList(preview->Controller().Request().project, preview->Sheet().pages))
+        lines.push_back(entry.line);
+    ASSERT_FALSE(lines.empty());
     {
-        qt::ResultListDialog list(previewUser.resultLines, 3, preview);
+        qt::ResultListDialog list(lines, 3, preview);
         list.show();
         QTest::qWait(50);
         EXPECT_TRUE(list.grab().save(folder + "/result-list.png"));
     }
-    previewUser.prompter.Answer(kAnswerYes);
+    user.Answer(kAnswerYes);
     preview->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_TRUE(w.isVisible());

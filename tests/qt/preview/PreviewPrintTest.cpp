@@ -2,8 +2,13 @@
 // shown reach the printer as the sheet, and a refusal is shown to the user.
 #include <cups/cups.h>
 
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
 #include "PreviewFixture.h"
 #include "output/PreviewRules.h"
+#include "qt/dialogs/PrinterSelectionDialog.h"
 #include "qt/print/PrinterPageSetup.h"
 #include "support/PrivateCups.h"
 
@@ -44,11 +49,11 @@ std::string PreviewPrintTest::reason;
 TEST_F(PreviewPrintTest, PrintsAllPagesAndThePageShownAfterTheirQuestions) {
     Open();
     // Cancel prints nothing.
-    user.prompter.Answer(kAnswerCancel);
+    user.Answer(kAnswerCancel);
     window->Button("printButton")->click();
-    EXPECT_EQ(user.prompter.LastText(), kPrintAllQuestion);
+    EXPECT_EQ(user.LastText(), kPrintAllQuestion);
 
-    user.prompter.Answer(kAnswerOk);
+    user.Answer(kAnswerOk);
     window->Action("printAction")->trigger();
     auto jobs = server->WaitForJobs(1);
     ASSERT_EQ(jobs.size(), 1u) << server->Log();
@@ -57,39 +62,46 @@ TEST_F(PreviewPrintTest, PrintsAllPagesAndThePageShownAfterTheirQuestions) {
     for (const char* name : {"2G1", "2CG2", "2B4"}) EXPECT_NE(all.find(name), std::string::npos);
 
     window->Button("nextButton")->click();
-    user.prompter.Answer(kAnswerOk);
+    user.Answer(kAnswerOk);
     window->Action("printPageAction")->trigger();
-    EXPECT_EQ(user.prompter.LastText(), kPrintPageQuestion);
+    EXPECT_EQ(user.LastText(), kPrintPageQuestion);
     jobs = server->WaitForJobs(2);
     ASSERT_EQ(jobs.size(), 2u);
     EXPECT_EQ(test::PdfPageCount(jobs[1]), 1);
     const std::string page2 = test::CommandOutput("pdftotext '" + jobs[1] + "' -");
     EXPECT_NE(page2.find("2G3"), std::string::npos);
     EXPECT_EQ(page2.find("2G1"), std::string::npos);
-    EXPECT_EQ(user.prompter.asked.size(), 3u);  // no failure message
+    EXPECT_EQ(user.asked.size(), 3u);  // no failure message
 }
 
 TEST_F(PreviewPrintTest, ARefusingOrUnknownPrinterGivesTheReason) {
     Open();
     printer = qt::PrinterChoice(std::string("refuser"));
-    user.prompter.Answer(kAnswerOk);
+    user.Answer(kAnswerOk);
     window->Action("printAction")->trigger();
-    ASSERT_EQ(user.prompter.asked.size(), 2u);
-    EXPECT_EQ(user.prompter.asked[1].text,
+    ASSERT_EQ(user.asked.size(), 2u);
+    EXPECT_EQ(user.asked[1].text,
               PrintFailedMessage("プリンター \"refuser\" は印刷を受け付けていません。"));
-    EXPECT_EQ(user.prompter.asked[1].title, "確認ﾒｯｾｰｼﾞ");
+    EXPECT_EQ(user.asked[1].title, "確認ﾒｯｾｰｼﾞ");
 
     printer = qt::PrinterChoice(std::string("gone"));
-    user.prompter.Answer(kAnswerOk);
+    user.Answer(kAnswerOk);
     window->Action("printPageAction")->trigger();
-    ASSERT_EQ(user.prompter.asked.size(), 4u);
-    EXPECT_NE(user.prompter.asked[3].text.find("\"gone\" が見つかりません"), std::string::npos);
+    ASSERT_EQ(user.asked.size(), 4u);
+    EXPECT_NE(user.asked[3].text.find("\"gone\" が見つかりません"), std::string::npos);
     EXPECT_TRUE(server->WaitForJobs(1, 1).empty());
 
     // The printer selection lists the installed printers and changes the program's choice.
-    user.printerAnswer = "zeltest";
+    test::OnModalDialog<qt::PrinterSelectionDialog>([](qt::PrinterSelectionDialog* dialog) {
+        QListWidget* list = dialog->List();
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_EQ(list->item(0)->text(), "refuser");
+        EXPECT_EQ(list->item(1)->text(), "zeltest");
+        list->setCurrentRow(1);
+        EXPECT_EQ(dialog->ChosenLabel()->text(), "zeltest");
+        dialog->OkButton()->click();
+    });
     window->Action("printerAction")->trigger();
-    EXPECT_EQ(user.printerLists.back(), (std::vector<std::string>{"refuser", "zeltest"}));
     EXPECT_EQ(printer.Name(), "zeltest");
 }
 
@@ -100,18 +112,16 @@ TEST_F(PreviewPrintTest, WithoutAnyPrinterPrintingAndSetUpSaySo) {
     printer = qt::PrinterChoice();  // the system default of a server without queues
     EXPECT_EQ(printer.Name(), "");
     Open();
-    user.prompter.Answer(kAnswerOk);
+    user.Answer(kAnswerOk);
     window->Action("printAction")->trigger();
-    ASSERT_EQ(user.prompter.asked.size(), 2u);
-    EXPECT_EQ(user.prompter.asked[1].text,
-              PrintFailedMessage("プリンターがインストールされていません。"));
+    ASSERT_EQ(user.asked.size(), 2u);
+    EXPECT_EQ(user.asked[1].text, PrintFailedMessage("プリンターがインストールされていません。"));
 
     // "ﾌﾟﾘﾝﾀｰの設定(&U)..." of the main window, before any set-up dialog would open.
-    EXPECT_FALSE(qt::OpenPrinterPageSetup(nullptr, user.prompter, printer));
-    EXPECT_EQ(user.prompter.LastText(), "プリンターがインストールされていません。");
-    EXPECT_FALSE(
-        qt::OpenPrinterPageSetup(nullptr, user.prompter, qt::PrinterChoice(std::string("gone"))));
-    EXPECT_EQ(user.prompter.LastText(), "プリンター \"gone\" が見つかりません。");
+    EXPECT_FALSE(qt::OpenPrinterPageSetup(nullptr, user, printer));
+    EXPECT_EQ(user.LastText(), "プリンターがインストールされていません。");
+    EXPECT_FALSE(qt::OpenPrinterPageSetup(nullptr, user, qt::PrinterChoice(std::string("gone"))));
+    EXPECT_EQ(user.LastText(), "プリンター \"gone\" が見つかりません。");
     cupsSetServer(server->Socket().c_str());
 }
 

@@ -1,7 +1,10 @@
-// The preview window offscreen: paging, zoom, the result-list jump, closing, and the PDF
-// command with every answer of its questions.
+// The preview window offscreen: its buttons, menus and page view reach the controller and the
+// window shows the result (paging, zoom, the result list, closing, the PDF through the real
+// writer, the printer selection). The commands' rules are tested headless in
+// tests/editor/PreviewControllerTest.
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -12,6 +15,8 @@
 #include "PreviewFixture.h"
 #include "lib/Twips.h"
 #include "output/PreviewRules.h"
+#include "qt/dialogs/PrinterSelectionDialog.h"
+#include "qt/dialogs/ResultListDialog.h"
 #include "qt/preview/PageView.h"
 
 namespace zel {
@@ -28,12 +33,12 @@ TEST_F(PreviewWindowTest, ButtonsAndViewTurnPagesAndBeepAtTheEnds) {
     QLabel* indicator = window->PageIndicator();
     EXPECT_EQ(indicator->text(), "1 / 6");
     window->Button("previousButton")->click();
-    EXPECT_EQ(user.prompter.beeps, 1);
+    EXPECT_EQ(user.beeps, 1);
     EXPECT_EQ(indicator->text(), "1 / 6");
     window->Button("lastButton")->click();
     EXPECT_EQ(indicator->text(), "6 / 6");
     window->Button("nextButton")->click();
-    EXPECT_EQ(user.prompter.beeps, 2);
+    EXPECT_EQ(user.beeps, 2);
     EXPECT_EQ(window->Pages()->Page(), 6);
     window->Button("firstButton")->click();
     window->Button("nextButton")->click();
@@ -43,7 +48,7 @@ TEST_F(PreviewWindowTest, ButtonsAndViewTurnPagesAndBeepAtTheEnds) {
     emit window->Pages()->pageTurnRequested(6);
     EXPECT_EQ(indicator->text(), "3 / 6");
     EXPECT_EQ(window->Pages()->Page(), 3);
-    EXPECT_EQ(user.prompter.beeps, 2);
+    EXPECT_EQ(user.beeps, 2);
 }
 
 TEST_F(PreviewWindowTest, KeysAndTheWheelPastThePageEdgeTurnOnePage) {
@@ -101,32 +106,32 @@ TEST_F(PreviewWindowTest, ZoomEntriesFollowTheViewWidth) {
     EXPECT_NEAR(view->Zoom(), (8000.0 - 350.0) / 11906.0 * 100.0, 1e-9);
 }
 
-TEST_F(PreviewWindowTest, TheResultListJumpsAndSkippedBeamsAreAbsent) {
+TEST_F(PreviewWindowTest, TheResultListJumpsAndCancelKeepsThePage) {
     Open();
-    user.resultAnswers = {4, 3, -1, 0};
+    // Line 4 of the real list, then "ｼﾞｬﾝﾌﾟ": the lower half of page 2.
+    test::OnModalDialog<qt::ResultListDialog>([](qt::ResultListDialog* list) {
+        EXPECT_EQ(list->List()->count(), 12);
+        EXPECT_EQ(list->List()->currentRow(), 0);
+        list->List()->setCurrentRow(3);
+        list->JumpButton()->click();
+    });
     window->Button("resultListButton")->click();
-    ASSERT_EQ(user.resultLines.size(), 12u);
-    for (const std::string& line : user.resultLines)
-        EXPECT_EQ(line.find("2G7"), std::string::npos) << line;
-    EXPECT_EQ(user.preselections.back(), 1);
-    // Line 4 is the lower half of page 2.
     EXPECT_EQ(window->PageIndicator()->text(), "2 / 6");
+    EXPECT_EQ(window->Pages()->Page(), 2);
     const int half = JumpScrollTwips(4, window->Sheet().layout.PrintableHeightCm);
     // Towards the lower half, as far as the view can scroll.
     EXPECT_GT(window->Pages()->OffsetTwips(), 0);
     EXPECT_LE(window->Pages()->OffsetTwips(), half + 30);
 
+    // The menu opens the same list on the last jump; "ｷｬﾝｾﾙ" leaves the page shown.
+    test::OnModalDialog<qt::ResultListDialog>([](qt::ResultListDialog* list) {
+        EXPECT_EQ(list->List()->currentRow(), 3);
+        list->CancelButton()->click();
+    });
     window->Action("resultListAction")->trigger();
-    EXPECT_EQ(user.preselections.back(), 4);
+    EXPECT_EQ(window->Controller().JumpRequest(), 0);
     EXPECT_EQ(window->PageIndicator()->text(), "2 / 6");
-    EXPECT_EQ(window->Pages()->OffsetTwips(), 0);
-
-    // "ｷｬﾝｾﾙ" forgets the jump: the next opening selects the first line, the page stays.
-    window->Button("resultListButton")->click();
-    EXPECT_EQ(window->JumpRequest(), 0);
-    window->Button("resultListButton")->click();
-    EXPECT_EQ(user.preselections.back(), 1);
-    EXPECT_EQ(window->PageIndicator()->text(), "2 / 6");
+    EXPECT_TRUE(user.asked.empty());
 }
 
 TEST_F(PreviewWindowTest, ClosingAsksUnlessSuppressedAndShowsTheMainWindowAgain) {
@@ -139,21 +144,21 @@ TEST_F(PreviewWindowTest, ClosingAsksUnlessSuppressedAndShowsTheMainWindowAgain)
     request.sheet.project = project;
     request.sheet.print = PrintSettingsOf(project);
     request.sheet.dataName = "新規データ";
-    window = qt::OpenPreviewWindow(&main, request, printer, memory, &user);
+    window = qt::OpenPreviewWindow(&main, request, printer, memory, user);
     EXPECT_FALSE(main.isVisible());
     EXPECT_EQ(window->windowTitle(), "新規データ   KAVO-Zel /ＲＣ梁断面算定");
     EXPECT_EQ(user.waitCursor, (std::vector<bool>{true, false}));
 
-    user.prompter.Answer(kAnswerNo);
+    user.Answer(kAnswerNo);
     window->Button("closeButton")->click();
-    ASSERT_EQ(user.prompter.asked.size(), 1u);
-    EXPECT_EQ(user.prompter.asked[0].text, "プレビュー画面を閉じて、メイン画面へ戻ります。");
-    EXPECT_EQ(user.prompter.asked[0].buttons, kButtonsYesNo);
-    EXPECT_EQ(user.prompter.asked[0].title, "確認メッセージ");
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_EQ(user.asked[0].text, "プレビュー画面を閉じて、メイン画面へ戻ります。");
+    EXPECT_EQ(user.asked[0].buttons, kButtonsYesNo);
+    EXPECT_EQ(user.asked[0].title, "確認メッセージ");
     EXPECT_TRUE(window->isVisible());
 
     window->showMaximized();
-    user.prompter.Answer(kAnswerYes);
+    user.Answer(kAnswerYes);
     window->Action("closeAction")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
@@ -162,29 +167,23 @@ TEST_F(PreviewWindowTest, ClosingAsksUnlessSuppressedAndShowsTheMainWindowAgain)
 
     // Suppressed: no question; the remembered state opens the next preview maximised.
     request.sheet.suppressCloseMessage = true;
-    window = qt::OpenPreviewWindow(&main, request, printer, memory, &user);
+    window = qt::OpenPreviewWindow(&main, request, printer, memory, user);
     EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
-    EXPECT_EQ(user.prompter.asked.size(), 2u);
+    EXPECT_EQ(user.asked.size(), 2u);
 }
 
-TEST_F(PreviewWindowTest, PdfDialogProposesZelAndTheBaseName) {
-    for (const auto& [data, proposed] : std::vector<std::pair<std::string, std::string>>{
-             {"/d/梁A.Zel", "Zel_梁A"}, {"新規データ", "Zel_"}, {"/d/a.b.Zel", "Zel_a.b"}}) {
-        Open(data);
-        window->Action("pdfAction")->trigger();
-        ASSERT_FALSE(user.saveRequests.empty());
-        const FileDialogRequest& asked = user.saveRequests.back();
-        EXPECT_EQ(asked.fileName, proposed);
-        EXPECT_EQ(asked.defaultExtension, "pdf");
-        EXPECT_EQ(asked.title, "『 KAVO-Zel 計算書の PDF 出力 』");
-        EXPECT_EQ(asked.folder, qt::PreviewWindow::PdfFolder());
-        EXPECT_TRUE(fs::is_directory(asked.folder));
-        TearDown();
-    }
-    EXPECT_TRUE(user.prompter.asked.empty());
+TEST_F(PreviewWindowTest, PdfDialogStartsOnTheDesktopWithTheProposedName) {
+    Open("/d/梁A.Zel");
+    window->Action("pdfAction")->trigger();
+    ASSERT_EQ(user.saveRequests.size(), 1u);
+    const FileDialogRequest& asked = user.saveRequests.back();
+    EXPECT_EQ(asked.fileName, "Zel_梁A");
+    EXPECT_EQ(asked.folder, qt::PreviewWindow::PdfFolder());
+    EXPECT_TRUE(fs::is_directory(asked.folder));
+    EXPECT_TRUE(user.asked.empty());
 }
 
 TEST_F(PreviewWindowTest, PdfOverwriteAndFailureAnswers) {
@@ -193,44 +192,45 @@ TEST_F(PreviewWindowTest, PdfOverwriteAndFailureAnswers) {
     const std::string path = (dir / "Zel_floor.pdf").string();
     std::ofstream(path) << "old";
     Open();
-    user.savePath = path;
 
     // Cancel at the overwrite question: the old file stays.
-    user.prompter.Answer(kAnswerCancel);
+    user.saveAnswers = {path, path};
+    user.Answer(kAnswerCancel);
     window->Action("pdfAction")->trigger();
-    ASSERT_EQ(user.prompter.asked.size(), 1u);
-    EXPECT_EQ(user.prompter.asked[0].text, PdfOverwriteQuestion(path));
-    EXPECT_EQ(user.prompter.asked[0].buttons, kButtonsOkCancel);
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_EQ(user.asked[0].text, PdfOverwriteQuestion(path));
+    EXPECT_EQ(user.asked[0].buttons, kButtonsOkCancel);
     EXPECT_EQ(fs::file_size(path), 3u);
 
     // OK: written through the exporter, then the offer to open it.
-    user.prompter.Answer(kAnswerOk);
-    user.prompter.Answer(kAnswerYes);
+    user.Answer(kAnswerOk);
+    user.Answer(kAnswerYes);
     window->Action("pdfAction")->trigger();
-    ASSERT_EQ(user.prompter.asked.size(), 3u);
-    EXPECT_EQ(user.prompter.asked[2].text, PdfCreatedQuestion(path));
-    EXPECT_EQ(user.prompter.asked[2].title, "確認メッセージ");
+    ASSERT_EQ(user.asked.size(), 3u);
+    EXPECT_EQ(user.asked[2].text, PdfCreatedQuestion(path));
+    EXPECT_EQ(user.asked[2].title, "確認メッセージ");
     EXPECT_EQ(test::PdfPageCount(path), 6);
     EXPECT_EQ(user.opened, std::vector<std::string>{path});
 
     // A folder that does not exist: the reason, and no question about a PDF that is not there.
-    user.prompter.Clear();
-    user.savePath = (dir / "missing" / "x.pdf").string();
+    user.Clear();
+    user.saveAnswers = {(dir / "missing" / "x.pdf").string()};
     window->Action("pdfAction")->trigger();
-    ASSERT_EQ(user.prompter.asked.size(), 1u);
-    EXPECT_NE(user.prompter.asked[0].text.find("を作成できませんでした。"), std::string::npos);
-    EXPECT_NE(user.prompter.asked[0].text.find("missing"), std::string::npos);
-    EXPECT_EQ(user.prompter.asked[0].buttons, kButtonsOk);
+    ASSERT_EQ(user.asked.size(), 1u);
+    EXPECT_NE(user.asked[0].text.find("を作成できませんでした。"), std::string::npos);
+    EXPECT_NE(user.asked[0].text.find("missing"), std::string::npos);
+    EXPECT_EQ(user.asked[0].buttons, kButtonsOk);
     EXPECT_EQ(user.opened.size(), 1u);
     fs::remove_all(dir);
 }
 
-TEST_F(PreviewWindowTest, PrinterChangeKeepsTheCurrentPrinterForUnknownNames) {
+TEST_F(PreviewWindowTest, PrinterChangeShowsTheProgramsPrinterAndCancelKeepsIt) {
     Open();
-    user.printerAnswer = "no such printer";
+    test::OnModalDialog<qt::PrinterSelectionDialog>([](qt::PrinterSelectionDialog* dialog) {
+        EXPECT_EQ(dialog->ChosenLabel()->text(), "zeltest");
+        dialog->CancelButton()->click();
+    });
     window->Action("printerAction")->trigger();
-    ASSERT_EQ(user.currentPrinters.size(), 1u);
-    EXPECT_EQ(user.currentPrinters[0], "zeltest");
     EXPECT_EQ(printer.Name(), "zeltest");
 }
 

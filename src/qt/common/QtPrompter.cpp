@@ -1,11 +1,11 @@
-#include "qt/common/UserDialogs.h"
+#include "qt/common/QtPrompter.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
-#include <array>
-#include <memory>
+#include <QUrl>
 #include <vector>
 
 #include "qt/common/QtText.h"
@@ -44,27 +44,6 @@ std::vector<ButtonAnswer> ButtonsOf(int buttons) {
     }
 }
 
-QFileDialog* MakeFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
-    auto* dialog = new QFileDialog(parent, ToQ(request.title), ToQ(request.folder));
-    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog->setNameFilters(QtNameFilters(request.filter).split(QStringLiteral(";;")));
-    dialog->setDefaultSuffix(ToQ(request.defaultExtension));
-    // The project's own questions ("はすでに存在します。") replace Qt's overwrite prompt.
-    dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog->setOption(QFileDialog::ReadOnly, false);
-    if (!request.fileName.empty()) dialog->selectFile(ToQ(request.fileName));
-    return dialog;
-}
-
-std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogRequest& request,
-                                         bool save) {
-    std::unique_ptr<QFileDialog> dialog(MakeFileDialog(parent, request, save));
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
-        return std::nullopt;
-    return FromQ(dialog->selectedFiles().constFirst());
-}
-
 }  // namespace
 
 QString QtNameFilters(const std::string& filter) {
@@ -78,16 +57,25 @@ QString QtNameFilters(const std::string& filter) {
     return names.join(QStringLiteral(";;"));
 }
 
-int QtUserDialogs::ShowMessage(const std::string& text, int buttons, const std::string& title) {
+QWidget* QtPrompter::DialogParent() const {
+    if (window_ && window_->isVisible()) return window_;
+    return QApplication::activeWindow();
+}
+
+void QtPrompter::RepaintAfterDialog() const {
+    if (QWidget* parent = DialogParent()) parent->repaint();
+}
+
+int QtPrompter::ShowMessage(const std::string& text, int buttons, const std::string& title) {
     const std::vector<ButtonAnswer> set = ButtonsOf(buttons);
     if (set.empty()) return 0;
     QMessageBox box(QMessageBox::NoIcon, ToQ(title), MessageText(text), QMessageBox::NoButton,
-                    parent_);
+                    DialogParent());
     for (const ButtonAnswer& b : set) box.addButton(b.button);
     box.setDefaultButton(set.front().button);
-    // Closing the box with its close button or Escape answers like its last button.
     box.setEscapeButton(set.back().button);
     box.exec();
+    RepaintAfterDialog();
     const QAbstractButton* clicked = box.clickedButton();
     for (const ButtonAnswer& b : set) {
         if (clicked == box.button(b.button)) return b.answer;
@@ -95,24 +83,46 @@ int QtUserDialogs::ShowMessage(const std::string& text, int buttons, const std::
     return set.back().answer;
 }
 
-void QtUserDialogs::Beep() {
+void QtPrompter::Beep() {
     QApplication::beep();
 }
 
-int QtUserDialogs::ShowConfirm(const std::string& confirmText) {
-    return RunConfirmDialog(parent_, confirmText);
+int QtPrompter::ShowConfirm(const std::string& confirmText) {
+    const int answer = RunConfirmDialog(DialogParent(), confirmText);
+    RepaintAfterDialog();
+    return answer;
 }
 
-std::optional<std::string> QtUserDialogs::AskOpenFile(const FileDialogRequest& request) {
-    return RunFileDialog(parent_, request, false);
+std::optional<std::string> QtPrompter::RunFileDialog(const FileDialogRequest& request, bool save) {
+    QFileDialog dialog(DialogParent(), ToQ(request.title), ToQ(request.folder));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(QtNameFilters(request.filter).split(QStringLiteral(";;")));
+    dialog.setDefaultSuffix(ToQ(request.defaultExtension));
+    // The program's own questions ("はすでに存在します。") replace Qt's overwrite prompt.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!request.fileName.empty()) dialog.selectFile(ToQ(request.fileName));
+    const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    RepaintAfterDialog();
+    if (!accepted) return std::nullopt;
+    return FromQ(dialog.selectedFiles().constFirst());
 }
 
-std::optional<std::string> QtUserDialogs::AskSaveFile(const FileDialogRequest& request) {
-    return RunFileDialog(parent_, request, true);
+std::optional<std::string> QtPrompter::AskOpenFile(const FileDialogRequest& request) {
+    return RunFileDialog(request, false);
 }
 
-void QtUserDialogs::RunCheckViewDialog(const CheckViewTexts& texts) {
-    qt::RunCheckViewDialog(parent_, texts);
+std::optional<std::string> QtPrompter::AskSaveFile(const FileDialogRequest& request) {
+    return RunFileDialog(request, true);
+}
+
+void QtPrompter::SetWaitCursor(bool busy) {
+    waitCursor_.Set(busy);
+}
+
+bool QtPrompter::OpenWithShell(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQ(path)));
 }
 
 }  // namespace zel::qt

@@ -1,19 +1,17 @@
-// The result list and the printer selection as the user works them.
+// The result list ("結果一覧") of the preview as the user works it.
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
-#include "support/QtTestSupport.h"
-#include "qt/sheet/SheetFonts.h"
-#include "qt/dialogs/PrinterSelectionDialog.h"
 #include "qt/dialogs/ResultListDialog.h"
+#include "qt/sheet/SheetFonts.h"
+#include "support/QtTestSupport.h"
 
 namespace zel {
 namespace {
 
-class PreviewDialogsTest : public ::testing::Test {
+class ResultListDialogTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { test::EnsureGuiApplication(); }
     static void DoubleClick(QListWidget* list, int row) {
@@ -22,7 +20,7 @@ class PreviewDialogsTest : public ::testing::Test {
     }
 };
 
-TEST_F(PreviewDialogsTest, ResultListPreselectsJumpsAndCancels) {
+TEST_F(ResultListDialogTest, ResultListPreselectsJumpsAndCancels) {
     const std::vector<std::string> lines = {" G1                ＯＫ　　     1",
                                             " G2                設計不可     1"};
     {
@@ -42,22 +40,6 @@ TEST_F(PreviewDialogsTest, ResultListPreselectsJumpsAndCancels) {
     }
     qt::ResultListDialog empty({}, 0);
     EXPECT_FALSE(empty.JumpButton()->isEnabled());
-}
-
-TEST_F(PreviewDialogsTest, PrinterSelectionShowsAndReturnsTheChosenName) {
-    {
-        qt::PrinterSelectionDialog dialog({"alpha", "beta"}, "beta");
-        EXPECT_EQ(dialog.windowTitle(), "プリンターの設定");
-        EXPECT_EQ(dialog.ChosenLabel()->text(), "beta");
-        EXPECT_EQ(dialog.List()->currentRow(), 1);
-        emit dialog.List()->itemClicked(dialog.List()->item(0));
-        EXPECT_EQ(dialog.ChosenLabel()->text(), "alpha");
-        dialog.OkButton()->click();
-        EXPECT_EQ(dialog.ChosenName(), "alpha");
-    }
-    qt::PrinterSelectionDialog dialog({"alpha"}, "alpha");
-    dialog.CancelButton()->click();
-    EXPECT_EQ(dialog.ChosenName(), "");
 }
 
 }  // namespace
