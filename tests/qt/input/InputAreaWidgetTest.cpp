@@ -100,6 +100,16 @@ TEST_F(MainWindowTest, ChoicesReachTheModelAndTheViewComesBack) {
     EXPECT_FALSE(area().InputIsSI());
     EXPECT_EQ(Text(Field::Fc), fc);
     EXPECT_EQ(w.findChild<QLabel*>("fcUnit")->text(), QString("(kg/cm2)"));
+    // 組立方法 lists the input captions, not the sheet's short names.
+    auto* assembly = w.findChild<QComboBox*>("assemblyMethod");
+    QStringList methods;
+    for (int i = 0; i < assembly->count(); ++i) methods << assembly->itemText(i);
+    EXPECT_EQ(methods, QStringList({"交互フック・フック先曲げ", "交互フック・フックあと曲げ",
+                                    "片隅フック・フック先曲げ", "片隅フック・フックあと曲げ",
+                                    "スポット溶接 (ｼﾝｸﾞﾙ配筋用)"}));
+    assembly->setFocus();
+    QTest::keyClick(assembly, Qt::Key_End);
+    EXPECT_EQ(area().AssemblyMethod(), 4);
     Child<QRadioButton>("mainGrade2")->click();
     auto* sizes = w.findChild<QComboBox*>("mainBarSize");
     EXPECT_EQ(sizes->itemText(0).toStdString(), area().MainBarSizes().front());
