@@ -61,7 +61,9 @@ TEST_F(MainWindowTest, EveryControlOfTheMainWindowHasAnAccessibleName) {
     EXPECT_EQ(Edit(Field::MemberName)->accessibleName(), QString("部 材 名"));
     EXPECT_EQ(Edit(Field::Span)->accessibleName(), QString("スパン長"));
     // A picture is named after what it shows.
-    EXPECT_EQ(w.findChild<QLabel*>("loadPicture4")->accessibleName(), QString("等分布荷重の図"));
+    const auto* picture = w.findChild<QLabel*>("loadPicture4");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->accessibleName(), QString("等分布荷重の図"));
 }
 
 TEST_F(MainWindowTest, EveryControlOfEveryDialogHasAnAccessibleName) {
