@@ -9,6 +9,8 @@
 #include "DrawingProgram.h"
 
 #ifdef ZEL_WITH_QT
+#include <QPrinter>
+
 #include "HeadlessGui.h"
 #include "lib/Paths.h"
 #include "output/SheetComposer.h"
@@ -25,6 +27,8 @@ struct PrintOptions {
     std::string input;
     std::string printer;
     std::string pages;
+    int copies = 0;       // 0: the printer's own default
+    std::string duplex;   // "long", "short", "none"; empty: the printer's own default
     bool list = false;
 };
 
@@ -48,8 +52,9 @@ void ListPrinters() {
 
 void RunPrint(const PrintOptions& options) {
     if (options.list) {
-        if (!options.input.empty() || !options.printer.empty() || !options.pages.empty())
-            Fail("--list takes no file, --printer or --pages", 2);
+        if (!options.input.empty() || !options.printer.empty() || !options.pages.empty() ||
+            options.copies != 0 || !options.duplex.empty())
+            Fail("--list takes no file, --printer, --pages, --copies or --duplex", 2);
         ListPrinters();
         return;
     }
@@ -72,9 +77,21 @@ void RunPrint(const PrintOptions& options) {
     int first = 1, last = sheet.pageCount;
     ParsePageRange(options.pages, sheet.pageCount, first, last);
 
+    qt::PrinterChoice choice(printer);
+    QPrinter& device = choice.Device();
+    if (options.copies > 0) device.setCopyCount(options.copies);
+    if (!options.duplex.empty()) {
+        const QPrinter::DuplexMode mode = options.duplex == "long"    ? QPrinter::DuplexLongSide
+                                          : options.duplex == "short" ? QPrinter::DuplexShortSide
+                                                                      : QPrinter::DuplexNone;
+        // Qt keeps a mode the printer does not offer to itself and prints one-sided.
+        device.setDuplex(mode);
+        if (device.duplex() != mode) Fail("printer " + printer + " cannot print two-sided");
+    }
+
     const std::string title = "Zel_" + FileNameOf(options.input);
     const qt::SheetPrintResult result =
-        qt::PrintSheetPages(sheet.document, first, last, printer, title);
+        qt::PrintSheetPages(sheet.document, first, last, choice, title);
     if (!result.ok) Fail("printing failed: " + OneLine(result.message));
     std::cout << options.input << ": " << (last - first + 1) << " page(s) sent to " << printer
               << '\n';
@@ -94,6 +111,11 @@ void AddPrintCommands(CLI::App& app) {
     cmd->add_option("file", options->input, "data file (.Zel)");
     cmd->add_option("--printer", options->printer, "printer to use (default: the system default)");
     cmd->add_option("--pages", options->pages, "page range a-b (default: all pages)");
+    cmd->add_option("--copies", options->copies, "number of copies (default: the printer's)")
+        ->check(CLI::Range(1, 999));
+    cmd->add_option("--duplex", options->duplex,
+                    "two-sided printing: long, short (edge to turn over) or none")
+        ->check(CLI::IsMember({"long", "short", "none"}));
     cmd->add_flag("--list", options->list, "list the installed printers; * marks the default");
     cmd->callback([options] { RunPrint(*options); });
 }

@@ -48,7 +48,7 @@ void AddDataCommands(CLI::App& app);  // info FILE.Zel, export FILE.Zel, import 
 // [--apply -o OUT.Zel]
 void AddSuggestCommands(CLI::App& app);
 
-// print FILE.Zel [--printer NAME] [--pages a-b], print --list
+// print FILE.Zel [--printer NAME] [--pages a-b] [--copies N] [--duplex long/short/none], print --list
 void AddPrintCommands(CLI::App& app);
 
 // sections FILE.Zel -o OUT.pdf|OUT.dxf [--scale N]

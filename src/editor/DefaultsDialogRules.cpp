@@ -14,13 +14,15 @@ std::string IntegerText(int value) {
     return FormatNumber(value, "#0");
 }
 
-// Refills a size list for a grade; the shown text follows the remembered position.
+// Refills a size list for a grade; the shown text follows the remembered position. As in the
+// input area, a position past the end of a shorter list takes its last entry: an empty size
+// would be stored as the default.
 void RefillSizes(std::vector<std::string>& sizes, std::string& text, BarList list, int grade) {
     const auto old = std::find(sizes.begin(), sizes.end(), text);
     const int position = old == sizes.end() ? -1 : static_cast<int>(old - sizes.begin());
     sizes = BarSizesFor(list, grade);
-    if (position >= 0)
-        text = position < static_cast<int>(sizes.size()) ? sizes[position] : std::string();
+    if (position >= 0 && !sizes.empty())
+        text = sizes[static_cast<std::size_t>(std::min(position, static_cast<int>(sizes.size()) - 1))];
 }
 
 }  // namespace

@@ -226,6 +226,8 @@ class InputArea {
 // Fixed texts of the input area's choices.
 const char* SpanTypeName(int spanType);     // "単スパン" ... ; "" outside 0..6
 const char* LoadTypeCaption(int loadType);  // "1:集中荷重" ...
+// The unit after the load field of `loadType`: "(N)", "(kg/m2)" ...
+std::string LoadUnitCaption(bool inputIsSI, int loadType);
 // Picture of a load page for a support type ("等分布荷重.JPG", "等分布荷重_C.JPG").
 std::string LoadPictureFile(int loadType, int supportType);
 

@@ -178,10 +178,13 @@ void InputArea::SetMessageOption(int box, bool checked) {
     if (box == 1) suppressPreviewCloseMessage = checked;
 }
 
+std::string LoadUnitCaption(bool inputIsSI, int loadType) {
+    return std::string("(") + (inputIsSI ? "N" : "kg") + (loadType == 1 ? ")" : "/m2)");
+}
+
 void InputArea::SetUnitCaptions() {
-    const char* force = inputIsSI_ ? "N" : "kg";
     const char* stress = inputIsSI_ ? "N/mm2" : "kg/cm2";
-    view_.loadUnit.caption = std::string("(") + force + (currentLoadType_ == 1 ? ")" : "/m2)");
+    view_.loadUnit.caption = LoadUnitCaption(inputIsSI_, currentLoadType_);
     view_.fcUnit.caption = std::string("(") + stress + ")";
 }
 

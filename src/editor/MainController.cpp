@@ -1,6 +1,7 @@
 #include "editor/MainController.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 
 #include "calc/CalculateBeam.h"
@@ -343,7 +344,13 @@ bool MainController::RunMemberCommand(MemberCommand command) {
 FileDialogRequest MainController::DialogRequest(const char* title) const {
     FileDialogRequest request;
     request.title = title;
-    request.folder = settings_.dataFolder.empty() ? files_.dataFolder : settings_.dataFolder;
+    // The last data folder only while it is there: a folder since removed (or one written by
+    // another copy of the program) would leave the dialog in the process's working folder,
+    // which for an installed program is often its own /usr/bin.
+    std::error_code error;
+    const bool lastExists = !settings_.dataFolder.empty() &&
+                            std::filesystem::is_directory(settings_.dataFolder, error);
+    request.folder = lastExists ? settings_.dataFolder : files_.dataFolder;
     request.fileName = FileNameOf(settings_.currentFile);
     request.defaultExtension = "Zel";
     request.filter = kZelFileFilter;

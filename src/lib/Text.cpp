@@ -17,6 +17,30 @@ std::size_t TrailingBlank(std::string_view text) {
 
 }  // namespace
 
+std::string HalfWidthNumberText(std::string_view text) {
+    std::string half;
+    half.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // U+FF0B..U+FF19 (EF BC 8B..99) stand where '+'..'9' do, 0xFEE0 higher: their last
+        // byte less 0x60 is the half-width character.
+        if (i + 2 < text.size() && text[i] == '\xEF' && text[i + 1] == '\xBC') {
+            const auto c = static_cast<unsigned char>(text[i + 2]);
+            if ((c >= 0x90 && c <= 0x99) || c == 0x8B || c == 0x8D || c == 0x8E) {
+                half.push_back(static_cast<char>(c - 0x90 + '0'));
+                i += 2;
+                continue;
+            }
+        }
+        if (text.substr(i).starts_with(kFullWidthBlank)) {
+            half.push_back(' ');
+            i += kFullWidthBlank.size() - 1;
+            continue;
+        }
+        half.push_back(text[i]);
+    }
+    return half;
+}
+
 std::string_view TrimChars(std::string_view text, std::string_view characters) {
     const auto first = text.find_first_not_of(characters);
     if (first == std::string_view::npos) return {};

@@ -12,6 +12,9 @@ std::string_view TrimSpaces(std::string_view text);
 std::string_view TrimBlanks(std::string_view text);
 // The same blanks, from the end only.
 std::string_view TrimBlanksRight(std::string_view text);
+// Full-width digits "０".."９", "．", "－", "＋" and full-width blanks as their half-width forms,
+// every other character as it is: what a Japanese input method types into a number field.
+std::string HalfWidthNumberText(std::string_view text);
 // Any of the given single-byte characters, e.g. " \t\r" for the lines of a table file.
 std::string_view TrimChars(std::string_view text, std::string_view characters);
 

@@ -22,7 +22,7 @@ class PrintCommandTest : public ::testing::Test {
         if (!server->Start()) {
             reason = server->Error();
         } else if (!server->AddQueue("zeltest", true) || !server->AddQueue("refuser") ||
-                   !server->RejectJobs("refuser")) {
+                   !server->RejectJobs("refuser") || !server->AddDuplexQueue("duplexer")) {
             reason = "lpadmin cannot add the test queues";
         }
         // The whole sheet as zel sheet writes it, to compare page counts.
@@ -67,7 +67,7 @@ int PrintCommandTest::sheetPages = 0;
 TEST_F(PrintCommandTest, ListsThePrintersAndMarksTheDefault) {
     const auto run = RunZel("print --list");
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, "  refuser\n* zeltest\n");
+    EXPECT_EQ(run.out, "  duplexer\n  refuser\n* zeltest\n");
 }
 
 TEST_F(PrintCommandTest, PrintsAllPagesOrARangeAsPdfWithTheMembers) {
@@ -108,6 +108,45 @@ TEST_F(PrintCommandTest, RefusingQueueOrUnknownNameFailsAndPrintsNothing) {
     EXPECT_EQ(run.exitCode, 2);
     // Nothing went to the default printer instead.
     EXPECT_TRUE(server->WaitForJobs(1, 1).empty());
+}
+
+TEST_F(PrintCommandTest, CopiesAndSidesArriveWithTheJob) {
+    struct Case {
+        std::string args;
+        std::string copies;  // as the server passes it on
+        std::string sides;   // the job's option; empty: none asked for
+    };
+    const Case cases[] = {
+        {"--printer duplexer --copies 3 --duplex long", "copies=3 ", "sides=two-sided-long-edge"},
+        {"--printer duplexer --duplex short", "copies=1 ", "sides=two-sided-short-edge"},
+        {"--printer duplexer --copies 2 --duplex none", "copies=2 ", "sides=one-sided"},
+        {"--copies 2", "copies=2 ", ""},
+    };
+    std::size_t sent = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args);
+        const auto run = RunZel("print '" + kFloor + "' --pages 1 " + c.args);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const auto jobs = server->WaitForJobs(++sent);
+        ASSERT_EQ(jobs.size(), sent) << server->Log();
+        const std::string options = test::PrivateCups::JobOptions(jobs.back());
+        RecordProperty("options" + std::to_string(sent), options);  // for the XML report
+        EXPECT_EQ(options.rfind(c.copies, 0), 0u) << options;
+        if (!c.sides.empty()) {
+            EXPECT_NE(options.find(c.sides), std::string::npos) << options;
+        }
+        EXPECT_EQ(Pages(jobs.back()), 1);  // the copies are the printer's, not extra pages
+    }
+
+    // A printer without two-sided printing says so instead of printing one-sided.
+    auto run = RunZel("print '" + kFloor + "' --printer zeltest --duplex long");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("cannot print two-sided"), std::string::npos) << run.err;
+    for (const char* wrong : {"--copies 0", "--duplex both", "--list --copies 2"}) {
+        run = RunZel("print '" + kFloor + "' " + wrong);
+        EXPECT_EQ(run.exitCode, 2) << wrong;
+    }
+    EXPECT_EQ(server->WaitForJobs(sent + 1, 1).size(), sent);
 }
 
 }  // namespace

@@ -117,6 +117,35 @@ TEST_F(FileCommandTest, SaveAsWritesTheFileHistorySettingsAndCaption) {
     EXPECT_TRUE(ctl.MemberModified());
 }
 
+TEST_F(FileCommandTest, FileDialogsStartInTheLastDataFolderOnlyWhileItIsThere) {
+    struct Case {
+        std::string last;      // the data folder of the settings file
+        std::string expected;  // where Open and Save As start
+    };
+    const std::string data = FolderOf(DataFile("x.Zel"));
+    const Case cases[] = {{data, data}, {"", ProgramFolder()},
+                          {"/nonexistent-zel-folder", ProgramFolder()},
+                          {DataFile("x.Zel"), ProgramFolder()}};  // a file, not a folder
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.last);
+        SettingsFile settings;
+        settings.dataFolder = c.last;
+        ASSERT_EQ(WriteSettingsFile(ProgramFolder() + "/KAVOZel.INI", settings), "");
+        Start();
+        AddBeams(1);
+        user.Clear();
+        user.openRequests.clear();
+        user.saveRequests.clear();
+        EXPECT_FALSE(ctl.SaveAs());  // cancelled, as the next dialog is
+        user.Answer(kAnswerYes);     // open without saving
+        EXPECT_FALSE(ctl.Open());
+        ASSERT_EQ(user.openRequests.size(), 1u);
+        ASSERT_EQ(user.saveRequests.size(), 1u);
+        EXPECT_EQ(user.openRequests[0].folder, c.expected);
+        EXPECT_EQ(user.saveRequests[0].folder, c.expected);
+    }
+}
+
 TEST_F(FileCommandTest, SaveAsksAndOverwritesTheCurrentFile) {
     Start();
     AddBeams(1);

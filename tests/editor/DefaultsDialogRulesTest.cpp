@@ -48,6 +48,18 @@ TEST(DefaultsDialogRulesTest, GradeRefillsTheSizeListKeepingThePosition) {
     EXPECT_EQ(form.sheet.startField.background, ViewColour::LightGrey);
 }
 
+TEST(DefaultsDialogRulesTest, APositionPastTheShorterListTakesItsLastSize) {
+    DefaultsDialogForm form = OpenDefaultsForm(BuiltInDefaults());
+    for (const int roundGrade : {2, 3}) {
+        ChooseDefaultsGrade(form, true, 0);
+        form.mainSizeText = "D41";  // the last of eleven deformed sizes
+        ChooseDefaultsGrade(form, true, roundGrade);
+        ASSERT_LT(form.mainSizes.size(), 11u);
+        // What 設定 stores as the default size.
+        EXPECT_EQ(form.mainSizeText, "32φ") << roundGrade;
+    }
+}
+
 TEST(DefaultsDialogRulesTest, ConfirmAsksAndCopiesEveryControl) {
     ScriptedPrompter user;
     DefaultsRecord d = BuiltInDefaults();

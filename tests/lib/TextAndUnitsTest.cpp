@@ -6,6 +6,7 @@
 #include <fstream>
 #include <limits>
 
+#include "lib/Numbers.h"
 #include "lib/Paths.h"
 #include "lib/Rounding.h"
 #include "lib/ShiftJis.h"
@@ -59,6 +60,21 @@ TEST(Trimming, EachFlavourRemovesOnlyItsBlanks) {
     }
     EXPECT_EQ(TrimSpaces("   "), "");
     EXPECT_EQ(TrimChars("", " "), "");
+}
+
+TEST(Trimming, NumbersTypedFullWidthBecomeHalfWidthAndNothingElseChanges) {
+    struct Case {
+        const char* typed;
+        const char* half;
+    };
+    for (const Case& c : {Case{"６．５", "6.5"}, Case{"－１２３４５６７８９０", "-1234567890"},
+                          Case{"＋0.5", "+0.5"}, Case{"　７　", " 7 "}, Case{"1.5E+3", "1.5E+3"},
+                          // Neighbours of the converted block, and texts that are not numbers.
+                          Case{"，／：Ａｅ", "，／：Ａｅ"}, Case{"梁Ｇ１", "梁Ｇ1"}, Case{"ｽﾊﾟﾝ", "ｽﾊﾟﾝ"},
+                          Case{"\xEF\xBC", "\xEF\xBC"}, Case{"", ""}}) {
+        EXPECT_EQ(HalfWidthNumberText(c.typed), c.half) << c.typed;
+    }
+    EXPECT_DOUBLE_EQ(LeadingValue(HalfWidthNumberText("　６．５ｍ")), 6.5);
 }
 
 TEST(Rounding, HalvesGoToTheEvenNeighbourAndNothingOverflows) {

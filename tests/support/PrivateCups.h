@@ -60,6 +60,7 @@ class PrivateCups {
                   "exit 0; fi\n"
                   "umask 022\n"
                   "dir=\"${DEVICE_URI#keep:}\"\n"
+                  "printf 'copies=%s %s\\n' \"$4\" \"$5\" > \"$dir/options-$1\"\n"
                   "if [ $# -ge 6 ]; then cat \"$6\" > \"$dir/.job-$1\"; "
                   "else cat > \"$dir/.job-$1\"; fi || exit 1\n"
                   "mv \"$dir/.job-$1\" \"$dir/job-$1\"\n");
@@ -138,6 +139,37 @@ class PrivateCups {
             return false;
         return !isDefault || Run("/usr/sbin/lpadmin -d '" + name + "'");
     }
+    // A queue whose driver offers two-sided printing; its jobs reach the keeping backend as
+    // sent (PDF), with the options the server passes to a driver.
+    bool AddDuplexQueue(const std::string& name) {
+        const std::string ppd = root_ + "/ppd/" + name + ".ppd";
+        WriteFile(ppd,
+                  "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
+                  "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n"
+                  "*PCFileName: \"ZELDUPLX.PPD\"\n*Manufacturer: \"Zel\"\n"
+                  "*Product: \"(Duplex test)\"\n*ModelName: \"Zel duplex test\"\n"
+                  "*ShortNickName: \"Zel duplex test\"\n*NickName: \"Zel duplex test\"\n"
+                  "*PSVersion: \"(3010.000) 0\"\n*LanguageLevel: \"3\"\n"
+                  "*ColorDevice: False\n*DefaultColorSpace: Gray\n*FileSystem: False\n"
+                  "*Throughput: \"1\"\n*LandscapeOrientation: Plus90\n"
+                  "*TTRasterizer: Type42\n*cupsFilter: \"application/pdf 0 -\"\n"
+                  "*OpenUI *PageSize: PickOne\n*OrderDependency: 10 AnySetup *PageSize\n"
+                  "*DefaultPageSize: A4\n*PageSize A4: \"<</PageSize[595 842]>>setpagedevice\"\n"
+                  "*CloseUI: *PageSize\n"
+                  "*OpenUI *PageRegion: PickOne\n*OrderDependency: 10 AnySetup *PageRegion\n"
+                  "*DefaultPageRegion: A4\n"
+                  "*PageRegion A4: \"<</PageSize[595 842]>>setpagedevice\"\n"
+                  "*CloseUI: *PageRegion\n"
+                  "*DefaultImageableArea: A4\n*ImageableArea A4: \"0 0 595 842\"\n"
+                  "*DefaultPaperDimension: A4\n*PaperDimension A4: \"595 842\"\n"
+                  "*OpenUI *Duplex/2-Sided: PickOne\n*OrderDependency: 10 AnySetup *Duplex\n"
+                  "*DefaultDuplex: None\n*Duplex None/Off: \"\"\n"
+                  "*Duplex DuplexNoTumble/Long Edge: \"\"\n"
+                  "*Duplex DuplexTumble/Short Edge: \"\"\n*CloseUI: *Duplex\n"
+                  "*DefaultFont: Courier\n*Font Courier: Standard \"(002.004S)\" Standard ROM\n");
+        return Run("/usr/sbin/lpadmin -p '" + name + "' -E -v keep:" + JobsFolder() + " -P '" +
+                   ppd + "'");
+    }
     bool RejectJobs(const std::string& name) { return Run("/usr/sbin/cupsreject '" + name + "'"); }
     bool AcceptJobs(const std::string& name) { return Run("/usr/sbin/cupsaccept '" + name + "'"); }
     bool RemoveQueue(const std::string& name) { return Run("/usr/sbin/lpadmin -x '" + name + "'"); }
@@ -168,6 +200,13 @@ class PrivateCups {
     void ClearJobs() const {
         std::error_code ec;
         for (const std::string& path : KeptJobs()) std::filesystem::remove(path, ec);
+    }
+
+    // What the server passed to the backend with a kept job: "copies=N" and its options.
+    static std::string JobOptions(const std::string& jobPath) {
+        const std::filesystem::path path(jobPath);
+        const std::string id = path.filename().string().substr(4);
+        return ReadFile((path.parent_path() / ("options-" + id)).string());
     }
 
     const std::string& Socket() const { return socket_; }

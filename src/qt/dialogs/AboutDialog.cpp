@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QVBoxLayout>
 
 #include "lib/Version.h"
@@ -13,6 +14,18 @@
 #include "qt/dialogs/Dialogs.h"
 
 namespace zel::qt {
+namespace {
+
+// The platform the program runs on, as the system names itself ("Debian GNU/Linux 12 ...").
+QString PlatformLine() {
+    QString name = QSysInfo::prettyProductName();
+#ifdef Q_OS_LINUX
+    if (!name.contains(QStringLiteral("Linux"))) name = QStringLiteral("Linux (%1)").arg(name);
+#endif
+    return QStringLiteral("for ") + name;
+}
+
+}  // namespace
 
 AboutDialog::AboutDialog(const std::string& pictureFolder, QWidget* parent) : QDialog(parent) {
     setWindowTitle(ToQ(kProgramTitle));
@@ -30,7 +43,8 @@ AboutDialog::AboutDialog(const std::string& pictureFolder, QWidget* parent) : QD
     big.setBold(true);
     title->setFont(big);
     auto* subtitle = new QLabel(QStringLiteral("鉄筋コンクリート梁断面算定プログラム"), this);
-    auto* platform = new QLabel(QStringLiteral("for Windows95/98/2000"), this);
+    auto* platform = new QLabel(PlatformLine(), this);
+    platform->setObjectName(QStringLiteral("platformLabel"));
     version_ = new QLabel(ToQ(kVersionText), this);
 
     ok_ = new QPushButton(QStringLiteral("OK"), this);

@@ -18,6 +18,7 @@
 #include "editor/InputArea.h"
 #include "editor/MainController.h"
 #include "lib/Version.h"
+#include "qt/common/NumericField.h"
 #include "qt/common/QtText.h"
 #include "qt/common/WidgetMirror.h"
 #include "qt/dialogs/DialogSupport.h"
@@ -52,6 +53,7 @@ QLineEdit* AddField(QGridLayout* grid, int row, const char* caption, const char*
     auto* label = new QLabel(ToQ(caption), parent);
     auto* field = new QLineEdit(parent);
     field->setMaxLength(maxLength);
+    MakeNumericField(field);
     field->setAlignment(Qt::AlignRight);
     field->setFixedWidth(70);
     label->setBuddy(field);

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "qt/common/NumericField.h"
 #include "qt/common/QtText.h"
 #include "qt/common/WidgetMirror.h"
 #include "qt/dialogs/DialogSupport.h"
@@ -117,6 +118,7 @@ void SheetOptionsBox::BuildStartNumber(QWidget* parent) {
     startLabel_ = new QLabel(QStringLiteral("開始ページ No."), parent);
     start_ = new QLineEdit(parent);
     start_->setMaxLength(6);
+    MakeNumericField(start_);
     start_->setFixedWidth(70);
     start_->setAlignment(Qt::AlignRight);
     startLabel_->setBuddy(start_);

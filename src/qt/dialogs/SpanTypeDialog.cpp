@@ -14,6 +14,7 @@
 
 #include "editor/InputArea.h"
 #include "lib/Version.h"
+#include "qt/common/NumericField.h"
 #include "qt/common/QtText.h"
 #include "qt/common/WidgetMirror.h"
 #include "qt/dialogs/DialogSupport.h"
@@ -55,6 +56,7 @@ SpanTypeDialog::SpanTypeDialog(InputArea& area, const std::string& pictureFolder
 
     picture_ = new QLabel(this);
     picture_->setFixedSize(kPictureSize);
+    picture_->setObjectName(QStringLiteral("spanTypePicture"));
     picture_->setAlignment(Qt::AlignCenter);
     picture_->setFrameShape(QFrame::StyledPanel);
 
@@ -64,6 +66,7 @@ SpanTypeDialog::SpanTypeDialog(InputArea& area, const std::string& pictureFolder
         fieldLabels_[i] = new QLabel(ToQ(labels[i]), this);
         fields_[i] = new QLineEdit(this);
         fields_[i]->setMaxLength(8);
+        MakeNumericField(fields_[i]);
         fields_[i]->setAlignment(Qt::AlignRight);
         fields_[i]->setFixedWidth(80);
         fieldLabels_[i]->setBuddy(fields_[i]);
@@ -109,6 +112,8 @@ void SpanTypeDialog::ShowModel() {
         fields_[i]->setVisible(visible);
         fieldLabels_[i]->setVisible(visible);
     }
+    picture_->setAccessibleName(
+        ToQ(std::string(SpanTypeDialogRules::OptionCaption(model_.SelectedType())) + "のモーメント図"));
     const QPixmap pixmap(QDir(pictureFolder_).filePath(ToQ(model_.PictureFile())));
     if (pixmap.isNull())
         picture_->clear();

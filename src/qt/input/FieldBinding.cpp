@@ -2,6 +2,7 @@
 
 #include "editor/FieldRules.h"
 #include "editor/InputArea.h"
+#include "qt/common/NumericField.h"
 #include "qt/common/QtText.h"
 #include "qt/input/FieldEdit.h"
 
@@ -9,6 +10,7 @@ namespace zel::qt {
 
 void FieldBinding::Bind(FieldEdit* edit, Field field) {
     edit->setMaxLength(MaxChars(field));
+    if (field != Field::MemberName) MakeNumericField(edit);
     edit->setAlignment(field == Field::MemberName ? Qt::AlignLeft | Qt::AlignVCenter
                                                   : Qt::AlignRight | Qt::AlignVCenter);
     connect(edit, &FieldEdit::focusEntered, this,

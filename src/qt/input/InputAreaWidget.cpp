@@ -175,7 +175,8 @@ QWidget* InputAreaWidget::BuildSections() {
 QWidget* InputAreaWidget::BuildFirstTabs() {
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("firstTabs"));
-    tabs->setAccessibleName(ToQ(kFirstTabCaptions[0]));
+    // Named for the whole set, not after the tab in front.
+    tabs->setAccessibleName(QStringLiteral("断面と鉄筋の条件"));
 
     auto* sectionPage = new QWidget(tabs);
     auto* sectionLayout = new QVBoxLayout(sectionPage);
@@ -220,7 +221,7 @@ QWidget* InputAreaWidget::BuildFirstTabs() {
     stirrupGrid->addWidget(new QLabel(ToQ("組立方法"), stirrupPage), 2, 0);
     assembly_ = List(stirrupPage, "組立方法", "assemblyMethod",
                      [this](int i) { area_.SelectAssemblyMethod(i); });
-    for (int i = 0; i < 5; ++i) assembly_->addItem(ToQ(AssemblyMethodName(i)));
+    for (int i = 0; i < 5; ++i) assembly_->addItem(ToQ(AssemblyMethodCaption(i)));
     stirrupGrid->addWidget(assembly_, 2, 1, 1, 3);
     const std::array<Field, 2> stirrupFields = {Field::StirrupLegs, Field::StirrupPitch};
     for (int i = 0; i < 2; ++i) {
@@ -248,7 +249,7 @@ QWidget* InputAreaWidget::BuildFirstTabs() {
 QWidget* InputAreaWidget::BuildSecondTabs() {
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("secondTabs"));
-    tabs->setAccessibleName(ToQ(kSecondTabCaptions[0]));
+    tabs->setAccessibleName(QStringLiteral("計算の条件"));
 
     auto* flagPage = new QWidget(tabs);
     auto* flagLayout = new QVBoxLayout(flagPage);

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 #include "editor/InputArea.h"
@@ -80,6 +81,11 @@ LoadEditorWidget::LoadEditorWidget(InputArea& area, FieldBinding& binding, QWidg
     delete_ = Button("削除", [](InputArea& a) { a.DeleteLoad(); });
     buttons->addWidget(delete_);
     fullSpan_ = Button("全ｽﾊﾟﾝ", [](InputArea& a) { a.FullSpan(); });
+    // Shown only for some load types; its place is kept so that the row, and with it the
+    // window, keeps its width.
+    QSizePolicy keep = fullSpan_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    fullSpan_->setSizePolicy(keep);
     buttons->addWidget(fullSpan_);
     inputLayout->addLayout(buttons, 1, 0, 1, 2);
     layout->addWidget(input);
@@ -101,11 +107,16 @@ LoadEditorWidget::LoadEditorWidget(InputArea& area, FieldBinding& binding, QWidg
     list_->setAccessibleName(ToQ(kLoadListFrame));
     list_->setMinimumWidth(QFontMetrics(list_->font()).horizontalAdvance(QString(50, 'M')) + 24);
     listLayout->addWidget(list_);
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+    // After 荷重追加, 変更 or 削除 a line is current without being open; a click opens it all
+    // the same. The keys move the current line.
+    const auto open = [this](int row) {
         if (row < 0) return;
         area_.SelectLoad(row);
         emit modelChanged();
-    });
+    };
+    connect(list_, &QListWidget::currentRowChanged, this, open);
+    connect(list_, &QListWidget::itemClicked, this,
+            [this, open](QListWidgetItem* item) { open(list_->row(item)); });
     auto* counterRow = new QHBoxLayout;
     counterRow->addWidget(new QLabel(ToQ(kLoadCounterLabel), listBox));
     counter_ = new QLabel(listBox);
@@ -124,6 +135,9 @@ QWidget* LoadEditorWidget::BuildPage(int loadType) {
     p.picture = new QLabel(page);
     p.picture->setFixedSize(200, 110);
     p.picture->setAlignment(Qt::AlignCenter);
+    p.picture->setObjectName(QStringLiteral("loadPicture%1").arg(loadType));
+    // "4:等分布荷重" shows 等分布荷重.
+    p.picture->setAccessibleName(ToQ(std::string(LoadTypeCaption(loadType)).substr(2) + "の図"));
     grid->addWidget(p.picture, 0, 0, 1, 6);
     const std::vector<QString> labels = FieldLabels(loadType);
     for (int i = 0; i < static_cast<int>(labels.size()); ++i) {
@@ -138,7 +152,17 @@ QWidget* LoadEditorWidget::BuildPage(int loadType) {
         p.edits[static_cast<std::size_t>(i)] = edit;
         grid->addWidget(edit, row, col + 1);
         auto* unit = new QLabel(i == 0 ? QString() : QStringLiteral("(m)"), page);
-        if (i == 0) p.unit = unit;
+        if (i == 0) {
+            // The load unit is filled in only when its page is shown; room for the widest
+            // keeps every page, and so the window, as wide as the widest load type needs.
+            int widest = 0;
+            for (const bool si : {false, true})
+                for (const int type : {1, 2})
+                    widest = std::max(widest, unit->fontMetrics().horizontalAdvance(
+                                                  ToQ(LoadUnitCaption(si, type))));
+            unit->setMinimumWidth(widest);
+            p.unit = unit;
+        }
         grid->addWidget(unit, row, col + 2);
     }
     grid->setRowStretch(4, 1);

@@ -83,7 +83,20 @@ QWidget* MainWindow::BuildBeamColumn(QWidget* parent) {
     beamList_->setFixedWidth(150);
     layout->addWidget(beamList_, 1);
     connect(beamList_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) Run([this, row] { controller_.SelectBeam(row); });
+        if (row < 0) return;
+        bool moved = false;
+        Run([this, row, &moved] { moved = controller_.SelectBeam(row); });
+        // A refused click: the press that made the row current goes on to select it after
+        // this returns, so the current beam is shown again once the press is done.
+        if (!moved) {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    const MainWindowView& view = controller_.View();
+                    MirrorLines(beamList_, view.beamList, view.selectedLine);
+                },
+                Qt::QueuedConnection);
+        }
     });
 
     auto button = [&](QWidget* owner, QLayout* into, const char* caption, const char* tip,
@@ -154,11 +167,19 @@ void MainWindow::BuildMenus() {
     historySeparator_ = fileMenu_->addSeparator();
     exitSeparator_ = fileMenu_->addSeparator();
     exitAction_ = AddAction(fileMenu_, "終了(&X)", "exitAction", &MainWindow::Exit);
+    // The keys a desktop user expects, beside the menus' own accelerators.
+    newAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    openAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    Action(QStringLiteral("saveAsAction"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* run = menuBar()->addMenu(ToQ("実行(&J)"));
     calcSheetAction_ = AddCommand(run, "計算書(&G)", "calcSheetAction", [](MainController& c) {
         c.RunMemberCommand(MemberCommand::CalcSheet);
     });
+    calcSheetAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     checkAction_ = AddCommand(run, "部材個別ﾁｪｯｸ(&C)", "checkAction",
                               [](MainController& c) { c.RunMemberCommand(MemberCommand::Check); });
 
@@ -169,7 +190,8 @@ void MainWindow::BuildMenus() {
     AddAction(settings, "ﾃﾞﾌｫﾙﾄ設定(&D)", "defaultsAction", &MainWindow::OpenDefaultsDialog);
 
     QMenu* help = menuBar()->addMenu(ToQ("ﾍﾙﾌﾟ(&H)"));
-    AddAction(help, "目次(&C)", "helpAction", &MainWindow::OpenHelp);
+    AddAction(help, "目次(&C)", "helpAction", &MainWindow::OpenHelp)
+        ->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
     AddAction(help, "ﾊﾞｰｼﾞｮﾝ情報(&V)", "aboutAction", &MainWindow::OpenAboutDialog);
 }

@@ -119,13 +119,16 @@ void PreviewWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     add(file, "このﾍﾟｰｼﾞのみ印刷(&A)", "printPageAction",
         [this] { controller_.PrintCurrentPage(); });
-    add(file, "印刷(&P)...", "printAction", [this] { controller_.PrintAllPages(); });
+    add(file, "印刷(&P)...", "printAction", [this] { controller_.PrintAllPages(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
     add(file, "計算書のPDF出力(&O)", "pdfAction", [this] { controller_.WritePdf(); });
     file->addSeparator();
     add(file, "ﾌﾟﾘﾝﾀｰの変更(&U)...", "printerAction", [this] { controller_.ChangePrinter(); });
     file->addSeparator();
-    add(file, "閉じる(&C)", "closeAction", [this] { close(); });
+    // Through close(), so the keys ask the same question as 閉じる.
+    add(file, "閉じる(&C)", "closeAction", [this] { close(); })
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     add(view, "結果一覧(&R)", "resultListAction", [this] { controller_.ShowResultList(); });
@@ -138,7 +141,8 @@ void PreviewWindow::BuildMenus() {
     }
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-    add(help, "目次(&C)", "helpAction", [this] { OpenHelpManual(user_, programFolder_); });
+    add(help, "目次(&C)", "helpAction", [this] { OpenHelpManual(user_, programFolder_); })
+        ->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
     add(help, "ﾊﾞｰｼﾞｮﾝ情報(&V)", "aboutAction", [this] { RunAboutDialog(this, programFolder_); });
 }

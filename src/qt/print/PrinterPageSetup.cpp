@@ -1,7 +1,9 @@
 #include "qt/print/PrinterPageSetup.h"
 
-#include <QPageSetupDialog>
+#include <QDialogButtonBox>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <algorithm>
 #include <vector>
 
@@ -11,7 +13,7 @@
 
 namespace zel::qt {
 
-bool OpenPrinterPageSetup(QWidget* parent, Prompter& prompter, const PrinterChoice& printer) {
+bool OpenPrinterPageSetup(QWidget* parent, Prompter& prompter, PrinterChoice& printer) {
     // A QPrinter named after a missing queue would quietly set up the default printer instead.
     // A queue that refuses jobs can still be set up.
     const std::vector<InstalledPrinter> installed = InstalledPrinters();
@@ -22,10 +24,20 @@ bool OpenPrinterPageSetup(QWidget* parent, Prompter& prompter, const PrinterChoi
         prompter.ShowMessage(PrinterProblem(printer.Name()), kButtonsOk, kMessageTitle);
         return false;
     }
-    QPrinter device(QPrinter::HighResolution);
-    device.setPrinterName(ToQ(printer.Name()));
-    QPageSetupDialog dialog(&device, parent);
-    dialog.exec();
+    // The print dialog of the platform is its printer set-up: paper, copies, sides and the
+    // driver's properties. It sets up the program's own device, which every print then uses;
+    // which pages to print is the preview's business.
+    QPrinter& device = printer.Device();
+    if (FromQ(device.printerName()) != printer.Name()) device.setPrinterName(ToQ(printer.Name()));
+    QPrintDialog dialog(&device, parent);
+    dialog.setObjectName("printerSetupDialog");
+    dialog.setWindowTitle("ﾌﾟﾘﾝﾀｰの設定");
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("OK");
+    if (dialog.exec() == QDialog::Accepted && device.outputFormat() == QPrinter::NativeFormat)
+        printer.Choose(FromQ(device.printerName()));
     return true;
 }
 

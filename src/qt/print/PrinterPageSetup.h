@@ -10,8 +10,10 @@ namespace zel::qt {
 
 class PrinterChoice;
 
-// Shows the paper and printer set-up of `printer`; what the user chooses there stays with the
-// print system. Tells the user (false) when no printer is installed or `printer` is gone.
-bool OpenPrinterPageSetup(QWidget* parent, Prompter& prompter, const PrinterChoice& printer);
+// Shows the platform's set-up of `printer` (paper, copies, sides, the driver's options); what
+// the user chooses there stays with `printer` for every later print, and choosing another
+// printer there makes it the program's printer. Tells the user (false) when no printer is
+// installed or `printer` is gone.
+bool OpenPrinterPageSetup(QWidget* parent, Prompter& prompter, PrinterChoice& printer);
 
 }  // namespace zel::qt

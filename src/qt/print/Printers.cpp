@@ -2,7 +2,10 @@
 
 #include <cups/cups.h>
 
+#include <QPrinter>
 #include <cstring>
+
+#include "qt/common/QtText.h"
 
 namespace zel::qt {
 namespace {
@@ -58,15 +61,28 @@ std::string PrinterProblem(const std::string& name) {
 }
 
 PrinterChoice::PrinterChoice() : name_(DefaultPrinterName()) {}
+PrinterChoice::PrinterChoice(std::string name) : name_(std::move(name)) {}
+PrinterChoice::~PrinterChoice() = default;
+PrinterChoice::PrinterChoice(PrinterChoice&&) noexcept = default;
+PrinterChoice& PrinterChoice::operator=(PrinterChoice&&) noexcept = default;
 
 bool PrinterChoice::Choose(const std::string& name) {
     for (const InstalledPrinter& printer : InstalledPrinters()) {
         if (printer.name == name) {
             name_ = name;
+            if (device_) device_->setPrinterName(ToQ(name_));
             return true;
         }
     }
     return false;
+}
+
+QPrinter& PrinterChoice::Device() {
+    if (!device_) {
+        device_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        device_->setPrinterName(ToQ(name_));
+    }
+    return *device_;
 }
 
 }  // namespace zel::qt

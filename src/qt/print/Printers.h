@@ -4,8 +4,11 @@
 // prints to the default printer, and finishing a job reports success even when the server
 // refused it. So a queue is checked before a job is sent, and the server's answer is read back
 // after it.
+#include <memory>
 #include <string>
 #include <vector>
+
+class QPrinter;
 
 namespace zel::qt {
 
@@ -30,15 +33,25 @@ std::string PrinterProblem(const std::string& name);
 class PrinterChoice {
   public:
     PrinterChoice();
-    explicit PrinterChoice(std::string name) : name_(std::move(name)) {}
+    explicit PrinterChoice(std::string name);
+    ~PrinterChoice();
+    PrinterChoice(PrinterChoice&&) noexcept;
+    PrinterChoice& operator=(PrinterChoice&&) noexcept;
 
     const std::string& Name() const { return name_; }
     // Makes `name` the current printer when an installed printer has exactly that name;
     // otherwise the current printer stays and false is returned.
     bool Choose(const std::string& name);
 
+    // The current printer with what the user set up for it (copies, sides, paper source, the
+    // driver's own options). Every print goes through this one device, so the set-up lasts as
+    // long as the choice; it moves along when another printer is chosen, as far as that
+    // printer offers the same. Made on first use, which needs the GUI application.
+    QPrinter& Device();
+
   private:
     std::string name_;
+    std::unique_ptr<QPrinter> device_;
 };
 
 }  // namespace zel::qt

@@ -24,15 +24,20 @@ SheetPrintResult Failure(std::string message) {
 }  // namespace
 
 SheetPrintResult PrintSheetPages(const SheetDocument& document, int first, int last,
-                                 const std::string& printerName, const std::string& jobTitle) {
+                                 PrinterChoice& choice, const std::string& jobTitle) {
     first = std::max(1, first);
     last = std::min(document.PageCount(), last);
     if (first > last) return Failure("印刷するページがありません。");
+    const std::string& printerName = choice.Name();
     if (std::string problem = PrinterProblem(printerName); !problem.empty())
         return Failure(problem);
 
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPrinterName(ToQ(printerName));
+    QPrinter& printer = choice.Device();
+    // The set-up may have turned the device into a file printer, or the queue was missing
+    // when the device was made and has come back since.
+    if (printer.outputFormat() != QPrinter::NativeFormat)
+        printer.setOutputFormat(QPrinter::NativeFormat);
+    if (FromQ(printer.printerName()) != printerName) printer.setPrinterName(ToQ(printerName));
     // Qt falls back to the default printer for a name it does not know; never print there.
     if (printer.outputFormat() != QPrinter::NativeFormat ||
         FromQ(printer.printerName()) != printerName)
@@ -48,6 +53,12 @@ SheetPrintResult PrintSheetPages(const SheetDocument& document, int first, int l
         return Failure(text != nullptr && *text != '\0' ? text : ippErrorString(status));
     }
     return {true, {}};
+}
+
+SheetPrintResult PrintSheetPages(const SheetDocument& document, int first, int last,
+                                 const std::string& printerName, const std::string& jobTitle) {
+    PrinterChoice choice(printerName);
+    return PrintSheetPages(document, first, last, choice, jobTitle);
 }
 
 std::string QtSheetPrinter::Name() const {
@@ -67,7 +78,7 @@ bool QtSheetPrinter::Choose(const std::string& name) {
 SheetOutputResult QtSheetPrinter::Print(const SheetDocument& document, int first, int last,
                                         const std::string& jobTitle) {
     const SheetPrintResult printed =
-        PrintSheetPages(document, first, last, choice_.Name(), jobTitle);
+        PrintSheetPages(document, first, last, choice_, jobTitle);
     return {printed.ok, printed.message};
 }
 

@@ -14,12 +14,15 @@ struct SheetPrintResult {
     std::string message;
 };
 
-// Prints pages first..last (1-based, inclusive) on `printerName` as one job titled
-// `jobTitle`. Succeeds only when the print system accepted the job.
+class PrinterChoice;
+
+// Prints pages first..last (1-based, inclusive) on the chosen printer, as it was set up, as
+// one job titled `jobTitle`. Succeeds only when the print system accepted the job.
+SheetPrintResult PrintSheetPages(const SheetDocument& document, int first, int last,
+                                 PrinterChoice& printer, const std::string& jobTitle);
+// The same on `printerName` with the print system's defaults.
 SheetPrintResult PrintSheetPages(const SheetDocument& document, int first, int last,
                                  const std::string& printerName, const std::string& jobTitle);
-
-class PrinterChoice;
 
 // The program's printer as the preview prints to it: the choice the main window keeps from
 // start to exit, the installed printers and PrintSheetPages.

@@ -22,6 +22,13 @@ TEST_F(AboutDialogTest, ShowsTheProgramVersionAndPicture) {
     EXPECT_EQ(box.windowTitle(), U("KAVO-Zel /ＲＣ梁断面算定"));
     EXPECT_EQ(box.VersionLabel()->text(), U("Ver.2.0.5"));
     EXPECT_FALSE(box.Picture()->pixmap().isNull());
+    const auto* label = box.findChild<QLabel*>("platformLabel");
+    ASSERT_NE(label, nullptr);
+    const QString platform = label->text();
+    EXPECT_FALSE(platform.contains("Windows")) << platform.toStdString();
+#ifdef Q_OS_LINUX
+    EXPECT_TRUE(platform.startsWith("for ") && platform.contains("Linux")) << platform.toStdString();
+#endif
     test::ExpectWellFormed(&box);
     QTest::mouseClick(box.OkButton(), Qt::LeftButton);
     EXPECT_FALSE(box.isVisible());

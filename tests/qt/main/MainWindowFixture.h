@@ -51,6 +51,15 @@ class MainWindowTest : public ::testing::Test {
         return *window_;
     }
     qt::MainWindow& Open() { return Open(&user); }
+    // The pictures and icon beside the program, for windows that are looked at.
+    void CopyPictures() {
+        for (const auto& entry : std::filesystem::directory_iterator(ZEL_BIN_DIR)) {
+            const std::string ext = entry.path().extension().string();
+            if (ext == ".JPG" || ext == ".png" || ext == ".ICO" || ext == ".BMP")
+                std::filesystem::copy_file(entry.path(), folder_ / entry.path().filename(),
+                                           std::filesystem::copy_options::overwrite_existing);
+        }
+    }
 
     qt::FieldEdit* Edit(Field field) { return window_->InputWidget()->Edit(field); }
     // Clicks into a field, replaces its text by typing, and leaves it with Tab.

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -116,6 +117,84 @@ TEST_F(MainWindowTest, CalcSheetOpensThePreviewOfTheOpenFileInPlaceOfTheWindow) 
     // The preview asked the window's own user.
     ASSERT_EQ(user.asked.size(), 1u);
     EXPECT_EQ(user.LastText(), kPreviewCloseQuestion);
+}
+
+// With an invalid input area a click on another beam is refused: the highlight must stay on
+// the current beam, which 梁削除 then deletes.
+TEST_F(MainWindowTest, ARefusedBeamClickLeavesTheCurrentBeamHighlighted) {
+    qt::MainWindow& w = Open();
+    w.OpenFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel");
+    QListWidget* beams = w.BeamList();
+    ASSERT_EQ(beams->count(), 13);
+    const QString first = beams->item(0)->text();
+    Type(Field::Span, "");
+    user.Clear();
+    QTest::mouseClick(beams->viewport(), Qt::LeftButton, {},
+                      beams->visualItemRect(beams->item(3)).center());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(user.asked.size(), 1u);  // the refusal
+    EXPECT_EQ(beams->currentRow(), 0);
+    ASSERT_EQ(beams->selectedItems().size(), 1);
+    EXPECT_EQ(beams->selectedItems()[0], beams->item(0));
+
+    user.Answer(kAnswerOk);
+    Click("梁削除");
+    EXPECT_EQ(user.LastText().rfind("[ " + first.toStdString(), 0), 0u) << user.LastText();
+    ASSERT_EQ(beams->count(), 12);
+    for (int row = 0; row < beams->count(); ++row) EXPECT_NE(beams->item(row)->text(), first);
+}
+
+// The standard desktop keys, pressed as keys: each reaches its command, and the menus show it.
+TEST_F(MainWindowTest, StandardKeysReachTheirCommandsInBothWindows) {
+    qt::MainWindow& w = Open();
+    const std::filesystem::path data = folder_ / "data" / "floor.Zel";
+    std::filesystem::copy_file(std::filesystem::path(ZEL_SOURCE_DIR) / "resources" / "samples" /
+                                   "floor.Zel",
+                               data);
+    w.OpenFile(data.string());
+    ASSERT_EQ(w.BeamList()->count(), 13);
+    const auto press = [](QWidget* window, QAction* action, const char* keys) {
+        QSignalSpy spy(action, &QAction::triggered);
+        QTest::keySequence(window, QKeySequence(QString::fromUtf8(keys)));
+        EXPECT_EQ(spy.count(), 1) << keys;
+        // A menu shows an action's shortcut beside its caption.
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromUtf8(keys))) << keys;
+    };
+    press(&w, w.Action("saveAction"), "Ctrl+S");
+    press(&w, w.Action("saveAsAction"), "Ctrl+Shift+S");
+    EXPECT_EQ(user.saveRequests.size(), 1u);
+    press(&w, w.Action("openAction"), "Ctrl+O");
+    EXPECT_EQ(user.openRequests.size(), 1u);
+    // The manual is not in the test's program folder: its path is named as missing.
+    press(&w, w.Action("helpAction"), "F1");
+    EXPECT_NE(user.LastText().find("が見つかりません"), std::string::npos) << user.LastText();
+
+    press(&w, w.Action("calcSheetAction"), "Ctrl+P");
+    QPointer<qt::PreviewWindow> preview = w.Preview();
+    ASSERT_FALSE(preview.isNull());
+    QApplication::setActiveWindow(preview);
+    user.Answer(kAnswerCancel);
+    press(preview, preview->Action("printAction"), "Ctrl+P");
+    EXPECT_EQ(user.LastText(), kPrintAllQuestion);
+    user.Clear();
+    press(preview, preview->Action("helpAction"), "F1");
+    EXPECT_NE(user.LastText().find("が見つかりません"), std::string::npos) << user.LastText();
+    // Escape and Ctrl+W close the preview through the question of 閉じる.
+    user.Answer(kAnswerNo);
+    QTest::keyClick(preview, Qt::Key_Escape);
+    EXPECT_EQ(user.LastText(), kPreviewCloseQuestion);
+    EXPECT_TRUE(preview->isVisible());
+    user.Answer(kAnswerYes);
+    QTest::keyClick(preview, Qt::Key_W, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(preview.isNull());
+    EXPECT_TRUE(w.isVisible());
+    QApplication::setActiveWindow(&w);
+
+    press(&w, w.Action("newAction"), "Ctrl+N");
+    EXPECT_EQ(w.BeamList()->count(), 0);
+    press(&w, w.Action("exitAction"), "Ctrl+Q");
+    EXPECT_FALSE(w.isVisible());
 }
 
 }  // namespace

@@ -14,12 +14,7 @@ namespace {
 
 TEST_F(MainWindowTest, SampleFloorBeam2G1) {
     const char* out = std::getenv("ZEL_SCREENSHOT_DIR");
-    for (const auto& entry : std::filesystem::directory_iterator(ZEL_BIN_DIR)) {
-        const std::string ext = entry.path().extension().string();
-        if (ext == ".JPG" || ext == ".png" || ext == ".ICO" || ext == ".BMP")
-            std::filesystem::copy_file(entry.path(), folder_ / entry.path().filename(),
-                                       std::filesystem::copy_options::overwrite_existing);
-    }
+    CopyPictures();
     qt::MainWindow& w = Open();
     w.OpenFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor.Zel");
     const QList<QListWidgetItem*> found = w.BeamList()->findItems("2G1 ", Qt::MatchStartsWith);

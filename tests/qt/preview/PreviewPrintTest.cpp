@@ -4,7 +4,12 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
 
 #include "PreviewFixture.h"
 #include "output/PreviewRules.h"
@@ -120,9 +125,43 @@ TEST_F(PreviewPrintTest, WithoutAnyPrinterPrintingAndSetUpSaySo) {
     // "ﾌﾟﾘﾝﾀｰの設定(&U)..." of the main window, before any set-up dialog would open.
     EXPECT_FALSE(qt::OpenPrinterPageSetup(nullptr, user, printer));
     EXPECT_EQ(user.LastText(), "プリンターがインストールされていません。");
-    EXPECT_FALSE(qt::OpenPrinterPageSetup(nullptr, user, qt::PrinterChoice(std::string("gone"))));
+    qt::PrinterChoice gone(std::string("gone"));
+    EXPECT_FALSE(qt::OpenPrinterPageSetup(nullptr, user, gone));
     EXPECT_EQ(user.LastText(), "プリンター \"gone\" が見つかりません。");
     cupsSetServer(server->Socket().c_str());
+}
+
+TEST_F(PreviewPrintTest, WhatThePrinterSetUpChoseGoesWithEveryPrint) {
+    ASSERT_TRUE(server->AddDuplexQueue("duplexer"));
+    printer = qt::PrinterChoice(std::string("duplexer"));
+    // The user asks for two copies, long-edge two-sided, and confirms with the keyboard.
+    test::OnModalDialog<QPrintDialog>([](QPrintDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "ﾌﾟﾘﾝﾀｰの設定");
+        auto* copies = dialog->findChild<QSpinBox*>("copies");
+        auto* longEdge = dialog->findChild<QRadioButton*>("duplexLong");
+        ASSERT_TRUE(copies && longEdge);
+        copies->selectAll();
+        QTest::keyClicks(copies, "2");
+        QTest::mouseClick(longEdge, Qt::LeftButton);
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    EXPECT_TRUE(qt::OpenPrinterPageSetup(nullptr, user, printer));
+    EXPECT_EQ(printer.Name(), "duplexer");
+
+    Open();
+    for (const char* action : {"printAction", "printPageAction"}) {
+        SCOPED_TRACE(action);
+        const std::size_t before = server->KeptJobs().size();
+        user.Answer(kAnswerOk);
+        window->Action(action)->trigger();
+        const auto jobs = server->WaitForJobs(before + 1);
+        ASSERT_EQ(jobs.size(), before + 1) << server->Log();
+        const std::string options = test::PrivateCups::JobOptions(jobs.back());
+        EXPECT_EQ(options.rfind("copies=2 ", 0), 0u) << options;
+        EXPECT_NE(options.find("sides=two-sided-long-edge"), std::string::npos) << options;
+    }
+    EXPECT_EQ(user.asked.size(), 2u);  // the two questions, no failure
+    ASSERT_TRUE(server->RemoveQueue("duplexer"));
 }
 
 }  // namespace
