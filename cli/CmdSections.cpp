@@ -2,7 +2,6 @@
 // as DXF, which needs no Qt.
 #include <algorithm>
 #include <cctype>
-#include <ctime>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -28,7 +27,7 @@ namespace {
 struct SectionsOptions {
     std::string input;
     std::string output;
-    int scale = 20;
+    int scale = kDefaultSectionScale;
 };
 
 std::string LowerExtension(const std::string& path) {
@@ -38,15 +37,6 @@ std::string LowerExtension(const std::string& path) {
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return extension;
-}
-
-std::string Today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y/%m/%d", &local);
-    return text;
 }
 
 #ifdef ZEL_WITH_QT
@@ -76,7 +66,7 @@ void RunSections(const SectionsOptions& options) {
     if (PrintedBeamSlots(project).empty()) Fail("no beam to draw in " + options.input);
 
     const Drawing drawing =
-        ComposeSectionList(project, {options.scale, FileNameOf(options.input), Today()});
+        ComposeSectionList(project, {options.scale, FileNameOf(options.input), TodayText()});
     if (extension == "dxf") {
         if (std::string error = WriteDxfFile(options.output, drawing); !error.empty())
             Fail("cannot write " + options.output + ": " + error);

@@ -31,29 +31,8 @@ struct SuggestOptions {
     std::string output;
 };
 
-// "40×70", or one size per column where the sections differ: "40×70 / 40×60".
-std::string SizesText(const BeamRecord& beam) {
-    std::vector<std::string> sizes;
-    for (int c = 0; c < ColumnCount(beam); ++c) {
-        const std::size_t i = static_cast<std::size_t>(c);
-        sizes.push_back(FormatGeneral(beam.sectionWidth[i]) + "×" +
-                        FormatGeneral(beam.sectionDepth[i]));
-    }
-    bool same = true;
-    for (const std::string& size : sizes) same = same && size == sizes.front();
-    if (same) return sizes.front();
-    std::string text;
-    for (const std::string& size : sizes) text += (text.empty() ? "" : " / ") + size;
-    return text;
-}
-
 void PrintBars(std::ostringstream& out, const BeamRecord& beam, const CalcResult& result) {
-    // The flags the calculation of the suggested section stored in its own project.
-    PlacementFlags flags;
-    for (std::size_t s = 0; s < 3; ++s)
-        flags.placementFailed[s] = result.sections[s].placementFailed;
-    flags.anyPlacementFailed = result.anyPlacementFailed;
-    const CheckViewTexts texts = BuildCheckViewTexts(beam, result, flags);
+    const CheckViewTexts texts = SuggestedSectionTexts(beam, result);
     for (const CheckColumn& c : texts.columns) {
         out << "    " << PadRightToWidth(c.heading, 8) << "上端筋 "
             << PadRightToWidth(c.topBars, 14) << "下端筋 " << PadRightToWidth(c.bottomBars, 14)
@@ -86,7 +65,7 @@ void RunSuggest(const SuggestOptions& options) {
         ++named;
         if (wanted.empty() && !current.DesignImpossible()) continue;
         out << slot << "  " << beam.memberName << '\n';
-        out << "  現在 " << SizesText(beam) << "  " << current.Judgement();
+        out << "  現在 " << SectionSizesText(beam) << "  " << current.Judgement();
         if (current.DesignImpossible())
             out << " (" << WorstFailureSentence(current, {0, 1, 2}) << ")";
         out << '\n';
@@ -98,7 +77,7 @@ void RunSuggest(const SuggestOptions& options) {
                 << FormatGeneral(options.limits.maxDepth) << "cm)\n";
             continue;
         }
-        out << "  提案 " << SizesText(s.beam) << '\n';
+        out << "  提案 " << SectionSizesText(s.beam) << '\n';
         PrintBars(out, s.beam, s.result);
         output.Beam(slot) = s.beam;
         ++changed;

@@ -5,13 +5,17 @@
 #include <utility>
 
 #include "calc/CalculateBeam.h"
+#include "calc/SectionSuggestion.h"
 #include "data/DefaultsFile.h"
 #include "data/ZelFile.h"
 #include "editor/ConfirmDialogRules.h"
+#include "editor/InputField.h"
+#include "editor/SectionListExport.h"
 #include "lib/Numbers.h"
 #include "lib/Paths.h"
 #include "lib/Text.h"
 #include "lib/Version.h"
+#include "output/SectionWhyTexts.h"
 
 namespace zel {
 
@@ -283,8 +287,9 @@ bool MainController::RunMemberCommand(MemberCommand command) {
 
     const std::string storedName = StoredName();
     bool added = false;
-    if (command == MemberCommand::CalcSheet && !area_.suppressChangeMessages &&
-        area_.memberModified) {
+    const bool writesPages =
+        command == MemberCommand::CalcSheet || command == MemberCommand::SectionList;
+    if (writesPages && !area_.suppressChangeMessages && area_.memberModified) {
         user_.Beep();
         const int answer = user_.ShowConfirm(ConfirmTextFor(storedName, position_));
         if (answer == kConfirmChange) {
@@ -321,6 +326,19 @@ bool MainController::RunMemberCommand(MemberCommand command) {
         RefreshView();
         return true;
     }
+    if (command == MemberCommand::SectionList) {
+        bool written = false;
+        if (project_.BeamCount() == 0) {
+            user_.Beep();
+        } else {
+            written = ExportSectionList(
+                project_, user_, window_, DialogRequest(kSaveDialogTitle),
+                IsNewData() ? std::string(kNewDataName) : FileNameOf(settings_.currentFile));
+        }
+        if (area_.fileModified) RefillBeamList();
+        RefreshView();
+        return written;
+    }
     if (command == MemberCommand::CalcSheet) {
         if (project_.BeamCount() == 0) {
             user_.Beep();
@@ -335,6 +353,51 @@ bool MainController::RunMemberCommand(MemberCommand command) {
                                          area_.suppressPreviewCloseMessage});
     }
     if (area_.fileModified) RefillBeamList();
+    RefreshView();
+    return true;
+}
+
+bool MainController::SuggestSection() {
+    if (position_ < 1 || position_ > project_.BeamCount()) return false;
+    const BeamRecord& today = project_.Beam(position_);
+    const SuggestionLimits limits;
+    SectionSuggestion suggestion;
+    {
+        WaitCursor busy(user_);
+        suggestion = zel::SuggestSection(project_, position_, limits);
+    }
+    if (!suggestion.found) {
+        user_.ShowMessage("[ " + today.memberName + " ] (" + SectionSizesText(today) +
+                              ") より大きい断面で、OKになる断面は見つかりません。" + kCrCr +
+                              "(B≤" + FormatGeneral(static_cast<float>(limits.maxWidth)) +
+                              "cm, D≤" + FormatGeneral(static_cast<float>(limits.maxDepth)) +
+                              "cm, " + FormatGeneral(static_cast<float>(limits.step)) +
+                              "cm刻み)",
+                          kButtonsOk, kMessageTitle);
+        return false;
+    }
+    Project scratch = project_;  // the calculation writes its placement flags
+    const CalcResult now = CalculateBeam(scratch, position_);
+    std::string text = "[ " + today.memberName + " ] (Data No." + No(position_) + ")" + kCrCr +
+                       "現在  " + SectionSizesText(today) + "  " + now.Judgement();
+    if (now.DesignImpossible()) text += " (" + WorstFailureSentence(now, {0, 1, 2}) + ")";
+    text += std::string(kCrCr) + "提案  " + SectionSizesText(suggestion.beam) + "\r";
+    const CheckViewTexts bars = SuggestedSectionTexts(suggestion.beam, suggestion.result);
+    for (const CheckColumn& column : bars.columns)
+        text += "\r" + column.heading + "   上端筋 " + column.topBars + "   下端筋 " +
+                column.bottomBars + "   ｽﾀｰﾗｯﾌﾟ " + column.stirrups + "   " + column.judgement;
+    text += std::string(kCrCr) + "この断面を入力エリアに入れますか？" + kCrCr +
+            "(入力エリアの変更は、これまでどおり「変  更」などで確定します)";
+    if (user_.ShowMessage(text, kButtonsOkCancel, kMessageTitle) != kAnswerOk) return false;
+
+    // Only B and D change, in the columns the input area shows (a cantilever has one); the
+    // commit works out the self weight of the new section as for a typed edit.
+    const int shown = suggestion.beam.supportType == 1 ? 1 : ColumnCount(suggestion.beam);
+    for (int c = 0; c < shown; ++c) {
+        const std::size_t i = static_cast<std::size_t>(c);
+        area_.SetText(BreadthField(c), FormatGeneral(suggestion.beam.sectionWidth[i]));
+        area_.SetText(DepthField(c), FormatGeneral(suggestion.beam.sectionDepth[i]));
+    }
     RefreshView();
     return true;
 }

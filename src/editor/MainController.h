@@ -24,6 +24,7 @@ enum class MemberCommand {
     CalcSheet,     // "計算書" / "計算書(&G)"
     ChangeMember,  // "変  更"
     Check,         // "個 別ﾁｪｯｸ" / "部材個別ﾁｪｯｸ(&C)"
+    SectionList,   // "断面リストの出力(&L)..."
 };
 
 inline constexpr const char* kOpenDialogTitle = "『 KAVO-Zel ﾃﾞｰﾀ読込み 』";
@@ -50,6 +51,10 @@ class MainController {
 
     // ----- Member commands -----
     bool RunMemberCommand(MemberCommand command);  // true when the command went through
+    // "断面を提案..." of the check view: the smallest section of the current beam that passes,
+    // shown to the user and, on OK, put into the input area as an edit to commit as usual.
+    // True when the input area was changed.
+    bool SuggestSection();
 
     // ----- File commands -----
     bool NewProject();  // "新規作成(&N)"

@@ -7,6 +7,7 @@
 
 #include "editor/PreviewController.h"
 #include "output/CheckViewTexts.h"
+#include "output/SheetOutput.h"
 
 namespace zel {
 
@@ -31,6 +32,10 @@ class MainWindowUi {
     virtual void CloseCheckView() = 0;
     // The preview of the calculation sheet, composed from the request.
     virtual void OpenPreview(const SheetRequest& request) = 0;
+    // Pages composed outside the preview (the section list) as a PDF file, written as the
+    // preview writes its PDF.
+    virtual SheetOutputResult WritePdf(const SheetDocument& document, const std::string& path,
+                                       const std::string& title) = 0;
     // Called after every command that changed the window's state.
     virtual void MainWindowChanged(const MainWindowView& view) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 #include <numbers>
 
 #include "calc/CalculateBeam.h"
@@ -414,6 +415,15 @@ class ListComposer {
 
 Drawing ComposeSectionList(Project& project, const SectionListOptions& options) {
     return ListComposer(project, options).Compose();
+}
+
+std::string TodayText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y/%m/%d", &local);
+    return text;
 }
 
 }  // namespace zel

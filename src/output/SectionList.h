@@ -13,13 +13,17 @@
 namespace zel {
 
 struct SectionListOptions {
-    int scale = 20;            // 1:scale on the paper
+    int scale = 20;            // 1:scale on the paper (kDefaultSectionScale)
     std::string dataFileName;  // shown in the title block
     std::string date;          // shown in the title block, e.g. "2024/05/31"
 };
 
 inline constexpr int kMinSectionScale = 1;
 inline constexpr int kMaxSectionScale = 500;
+inline constexpr int kDefaultSectionScale = 20;
+
+// Today in the local time zone as the title block writes a date: "2024/05/31".
+std::string TodayText();
 
 // Calculates every beam that is not marked "この梁は計算しない" and lays out the list. The
 // project's placement flags are updated as a calculation always does.

@@ -108,4 +108,27 @@ std::vector<std::string> WhyLines(const CalcResult& result) {
     return lines;
 }
 
+std::string SectionSizesText(const BeamRecord& beam) {
+    std::vector<std::string> sizes;
+    for (int c = 0; c < ColumnCount(beam); ++c) {
+        const std::size_t i = static_cast<std::size_t>(c);
+        sizes.push_back(FormatGeneral(beam.sectionWidth[i]) + "×" +
+                        FormatGeneral(beam.sectionDepth[i]));
+    }
+    bool same = true;
+    for (const std::string& size : sizes) same = same && size == sizes.front();
+    if (same) return sizes.front();
+    std::string text;
+    for (const std::string& size : sizes) text += (text.empty() ? "" : " / ") + size;
+    return text;
+}
+
+CheckViewTexts SuggestedSectionTexts(const BeamRecord& beam, const CalcResult& result) {
+    PlacementFlags flags;
+    for (std::size_t s = 0; s < 3; ++s)
+        flags.placementFailed[s] = result.sections[s].placementFailed;
+    flags.anyPlacementFailed = result.anyPlacementFailed;
+    return BuildCheckViewTexts(beam, result, flags);
+}
+
 }  // namespace zel

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "calc/CalcResult.h"
+#include "data/BeamRecord.h"
+#include "output/CheckViewTexts.h"
 
 namespace zel {
 
@@ -29,5 +31,12 @@ std::string RatioText(double ratio);
 // One line per design section (左端, 中央, 右端): the deciding rules, the ratios and the
 // failure sentence. None for a beam that could not be calculated (its error says why).
 std::vector<std::string> WhyLines(const CalcResult& result);
+
+// "40×70", or one size per column where the sections differ: "40×70 / 40×60".
+std::string SectionSizesText(const BeamRecord& beam);
+
+// The check view's texts of a suggested section, with the placement flags its own
+// calculation stored (the project's flags are those of the section today).
+CheckViewTexts SuggestedSectionTexts(const BeamRecord& beam, const CalcResult& result);
 
 }  // namespace zel

@@ -29,11 +29,23 @@ class ScriptedMainWindowUi : public MainWindowUi {
         ++previews;
         sheetRequests.push_back(request);
     }
+    SheetOutputResult WritePdf(const SheetDocument& document, const std::string& path,
+                               const std::string& title) override {
+        pdfWrites.push_back({path, title, document.PageCount()});
+        return pdfResult;
+    }
     void MainWindowChanged(const MainWindowView& view) override {
         lastView = view;
         ++viewChanges;
     }
 
+    struct PdfWrite {
+        std::string path;
+        std::string title;
+        int pages = 0;
+    };
+    std::vector<PdfWrite> pdfWrites;
+    SheetOutputResult pdfResult{true, ""};
     std::vector<int> checkViews;
     std::vector<CheckViewTexts> checkTexts;
     std::vector<SheetRequest> sheetRequests;
