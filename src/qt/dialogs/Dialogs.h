@@ -1,6 +1,7 @@
 #pragma once
 // The dialogs of the main window, one call each. Every dialog is also a class of its own (see
 // the headers beside this one) so that tests can fill and press it without a modal loop.
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -15,8 +16,9 @@ namespace zel::qt {
 
 // The three-answer question; returns a ConfirmAnswer. The window's close box answers "ｷｬﾝｾﾙ" (0).
 int RunConfirmDialog(QWidget* parent, const std::string& confirmText);
-// The result check view of one beam (modal).
-void RunCheckViewDialog(QWidget* parent, const zel::CheckViewTexts& texts);
+// The result check view of one beam (modal). `suggest` is "断面を提案..." (shown for a failed beam): true when it changed the input area.
+void RunCheckViewDialog(QWidget* parent, const zel::CheckViewTexts& texts,
+                        std::function<bool()> suggest = {});
 // "ﾃﾞﾌｫﾙﾄ設定(&D)": the default-data dialog; its button goes through the controller.
 void RunDefaultsDialog(QWidget* parent, zel::MainController& controller);
 // "出力設定(&P)": the print-settings dialog.

@@ -163,6 +163,10 @@ void MainWindow::BuildMenus() {
     beamCommands_.push_back(AddCommand(fileMenu_, "名前を付けて保存(&A)", "saveAsAction",
                                        [](MainController& c) { c.SaveAs(); }));
     fileMenu_->addSeparator();
+    sectionListAction_ =
+        AddCommand(fileMenu_, "断面リストの出力(&L)...", "sectionListAction",
+                   [](MainController& c) { c.RunMemberCommand(MemberCommand::SectionList); });
+    fileMenu_->addSeparator();
     AddAction(fileMenu_, "ﾌﾟﾘﾝﾀｰの設定(&U)...", "printerAction", &MainWindow::OpenPrinterPageSetup);
     historySeparator_ = fileMenu_->addSeparator();
     exitSeparator_ = fileMenu_->addSeparator();
@@ -257,13 +261,21 @@ void MainWindow::FitToScreen() {
 void MainWindow::ApplyInputCommands() {
     const InputAreaView& view = controller_.Input().View();
     calcSheetAction_->setEnabled(view.calcSheetMenu.enabled);
+    // The section list checks and commits the input as 計算書 does, so it is offered with it.
+    sectionListAction_->setEnabled(view.calcSheetMenu.enabled);
     checkAction_->setEnabled(view.checkMenu.enabled);
 }
 
 // ----- MainWindowUi -----
 
 void MainWindow::OpenCheckView(int, const CheckViewTexts& texts) {
-    RunCheckViewDialog(this, texts);
+    // The command that opened the view mirrors the input area when the view closes.
+    RunCheckViewDialog(this, texts, [this] { return controller_.SuggestSection(); });
+}
+
+SheetOutputResult MainWindow::WritePdf(const SheetDocument& document, const std::string& path,
+                                       const std::string& title) {
+    return pdfWriter_.WritePdf(document, path, title);
 }
 
 void MainWindow::CloseCheckView() {

@@ -12,6 +12,7 @@
 #include "editor/MainController.h"
 #include "qt/preview/PreviewWindow.h"
 #include "qt/print/Printers.h"
+#include "qt/sheet/SheetExporter.h"
 
 class QAction;
 class QLabel;
@@ -52,6 +53,8 @@ class MainWindow : public QMainWindow, public MainWindowUi {
     void OpenCheckView(int slot, const CheckViewTexts& texts) override;
     void CloseCheckView() override;
     void OpenPreview(const SheetRequest& request) override;
+    SheetOutputResult WritePdf(const SheetDocument& document, const std::string& path,
+                               const std::string& title) override;
     void MainWindowChanged(const MainWindowView& view) override;
 
   protected:
@@ -96,12 +99,14 @@ class MainWindow : public QMainWindow, public MainWindowUi {
     std::vector<QPushButton*> beamButtons_;
     QAction* calcSheetAction_ = nullptr;
     QAction* checkAction_ = nullptr;
+    QAction* sectionListAction_ = nullptr;
     // The menu commands the toolbar shows too.
     QAction* newAction_ = nullptr;
     QAction* openAction_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     PrinterChoice printer_;
+    QtSheetPdfWriter pdfWriter_;
     PreviewMemory previewMemory_;
     QPointer<PreviewWindow> preview_;
     // Where the pictures, icon and help manual were found (program folder or ../share).

@@ -16,6 +16,11 @@ CheckViewTexts ThreeColumns() {
     texts.columns = {{"左  端", "5-D22", "3-D22", "2-D10@200", "OK", false},
                      {"中  央", "3-D22", "7-D22(2段)", "2-D10@250", "OK", false},
                      {"右  端", "9-D22(NG) ", "3-D22", "1-D10@150(*)", "設計不可(*)", true}};
+    texts.failures = {"", "", "上端筋 9本 > 4本×2段"};
+    texts.whyLines = {
+        "左端  主筋:曲げ  ｽﾀｰﾗｯﾌﾟ:最小pw0.2%  ﾋﾟｯﾁ:最大本数  at比 0.91  付着比 0.45  せん断比 0.32  配置比 0.63",
+        "中央  主筋:必要量の4/3  ｽﾀｰﾗｯﾌﾟ:最小pw0.2%  ﾋﾟｯﾁ:最大本数  at比 0.81  付着比 0.00  せん断比 0.00  配置比 0.88",
+        "右端  主筋:曲げ  ｽﾀｰﾗｯﾌﾟ:せん断  ﾋﾟｯﾁ:最大本数  at比 0.97  付着比 0.71  せん断比 1.12  配置比 1.13  設計不可: 上端筋 9本 > 4本×2段"};
     return texts;
 }
 
@@ -25,7 +30,11 @@ class CheckViewDialogTest : public ::testing::Test {
 };
 
 TEST_F(CheckViewDialogTest, ShowsEveryTextOfEveryColumn) {
-    qt::CheckViewDialog view;
+    int suggested = 0;
+    qt::CheckViewDialog view(nullptr, [&] {
+        ++suggested;
+        return false;
+    });
     const CheckViewTexts texts = ThreeColumns();
     view.ShowTexts(texts);
     test::ShowAndGrab(&view, "dialog-check");
@@ -36,8 +45,17 @@ TEST_F(CheckViewDialogTest, ShowsEveryTextOfEveryColumn) {
                                          col.judgement};
         for (int row = 0; row < qt::CheckViewDialog::kRows; ++row)
             EXPECT_EQ(view.Cell(row, c)->text().toStdString(), expected[row]) << row << "," << c;
+        EXPECT_EQ(view.FailureLabel(c)->text().toStdString(), texts.failures[c]);
+        EXPECT_EQ(view.FailureLabel(c)->isVisible(), col.failed);
     }
+    EXPECT_EQ(view.WhyLabel()->text().split(QChar('\n')).size(), 3);
+    EXPECT_TRUE(view.WhyLabel()->text().startsWith(test::U(texts.whyLines[0].c_str())));
     test::ExpectWellFormed(&view);
+    // A suggestion that changed nothing leaves the view open.
+    ASSERT_TRUE(view.SuggestButton()->isVisible());
+    view.SuggestButton()->click();
+    EXPECT_EQ(suggested, 1);
+    EXPECT_TRUE(view.isVisible());
 }
 
 TEST_F(CheckViewDialogTest, JudgementIsLightRedWhenFailedAndLightBlueWhenOk) {
@@ -47,6 +65,8 @@ TEST_F(CheckViewDialogTest, JudgementIsLightRedWhenFailedAndLightBlueWhenOk) {
     const QColor failed = view.Cell(4, 2)->palette().color(QPalette::WindowText);
     EXPECT_EQ(ok, QColor(0, 0, 255));
     EXPECT_EQ(failed, QColor(255, 0, 0));
+    EXPECT_EQ(view.FailureLabel(2)->palette().color(QPalette::WindowText), failed);
+    EXPECT_EQ(view.SuggestButton(), nullptr);  // no suggestion offered: no button
 }
 
 TEST_F(CheckViewDialogTest, AOneSectionBeamAfterAThreeSectionBeamShowsOneColumnOnly) {

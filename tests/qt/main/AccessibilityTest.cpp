@@ -71,7 +71,7 @@ TEST_F(MainWindowTest, EveryControlOfEveryDialogHasAnAccessibleName) {
     std::vector<std::unique_ptr<QDialog>> dialogs;
     dialogs.push_back(std::make_unique<qt::DefaultsDialog>(w.Controller(), &w));
     dialogs.push_back(std::make_unique<qt::SheetSettingsDialog>(w.Controller(), &w));
-    dialogs.push_back(std::make_unique<qt::CheckViewDialog>(&w));
+    dialogs.push_back(std::make_unique<qt::CheckViewDialog>(&w, [] { return false; }));
     dialogs.push_back(std::make_unique<qt::SpanTypeDialog>(area(), folder_.string(), &w));
     dialogs.push_back(
         std::make_unique<qt::ConfirmDialog>("[ G1 ] (Data No.1) は、変更されていますが ", &w));
