@@ -77,8 +77,9 @@ TEST_F(SectionOutputsWindowTest, TheCheckViewOfAFailedBeamSaysWhyAndPutsASuggest
         EXPECT_TRUE(view->WhyLabel()->text().contains(qt::ToQ("主筋:")));
         ASSERT_NE(view->SuggestButton(), nullptr);
         ASSERT_TRUE(view->SuggestButton()->isVisible());
-        if (const char* out = std::getenv("ZEL_SCREENSHOT_DIR"))
+        if (const char* out = std::getenv("ZEL_SCREENSHOT_DIR")) {
             EXPECT_TRUE(view->grab().save(QString::fromUtf8(out) + "/check-view-why.png"));
+        }
         user.Answer(kAnswerOk);  // the suggestion's question
         QTest::mouseClick(view->SuggestButton(), Qt::LeftButton);
     });
