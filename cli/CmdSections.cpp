@@ -30,15 +30,6 @@ struct SectionsOptions {
     int scale = kDefaultSectionScale;
 };
 
-std::string LowerExtension(const std::string& path) {
-    const std::string name = FileNameOf(path);
-    const auto dot = name.rfind('.');
-    std::string extension = dot == std::string::npos ? "" : name.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
-}
-
 #ifdef ZEL_WITH_QT
 void WritePdf(const Drawing& drawing, const SectionsOptions& options, const std::string& title) {
     const auto app = StartHeadlessGui();
@@ -52,7 +43,7 @@ void WritePdf(const Drawing& drawing, const SectionsOptions& options, const std:
 #endif
 
 void RunSections(const SectionsOptions& options) {
-    const std::string extension = LowerExtension(options.output);
+    const std::string extension = LowerExtensionOf(options.output);
     if (extension != "pdf" && extension != "dxf")
         UsageMistake("-o: \"" + options.output + "\" must end in .pdf or .dxf");
 #ifndef ZEL_WITH_QT

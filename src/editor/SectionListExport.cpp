@@ -15,15 +15,6 @@ namespace zel {
 
 namespace {
 
-std::string LowerExtension(const std::string& path) {
-    const std::string name = FileNameOf(path);
-    const auto dot = name.rfind('.');
-    std::string extension = dot == std::string::npos ? "" : name.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
-}
-
 void Tell(Prompter& user, const std::string& text) {
     user.ShowMessage(text, kButtonsOk, kMessageTitle);
 }
@@ -43,7 +34,7 @@ bool ExportSectionList(Project& project, Prompter& user, MainWindowUi& window,
     const std::optional<std::string> chosen = user.AskSaveFile(request);
     if (!chosen || TrimSpaces(*chosen).empty()) return false;
     const std::string path(TrimSpaces(*chosen));
-    const std::string extension = LowerExtension(path);
+    const std::string extension = LowerExtensionOf(path);
     if (extension != "pdf" && extension != "dxf") {
         Tell(user, path + "\r\r断面リストは PDF (.pdf) か DXF (.dxf) で出力します。" +
                        "\rファイル名の拡張子を .pdf か .dxf にしてください。");

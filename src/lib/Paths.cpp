@@ -1,5 +1,7 @@
 #include "lib/Paths.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
@@ -15,6 +17,15 @@ std::string BaseNameOf(std::string_view path) {
     const auto slash = path.rfind('/');
     if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) return FileNameOf(path);
     return FileNameOf(path.substr(0, dot));
+}
+
+std::string LowerExtensionOf(std::string_view path) {
+    const std::string name = FileNameOf(path);
+    const auto dot = name.rfind('.');
+    std::string extension = dot == std::string::npos ? "" : name.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
 }
 
 std::string FolderOf(std::string_view path) {

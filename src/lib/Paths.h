@@ -9,6 +9,8 @@ namespace zel {
 std::string FileNameOf(std::string_view path);
 // File name of the text before the last "." ("/a/b.c.Zel" -> "b.c"; no "." -> the file name).
 std::string BaseNameOf(std::string_view path);
+// Extension of the file name in lower case, without the dot ("/a/B.PDF" -> "pdf"; none -> "").
+std::string LowerExtensionOf(std::string_view path);
 // Folder part without the trailing "/" ("/a/b.Zel" -> "/a"; "b.Zel" -> "").
 std::string FolderOf(std::string_view path);
 // Joins a folder and a name with one "/".

@@ -112,6 +112,8 @@ TEST(Paths, SplitSlashPaths) {
     EXPECT_EQ(BaseNameOf("/home/u/a.b.Zel"), "a.b");
     EXPECT_EQ(BaseNameOf("/home/u.v/noext"), "noext");
     EXPECT_EQ(BaseNameOf("x.Zel"), "x");
+    EXPECT_EQ(LowerExtensionOf("/home/u.v/List.PDF"), "pdf");
+    EXPECT_EQ(LowerExtensionOf("/home/u.v/noext"), "");
     EXPECT_EQ(FolderOf("/home/u/a.Zel"), "/home/u");
     EXPECT_EQ(FolderOf("/a.Zel"), "/");
     EXPECT_EQ(FolderOf("a.Zel"), "");
