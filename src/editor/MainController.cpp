@@ -250,7 +250,6 @@ bool MainController::SelectBeam(int line) {
         return false;
     }
     bool commit = true;
-    const bool edited = area_.memberModified;
     const int from = position_;
     if (area_.memberModified && !area_.suppressChangeMessages) {
         const std::string text = "[ " + project_.Beam(position_).memberName + " ] (Data No." +
@@ -266,7 +265,8 @@ bool MainController::SelectBeam(int line) {
     if (commit) Commit(position_);
     position_ = line + 1;
     ShowSlot(position_);
-    if (commit && edited)
+    // Even a commit without typing may change the beam: after a unit switch Fc is read anew.
+    if (commit)
         RecordStep("変更 " + project_.Beam(from).memberName);
     else
         AmendStep();
@@ -293,7 +293,6 @@ bool MainController::RunMemberCommand(MemberCommand command) {
     if (ValidateInputArea() >= kInputBlockingFrom) return false;
 
     const std::string storedName = StoredName();
-    const bool edited = area_.memberModified;
     bool added = false;
     if (command == MemberCommand::CalcSheet && !area_.suppressChangeMessages &&
         area_.memberModified) {
@@ -324,7 +323,7 @@ bool MainController::RunMemberCommand(MemberCommand command) {
 
     if (!added) {
         Commit(position_);
-        if (edited && position_ <= project_.BeamCount())
+        if (position_ <= project_.BeamCount())
             RecordStep("変更 " + StoredName());
         else
             AmendStep();
@@ -332,6 +331,7 @@ bool MainController::RunMemberCommand(MemberCommand command) {
 
     if (command == MemberCommand::Check) {
         const CalcResult result = CalculateBeam(project_, position_);
+        AmendStep(true);  // the allowable stresses it stored
         window_.OpenCheckView(
             position_,
             BuildCheckViewTexts(project_.Beam(position_), result,
@@ -490,16 +490,16 @@ bool MainController::OpenHistory(int index) {
 
 bool MainController::WriteProject(const std::string& path) {
     WaitCursor wait(user_);
-    const bool edited = area_.memberModified;
     Commit(position_);
+    const bool changed = !(project_ == history_.Current().project);
     ShowSlot(position_);
     CalculateAll(project_);
     // The results are the state's too, so that undoing back to this point and saving again
     // writes the same file.
-    if (edited)
+    if (changed)
         RecordStep("変更 " + StoredName());
     else
-        AmendStep();
+        AmendStep(true);
     const ZelSaveResult saved = SaveZelFile(path, project_);
     if (!saved.ok) {
         area_.fileModified = true;

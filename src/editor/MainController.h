@@ -133,10 +133,11 @@ class MainController {
     bool MoveBy(int delta);
     FileDialogRequest DialogRequest(const char* title) const;
     // The edit history. Every command that changed the project ends with RecordStep(its
-    // name); one that only moved the selection or recomputed results calls AmendStep.
+    // name); one that only moved the selection calls AmendStep, a save AmendStep(true) to
+    // keep the results it computed.
     EditState CaptureState() const;
     void RecordStep(const std::string& name);
-    void AmendStep();
+    void AmendStep(bool withProject = false);
     void StartHistory();
     void RestoreState(const EditState& state);
     bool PendingEdits() const;  // typed edits the current state does not hold

@@ -33,14 +33,23 @@ void MainController::StartHistory() {
 }
 
 void MainController::RecordStep(const std::string& name) {
-    history_.Record(name, CaptureState());
+    // A command that left the project as it was (a move between equal beams, a commit of
+    // the stored values) is no step; edits it keeps in the area still are.
+    if (!PendingEdits() && !history_.Empty() && project_ == history_.Current().project)
+        AmendStep();
+    else
+        history_.Record(name, CaptureState());
     SyncFileModified();
 }
 
-void MainController::AmendStep() {
+void MainController::AmendStep(bool withProject) {
     // Typed edits are not the current state's: they stay the first thing undo takes back.
     if (PendingEdits()) return;
-    history_.Amend(CaptureState());
+    EditState state = CaptureState();
+    // A commit without edits may still tidy the record (grade values from the table, a
+    // cantilever's one section); that is no change of the user's and no step.
+    if (!withProject) state.project = history_.Current().project;
+    history_.Amend(std::move(state));
 }
 
 bool MainController::PendingEdits() const {
@@ -101,7 +110,7 @@ bool MainController::Undo() {
             area_.suppressPreviewCloseMessage = noPreviewMessage;
         }
         area_.memberModified = false;
-        history_.Amend(CaptureState());
+        AmendStep();
         history_.RecordForRedo(name, std::move(edited));
         SyncFileModified();
         RefreshView();
