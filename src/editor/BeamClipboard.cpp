@@ -26,18 +26,18 @@ BeamClip MakeBeamClip(const BeamRecord& beam, int unitCode) {
 
 std::string BeamClipText(const BeamRecord& beam, bool inputIsSI) {
     std::string sections;
-    const int count = beam.sectionCount >= 1 && beam.sectionCount <= kSectionSlots
-                          ? beam.sectionCount
-                          : 1;
+    const int count =
+        beam.sectionCount >= 1 && beam.sectionCount <= kSectionSlots ? beam.sectionCount : 1;
     for (int c = 0; c < count; ++c) {
         if (c > 0) sections += " / ";
         sections += FormatGeneral(beam.sectionWidth[c]) + "×" + FormatGeneral(beam.sectionDepth[c]);
     }
     const float fc = inputIsSI ? static_cast<float>(beam.concreteFc / 10.0) : beam.concreteFc;
-    return beam.memberName + "\t" + "L=" + FormatGeneral(beam.spanLength) + "m\t" + "B×D=" +
-           sections + "\t" + "主筋 " + GradeName(beam.mainBarGrade) + " " + beam.mainBarSize +
-           "\t" + "ｽﾀｰﾗｯﾌﾟ " + GradeName(beam.stirrupGrade) + " " + beam.stirrupSize + "\t" +
-           "Fc=" + FormatGeneral(fc) + (inputIsSI ? "(N/mm2)" : "(kg/cm2)") + "\t" + "荷重 " +
+    return beam.memberName + "\t" + "L=" + FormatGeneral(beam.spanLength) + "m\t" +
+           "B×D=" + sections + "\t" + "主筋 " + GradeName(beam.mainBarGrade) + " " +
+           beam.mainBarSize + "\t" + "ｽﾀｰﾗｯﾌﾟ " + GradeName(beam.stirrupGrade) + " " +
+           beam.stirrupSize + "\t" + "Fc=" + FormatGeneral(fc) +
+           (inputIsSI ? "(N/mm2)" : "(kg/cm2)") + "\t" + "荷重 " +
            FormatNumber(beam.loadCount, "#0");
 }
 

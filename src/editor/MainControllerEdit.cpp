@@ -17,8 +17,9 @@ constexpr const char* kCrCr = "\r\r";
 
 bool MainController::RefuseFullList() {
     if (project_.BeamCount() < kMaxBeams) return false;
-    user_.ShowMessage("これ以上、梁を追加できません。(最大 " + FormatNumber(kMaxBeams, "#0") + " 本)",
-                      kButtonsOk, kMessageTitle);
+    user_.ShowMessage(
+        "これ以上、梁を追加できません。(最大 " + FormatNumber(kMaxBeams, "#0") + " 本)", kButtonsOk,
+        kMessageTitle);
     return true;
 }
 

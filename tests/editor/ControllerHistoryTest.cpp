@@ -106,7 +106,8 @@ TEST_F(HistoryTest, UndoingEveryStepGivesTheStartAndRedoingGivesTheEndBitForBit)
                 if (!(ctl.CurrentProject() == states.back()))
                     states.push_back(ctl.CurrentProject());
             }
-            ASSERT_EQ(ctl.CurrentProject(), states.back()) << "command " << i << ": " << lastCommand;
+            ASSERT_EQ(ctl.CurrentProject(), states.back())
+                << "command " << i << ": " << lastCommand;
             ASSERT_EQ(ctl.History().UndoCount() + 1, states.size())
                 << "command " << i << ": " << lastCommand;
         }
@@ -254,8 +255,9 @@ TEST_F(HistoryTest, PasteInsertsAfterTheCurrentBeamAndConvertsLoads) {
     // The same beam back from SI into conventional units, and a copy of the current beam.
     const std::optional<BeamClip> clip = ctl.CopyBeam();
     ASSERT_TRUE(clip);
-    EXPECT_EQ(clip->text, "C1\tL=6m\tB×D=30×60\t主筋 SD345 D22\tｽﾀｰﾗｯﾌﾟ SD295 D10\t"
-                          "Fc=21(N/mm2)\t荷重 1");
+    EXPECT_EQ(clip->text,
+              "C1\tL=6m\tB×D=30×60\t主筋 SD345 D22\tｽﾀｰﾗｯﾌﾟ SD295 D10\t"
+              "Fc=21(N/mm2)\t荷重 1");
     const PastedBeam back = ReadBeamClip(clip->json, false);
     ASSERT_TRUE(back.beam);
     EXPECT_FLOAT_EQ(back.beam->loadValue[0], 1.0f);
@@ -280,10 +282,12 @@ TEST_F(HistoryTest, PasteRefusesWhatIsNoBeamAndChangesNothing) {
         {"{\"beams\": [], \"settings\": {\"beamCount\": 0}}",
          "クリップボードの内容は、梁データではありません。"},
         {ProjectToJson(two), "クリップボードの内容は、梁データではありません。"},
-        {MakeBeamClip(wrong, 0).json, "クリップボードの梁データに誤りがあります。\r\r"
-                                      "beams[0].spanLength: -6.0 must be a number above 0 up to 50"},
-        {MakeBeamClip(heavy, 0).json, "[ H ] を貼り付けられません。\r\r荷重データ No.1 の荷重を"
-                                      "ＳＩ単位に換算すると、入力できる桁数を超えます。"},
+        {MakeBeamClip(wrong, 0).json,
+         "クリップボードの梁データに誤りがあります。\r\r"
+         "beams[0].spanLength: -6.0 must be a number above 0 up to 50"},
+        {MakeBeamClip(heavy, 0).json,
+         "[ H ] を貼り付けられません。\r\r荷重データ No.1 の荷重を"
+         "ＳＩ単位に換算すると、入力できる桁数を超えます。"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.json.substr(0, 40));

@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <array>
 #include <functional>
-#include <utility>
 #include <string>
+#include <utility>
 
 #include "editor/InputField.h"
 #include "editor/MainController.h"

@@ -34,8 +34,8 @@ void MainWindow::BuildEditMenu() {
     undoAction_ = AddAction(edit, "元に戻す(&U)", "undoAction", &MainWindow::UndoStep);
     redoAction_ = AddAction(edit, "やり直し(&R)", "redoAction", &MainWindow::RedoStep);
     edit->addSeparator();
-    QAction* duplicate = AddAction(edit, "梁の複写(&D)", "duplicateAction",
-                                   &MainWindow::DuplicateBeam);
+    QAction* duplicate =
+        AddAction(edit, "梁の複写(&D)", "duplicateAction", &MainWindow::DuplicateBeam);
     edit->addSeparator();
     QAction* copy = AddAction(edit, "コピー(&C)", "copyAction", &MainWindow::CopyBeam);
     QAction* paste = AddAction(edit, "貼り付け(&P)", "pasteAction", &MainWindow::PasteBeam);
