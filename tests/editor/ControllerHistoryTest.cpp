@@ -223,19 +223,6 @@ TEST_F(HistoryTest, KeepsTheLastHundredStepsAndForgetsASavedPointDropped) {
     EXPECT_TRUE(ctl.FileModified());  // the state of the file is no longer among them
 }
 
-TEST_F(HistoryTest, UnitSwitchesAreStepsAndRestoreTheInputArea) {
-    Start();  // SI input and output by default
-    AddBeams(1);
-    ctl.SelectInputUnits(0);
-    EXPECT_EQ(ctl.CurrentProject().settings.unitCode, 1);
-    EXPECT_EQ(ctl.UndoName(), "入力単位 従来");
-    EXPECT_TRUE(ctl.FileModified());
-    ctl.Undo();
-    EXPECT_TRUE(area().InputIsSI());
-    EXPECT_EQ(ctl.CurrentProject().settings.unitCode, 3);
-    EXPECT_EQ(area().View().fcUnit.caption, "(N/mm2)");
-}
-
 TEST_F(HistoryTest, PasteInsertsAfterTheCurrentBeamAndConvertsLoads) {
     Start();
     AddBeams(3);

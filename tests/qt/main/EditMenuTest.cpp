@@ -138,6 +138,7 @@ TEST_F(EditMenuTest, AUnitOptionIsAStepTheWindowShowsUndone) {
     Key(w.BeamList(), Qt::Key_Z);
     EXPECT_TRUE(Child<QRadioButton>("inputUnits1")->isChecked());
     EXPECT_TRUE(w.Controller().Input().InputIsSI());
+    EXPECT_EQ(w.Controller().CurrentProject().settings.unitCode, 3);
 }
 
 // docs/menu-edit.png: the window with the 編集 menu open (the popup painted where it is).
