@@ -314,6 +314,17 @@ std::string ProjectFromJson(std::string_view text, Project& project) {
     return {};
 }
 
+std::string BeamToJson(const BeamRecord& beam, int unitCode) {
+    ProjectSettings settings;
+    settings.beamCount = 1;
+    settings.unitCode = static_cast<std::int16_t>(unitCode);
+    Json j;
+    j["format"] = kProjectJsonFormat;
+    j["settings"] = ExportObject(ZEL_VISITOR(VisitSettingsFields), settings);
+    j["beams"] = Json::array({ExportObject(ZEL_VISITOR(VisitBeamFields), beam)});
+    return j.dump(1, ' ', false, Json::error_handler_t::replace);
+}
+
 std::string JsonNumberText(float value) {
     return FloatJson(value).dump();
 }

@@ -24,6 +24,10 @@ std::string ProjectToJson(const Project& project);
 // here (see CheckProjectLimits), and neither are texts without a Shift-JIS form.
 std::string ProjectFromJson(std::string_view text, Project& project);
 
+// One beam as a project of that beam alone (format, settings with the count 1 and
+// `unitCode`, one beam), which ProjectFromJson reads; the clipboard carries beams so.
+std::string BeamToJson(const BeamRecord& beam, int unitCode);
+
 // A number as ProjectToJson writes it, for messages: "-6.0", "\"0x0000c07f\"".
 std::string JsonNumberText(float value);
 

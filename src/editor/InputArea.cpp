@@ -53,7 +53,7 @@ std::string LoadPictureFile(int loadType, int supportType) {
     return std::string(kNames[loadType - 1]) + (supportType == 1 ? "_C.JPG" : ".JPG");
 }
 
-InputArea::InputArea(Prompter& prompter) : prompter_(prompter) {
+InputArea::InputArea(Prompter& prompter) : prompter_(&prompter) {
     memberTexts_[FieldIndex(Field::Fc)] = "210";
 
     view_.sectionOption[0].caption = "１断面(全断面共通)";
@@ -112,6 +112,7 @@ const std::string& InputArea::Text(Field field) const {
 
 void InputArea::CountEdit() {
     if (fillingForm) return;
+    ++editCount_;
     memberModified = true;
     fileModified = true;
 }
@@ -178,7 +179,7 @@ LeaveResult InputArea::FocusLeave(Field field, bool returnFocusFailed) {
     }
     result.accepted = false;
     if (returnFocusFailed) return result;
-    prompter_.ShowMessage(result.message, kButtonsOk, kMessageTitle);
+    prompter_->ShowMessage(result.message, kButtonsOk, kMessageTitle);
     view_.selection = {field, 0, CharCount(Text(field))};
     return result;
 }

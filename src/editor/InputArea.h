@@ -138,6 +138,9 @@ class InputArea {
     bool OutputIsSI() const { return outputIsSI_; }
     int UnitCode() const { return (inputIsSI_ ? 2 : 0) + (outputIsSI_ ? 1 : 0); }
     float UnitFactorValue() const { return unitFactor_; }
+    // Counts the user's edits of the beam (each counted edit adds one), so that a copy of the
+    // area tells whether anything was typed since it was taken.
+    unsigned EditCount() const { return editCount_; }
 
     // Editing flags (public: the main-window controller sets and clears them).
     bool fillingForm = false;
@@ -166,7 +169,8 @@ class InputArea {
     // The stored value while the field shows it, otherwise the text's value × `scale`.
     float ValueOf(Field field, double scale = 1.0) const;
 
-    Prompter& prompter_;
+    // A pointer, so that the edit history can keep and restore copies of the whole area.
+    Prompter* prompter_;
     InputAreaView view_;
 
     std::array<std::string, kMemberFieldCount> memberTexts_;
@@ -219,6 +223,7 @@ class InputArea {
     bool inputIsSI_ = false;
     bool outputIsSI_ = false;
     float unitFactor_ = 1.0f;
+    unsigned editCount_ = 0;
 
     std::optional<BeamDiagram> diagram_;
 };

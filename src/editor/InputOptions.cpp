@@ -192,7 +192,7 @@ void InputArea::SelectInputUnits(int index) {
     const bool si = index == 1;
     if (si == inputIsSI_) return;
     if (!loadingFile && !suppressChangeMessages) {
-        prompter_.ShowMessage("入力単位を変更する場合、ｺﾝｸﾘｰﾄ設計基準強度 Ｆc も変更してください",
+        prompter_->ShowMessage("入力単位を変更する場合、ｺﾝｸﾘｰﾄ設計基準強度 Ｆc も変更してください",
                               kButtonsOk, kMessageTitleWide);
     }
     inputIsSI_ = si;

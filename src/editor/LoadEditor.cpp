@@ -102,7 +102,7 @@ int InputArea::CheckInput() const {
 
 void InputArea::ShowInputError(int code) {
     const std::string message = InputErrorMessage(code);
-    if (!message.empty()) prompter_.ShowMessage(message, kButtonsOk, kMessageTitle);
+    if (!message.empty()) prompter_->ShowMessage(message, kButtonsOk, kMessageTitle);
 }
 
 std::string InputArea::BuildLoadLine() const {
@@ -111,7 +111,7 @@ std::string InputArea::BuildLoadLine() const {
 
 void InputArea::AddLoad() {
     if (static_cast<int>(loadLines_.size()) >= kMaxLoads) {
-        prompter_.ShowMessage(
+        prompter_->ShowMessage(
             "これ以上荷重データ数を増やすことはできません。\r   (最大荷重データ数 " +
                 std::to_string(kMaxLoads) + ")",
             kButtonsOk, kMessageTitle);
@@ -144,7 +144,7 @@ void InputArea::ChangeLoad() {
     if (!suppressChangeMessages) {
         const std::string question = "荷重データ No." + std::to_string(selectedLoad_ + 1) +
                                      "  を変更します。\r\r[ " + loadLines_[selectedLoad_] + " ]";
-        if (prompter_.ShowMessage(question, kButtonsOkCancel, kMessageTitle) != kAnswerOk) return;
+        if (prompter_->ShowMessage(question, kButtonsOkCancel, kMessageTitle) != kAnswerOk) return;
     }
     CountEdit();
     loadLines_[selectedLoad_] = BuildLoadLine();
@@ -168,7 +168,7 @@ void InputArea::DeleteLoad() {
     // Asked even when change messages are suppressed: a deletion cannot be undone.
     const std::string question =
         "荷重データ (No." + std::to_string(i + 1) + ") を削除します。\r\r[ " + loadLines_[i] + " ]";
-    if (prompter_.ShowMessage(question, kButtonsOkCancel, kMessageTitle) != kAnswerOk) return;
+    if (prompter_->ShowMessage(question, kButtonsOkCancel, kMessageTitle) != kAnswerOk) return;
     CountEdit();
     loadLines_.erase(loadLines_.begin() + i);
     // The lines below move up with the stored loads they were shown from.
@@ -189,13 +189,13 @@ void InputArea::FullSpan() {
     if (!HasFullSpan(currentLoadType_)) return;
     const double span = SpanValue();
     if (!(span > 0)) {
-        prompter_.ShowMessage("スパン長を入力してください。", kButtonsOk, kMessageTitle);
+        prompter_->ShowMessage("スパン長を入力してください。", kButtonsOk, kMessageTitle);
         return;
     }
     std::array<std::string, 6>& page = Page(currentLoadType_);
     const double length = LeadingValue(page[2]);
     if (length > 0 && length != span) {
-        if (prompter_.ShowMessage("長さデータをスパン長に変更し、全スパン荷重にします。",
+        if (prompter_->ShowMessage("長さデータをスパン長に変更し、全スパン荷重にします。",
                                   kButtonsOkCancel, kMessageTitle) != kAnswerOk) {
             return;
         }

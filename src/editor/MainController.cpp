@@ -94,6 +94,7 @@ void MainController::StartUp(const std::string& programFolder) {
     area_.memberModified = false;
     area_.fileModified = false;
     SetUnitFactor(units_, area_.InputIsSI());
+    StartHistory();
     RefreshView();
 }
 
@@ -176,6 +177,7 @@ bool MainController::AddBeam() {
     area_.memberModified = false;
     area_.fileModified = true;
     view_.focusBeamList = true;
+    RecordStep("梁追加 " + project_.Beam(slot).memberName);
     RefreshView();
     return true;
 }
@@ -188,6 +190,7 @@ bool MainController::DeleteBeam() {
                           kButtonsOkCancel, kMessageTitle) != kAnswerOk)
         return false;
 
+    const std::string deleted = project_.Beam(position_).memberName;
     // The edits of the beam go with it: no second question about them.
     area_.ClearInputArea();
     area_.fileModified = true;
@@ -202,6 +205,7 @@ bool MainController::DeleteBeam() {
     } else {
         ShowSlot(position_);
     }
+    RecordStep("梁削除 " + deleted);
     RefreshView();
     return true;
 }
@@ -229,6 +233,7 @@ bool MainController::MoveBy(int delta) {
     position_ = target;
     // The order is part of the file: a move must not be lost without a question.
     area_.fileModified = true;
+    RecordStep((delta < 0 ? "上げる " : "下げる ") + project_.Beam(target).memberName);
     RefreshView();
     return true;
 }
@@ -249,6 +254,7 @@ bool MainController::SelectBeam(int line) {
         return false;
     }
     bool commit = true;
+    const int from = position_;
     if (area_.memberModified && !area_.suppressChangeMessages) {
         const std::string text = "[ " + project_.Beam(position_).memberName + " ] (Data No." +
                                  No(position_) + ") は、変更されています。" + kCrCr +
@@ -263,6 +269,11 @@ bool MainController::SelectBeam(int line) {
     if (commit) Commit(position_);
     position_ = line + 1;
     ShowSlot(position_);
+    // Even a commit without typing may change the beam: after a unit switch Fc is read anew.
+    if (commit)
+        RecordStep("変更 " + project_.Beam(from).memberName);
+    else
+        AmendStep();
     RefreshView();
     return true;
 }
@@ -315,10 +326,17 @@ bool MainController::RunMemberCommand(MemberCommand command) {
         area_.memberModified = false;
     }
 
-    if (!added) Commit(position_);
+    if (!added) {
+        Commit(position_);
+        if (position_ <= project_.BeamCount())
+            RecordStep("変更 " + StoredName());
+        else
+            AmendStep();
+    }
 
     if (command == MemberCommand::Check) {
         const CalcResult result = CalculateBeam(project_, position_);
+        AmendStep(true);  // the allowable stresses it stored
         window_.OpenCheckView(
             position_,
             BuildCheckViewTexts(project_.Beam(position_), result,
@@ -446,6 +464,7 @@ bool MainController::NewProject() {
     area_.memberModified = false;
     area_.fileModified = false;
     area_.MutableView().focusRequest = Field::MemberName;
+    StartHistory();
     RefreshView();
     return true;
 }
@@ -492,6 +511,7 @@ bool MainController::LoadProjectFile(const std::string& path) {
     }
     area_.memberModified = false;
     area_.fileModified = false;
+    StartHistory();
     RefreshView();
     if (result.Damaged()) {
         // The same lines as `zel` prints, under a heading the user can read.
@@ -534,8 +554,15 @@ bool MainController::OpenHistory(int index) {
 bool MainController::WriteProject(const std::string& path) {
     WaitCursor wait(user_);
     Commit(position_);
+    const bool changed = !(project_ == history_.Current().project);
     ShowSlot(position_);
     CalculateAll(project_);
+    // The results are the state's too, so that undoing back to this point and saving again
+    // writes the same file.
+    if (changed)
+        RecordStep("変更 " + StoredName());
+    else
+        AmendStep(true);
     const ZelSaveResult saved = SaveZelFile(path, project_);
     if (!saved.ok) {
         area_.fileModified = true;
@@ -550,6 +577,7 @@ bool MainController::WriteProject(const std::string& path) {
     AddToHistory(settings_.history, path);
     WriteSettings();
     area_.memberModified = false;
+    history_.MarkSaved();
     area_.fileModified = false;
     RefillBeamList();
     RefreshView();
@@ -613,6 +641,7 @@ void MainController::ApplyPrintSettings(const PrintSettings& settings) {
     StorePrintSettings(settings, project_.settings, project_.font);
     // They are saved with the data file, so a change must not be lost silently at exit.
     area_.fileModified = true;
+    RecordStep("出力設定");
     RefreshView();
 }
 

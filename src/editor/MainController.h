@@ -12,7 +12,9 @@
 #include "data/ProgramFiles.h"
 #include "data/Project.h"
 #include "data/SettingsFile.h"
+#include "editor/BeamClipboard.h"
 #include "editor/DefaultsDialogRules.h"
+#include "editor/EditHistory.h"
 #include "editor/InputArea.h"
 #include "editor/MainWindowUi.h"
 #include "editor/Prompter.h"
@@ -83,6 +85,22 @@ class MainController {
     // failed write is reported). False keeps the dialog open.
     bool ConfirmDefaultsDialog(const DefaultsDialogForm& form);
 
+    // ----- Edit menu (and the unit options, which are steps too) -----
+    bool Undo();  // "元に戻す(&U)": the input area's edits first, then the last step
+    bool Redo();  // "やり直し(&R)"
+    bool CanUndo() const;
+    bool CanRedo() const;
+    std::string UndoName() const;  // the step "元に戻す" takes ("梁削除 2G3"), "" for none
+    std::string RedoName() const;
+    const EditHistory& History() const { return history_; }
+    bool DuplicateBeam();  // "梁の複写(&D)": a copy below the current beam, selected
+    // "コピー(&C)": the current beam as the clipboard holds it; nullopt without a beam.
+    std::optional<BeamClip> CopyBeam() const;
+    // "貼り付け(&P)": a beam in the clipboard's JSON form, inserted after the current one.
+    bool PasteBeam(const std::string& json);
+    void SelectInputUnits(int index);  // "入力単位" 0 conventional, 1 SI
+    void SelectOutputUnits(int index);
+
     // ----- State -----
     const Project& CurrentProject() const { return project_; }
     Project& MutableProject() { return project_; }
@@ -119,6 +137,19 @@ class MainController {
     void WriteSettings();
     bool MoveBy(int delta);
     FileDialogRequest DialogRequest(const char* title) const;
+    // The edit history. Every command that changed the project ends with RecordStep(its
+    // name); one that only moved the selection calls AmendStep, a save AmendStep(true) to
+    // keep the results it computed.
+    EditState CaptureState() const;
+    void RecordStep(const std::string& name);
+    void AmendStep(bool withProject = false);
+    void StartHistory();
+    void RestoreState(const EditState& state);
+    bool PendingEdits() const;  // typed edits the current state does not hold
+    void SyncFileModified();
+    bool CommitPendingEdits();  // as selecting another beam does; false when refused
+    bool InsertBeam(const BeamRecord& beam, const std::string& stepName);
+    bool RefuseFullList();  // the full-list message at kMaxBeams beams
 
     Prompter& user_;
     MainWindowUi& window_;
@@ -131,6 +162,7 @@ class MainController {
     ProgramFiles files_;
     int position_ = 1;
     MainWindowView view_;
+    EditHistory history_;
 };
 
 }  // namespace zel

@@ -350,6 +350,30 @@ QImage DrawProgramIcon(int size) {
     return image;
 }
 
+QImage DrawUndoIcon(int size, bool redo) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    if (redo) {  // the same arrow, turning the other way
+        p.translate(32, 0);
+        p.scale(-1, 1);
+    }
+    // A hook turning back to the left, in the colour of the loads.
+    QPainterPath hook;
+    hook.moveTo(25, 26);
+    hook.cubicTo(29, 16, 22, 9, 13, 10);
+    hook.lineTo(9, 10);
+    p.setPen(QPen(kLoadLine, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(hook);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kLoadLine);
+    p.drawPolygon(QPolygonF({QPointF(2, 10), QPointF(11, 3), QPointF(11, 17)}));
+    return image;
+}
+
 QImage DrawAboutPicture() {
     const int size = 128;
     QImage image = WhiteImage(size, size);

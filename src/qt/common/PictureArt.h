@@ -14,6 +14,8 @@ QImage DrawLoadPicture(int loadType, bool cantilever);
 QImage DrawMomentDiagram(int spanType);
 QImage DrawProgramIcon(int size);
 QImage DrawAboutPicture();
+// The toolbar's 元に戻す (an arrow turning back to the left) and, mirrored, やり直し.
+QImage DrawUndoIcon(int size, bool redo);
 
 // Writes every picture into `folder`; returns the names that could not be written.
 std::vector<std::string> WriteProgramPictures(const std::string& folder);

@@ -317,9 +317,13 @@ QWidget* InputAreaWidget::BuildUnits() {
         return group;
     };
     inputUnits_ = unitBox(
-        "入力単位", "inputUnits", [this](int i) { area_.SelectInputUnits(i); }, kInputUnitHints);
+        "入力単位", "inputUnits",
+        [this](int i) { unitChooser_ ? unitChooser_(false, i) : area_.SelectInputUnits(i); },
+        kInputUnitHints);
     outputUnits_ = unitBox(
-        "出力単位", "outputUnits", [this](int i) { area_.SelectOutputUnits(i); }, kOutputUnitHints);
+        "出力単位", "outputUnits",
+        [this](int i) { unitChooser_ ? unitChooser_(true, i) : area_.SelectOutputUnits(i); },
+        kOutputUnitHints);
     return row;
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "editor/InputField.h"
 #include "editor/MainController.h"
@@ -41,6 +42,12 @@ class InputAreaWidget : public QWidget {
     FieldEdit* Edit(Field field) const;
     LoadEditorWidget* LoadEditor() const { return loads_; }
     BeamDiagramWidget* Diagram() const { return diagram_; }
+    // Who switches the units (the main window, for whom a switch is an undoable step);
+    // without one the options set the input area's units themselves. `output` tells the two
+    // option groups apart.
+    void SetUnitChooser(std::function<void(bool output, int index)> chooser) {
+        unitChooser_ = std::move(chooser);
+    }
 
   signals:
     void modelChanged();
@@ -63,6 +70,7 @@ class InputAreaWidget : public QWidget {
     void AfterModelCall();
 
     InputArea& area_;
+    std::function<void(bool, int)> unitChooser_;
     FieldBinding* binding_;
     std::array<FieldEdit*, kMemberFieldCount> edits_{};
 

@@ -50,6 +50,11 @@ MainWindow::MainWindow(Prompter* user, QWidget* parent)
     });
     connect(input_, &InputAreaWidget::spanTypeDialogRequested, this,
             &MainWindow::OpenSpanTypeDialog);
+    input_->SetUnitChooser([this](bool output, int index) {
+        Run([this, output, index] {
+            output ? controller_.SelectOutputUnits(index) : controller_.SelectInputUnits(index);
+        });
+    });
 
     // The whole input area stays reachable by scrolling when the window is smaller.
     auto* scroll = new QScrollArea(this);
@@ -179,6 +184,8 @@ void MainWindow::BuildMenus() {
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
+    BuildEditMenu();
+
     QMenu* run = menuBar()->addMenu(ToQ("実行(&J)"));
     calcSheetAction_ = AddCommand(run, "計算書(&G)", "calcSheetAction", [](MainController& c) {
         c.RunMemberCommand(MemberCommand::CalcSheet);
@@ -217,6 +224,7 @@ void MainWindow::BuildToolBar() {
     tool(newAction_, QStyle::SP_FileIcon, "新規作成");
     tool(openAction_, QStyle::SP_DialogOpenButton, "データ読込み");
     tool(saveAction_, QStyle::SP_DialogSaveButton, "上書き保存");
+    AddEditButtons(bar);
     bar->addSeparator();
     tool(exitAction_, QStyle::SP_DialogCloseButton, "閉じる");
 }
@@ -264,6 +272,7 @@ void MainWindow::ApplyInputCommands() {
     // The section list checks and commits the input as 計算書 does, so it is offered with it.
     sectionListAction_->setEnabled(view.calcSheetMenu.enabled);
     checkAction_->setEnabled(view.checkMenu.enabled);
+    UpdateEditActions();  // typing makes the input area's edits the step to undo
 }
 
 // ----- MainWindowUi -----
@@ -311,6 +320,7 @@ void MainWindow::MainWindowChanged(const MainWindowView& view) {
     }
     historySeparator_->setVisible(view.historySeparatorVisible);
     if (view.focusBeamList) beamList_->setFocus(Qt::OtherFocusReason);
+    UpdateEditActions();
 }
 
 void MainWindow::OpenHistoryEntry(int index) {

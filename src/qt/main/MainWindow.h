@@ -5,6 +5,7 @@
 // preview opened from here shares.
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class QPushButton;
+class QToolBar;
 
 namespace zel::qt {
 
@@ -75,6 +77,17 @@ class MainWindow : public QMainWindow, public MainWindowUi {
     void ApplyInputCommands();
     void OpenHistoryEntry(int index);
     void FitToScreen();
+    // The edit menu ("編集(&E)") and its toolbar buttons.
+    void BuildEditMenu();
+    void AddEditButtons(QToolBar* bar);
+    void UpdateEditActions();
+    void CopyBeam();
+    void PasteBeam();
+    void DuplicateBeam();
+    void UndoStep();
+    void RedoStep();
+    // Run() for the edit menu's file: one controller command, then the input area mirrored.
+    void RunEdit(const std::function<void()>& command);
 
     // Commands without a controller call of their own.
     void OpenPrinterPageSetup();
@@ -105,6 +118,8 @@ class MainWindow : public QMainWindow, public MainWindowUi {
     QAction* openAction_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* exitAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     PrinterChoice printer_;
     QtSheetPdfWriter pdfWriter_;
     PreviewMemory previewMemory_;

@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QToolBar>
 
@@ -64,6 +66,35 @@ TEST_F(MainWindowTest, EveryControlOfTheMainWindowHasAnAccessibleName) {
     const auto* picture = w.findChild<QLabel*>("loadPicture4");
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->accessibleName(), QString("等分布荷重の図"));
+}
+
+TEST_F(MainWindowTest, EveryMenuCommandAndToolButtonHasAName) {
+    qt::MainWindow& w = Open();
+    QStringList menus, unnamed;
+    int commands = 0;
+    for (QAction* top : w.menuBar()->actions()) {
+        menus << top->text();
+        for (QAction* a : top->menu()->actions()) {
+            if (a->isSeparator()) continue;
+            ++commands;
+            if (a->text().trimmed().isEmpty()) unnamed << top->text() + " / " + a->objectName();
+        }
+    }
+    EXPECT_EQ(unnamed, QStringList());
+    EXPECT_GE(commands, 17);  // the walk reaches every menu, the five of 編集 among them
+    // 編集 sits between ﾌｧｲﾙ and 実行.
+    EXPECT_EQ(menus.mid(0, 3), (QStringList{"ﾌｧｲﾙ(&F)", "編集(&E)", "実行(&J)"}));
+    // The toolbar's buttons, undo and redo among them, read as their captions.
+    auto* bar = w.findChild<QToolBar*>("toolBar");
+    QStringList buttons;
+    for (QAction* a : bar->actions()) {
+        QWidget* button = bar->widgetForAction(a);
+        if (a->isSeparator() || !button) continue;
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(button);
+        buttons << (access ? access->text(QAccessible::Name) : QString());
+    }
+    EXPECT_EQ(buttons, (QStringList{"新規作成", "データ読込み", "上書き保存", "元に戻す",
+                                    "やり直し", "閉じる"}));
 }
 
 TEST_F(MainWindowTest, EveryControlOfEveryDialogHasAnAccessibleName) {

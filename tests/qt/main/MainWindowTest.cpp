@@ -27,16 +27,19 @@ TEST_F(MainWindowTest, MenusToolbarAndButtonsCarryTheirCaptions) {
     qt::MainWindow& w = Open();
     QStringList menus;
     for (const QAction* a : w.menuBar()->actions()) menus << a->text();
-    EXPECT_EQ(menus, QStringList({"ﾌｧｲﾙ(&F)", "実行(&J)", "設定(&S)", "ﾍﾙﾌﾟ(&H)"}));
+    EXPECT_EQ(menus, QStringList({"ﾌｧｲﾙ(&F)", "編集(&E)", "実行(&J)", "設定(&S)", "ﾍﾙﾌﾟ(&H)"}));
     const QMenu* file = w.menuBar()->actions().at(0)->menu();
     EXPECT_EQ(Captions(file), QStringList({"新規作成(&N)", "ﾃﾞｰﾀ読込み(&D)", "─", "上書き保存(&S)",
                                            "名前を付けて保存(&A)", "─", "断面リストの出力(&L)...",
                                            "─", "ﾌﾟﾘﾝﾀｰの設定(&U)...", "─", "─", "終了(&X)"}));
     EXPECT_EQ(Captions(w.menuBar()->actions().at(1)->menu()),
-              QStringList({"計算書(&G)", "部材個別ﾁｪｯｸ(&C)"}));
+              QStringList({"元に戻す(&U)", "やり直し(&R)", "─", "梁の複写(&D)", "─", "コピー(&C)",
+                           "貼り付け(&P)"}));
     EXPECT_EQ(Captions(w.menuBar()->actions().at(2)->menu()),
-              QStringList({"出力設定(&P)", "─", "ﾃﾞﾌｫﾙﾄ設定(&D)"}));
+              QStringList({"計算書(&G)", "部材個別ﾁｪｯｸ(&C)"}));
     EXPECT_EQ(Captions(w.menuBar()->actions().at(3)->menu()),
+              QStringList({"出力設定(&P)", "─", "ﾃﾞﾌｫﾙﾄ設定(&D)"}));
+    EXPECT_EQ(Captions(w.menuBar()->actions().at(4)->menu()),
               QStringList({"目次(&C)", "─", "ﾊﾞｰｼﾞｮﾝ情報(&V)"}));
     // The toolbar shows the menu's own commands under shorter captions.
     QStringList tools;
@@ -47,9 +50,11 @@ TEST_F(MainWindowTest, MenusToolbarAndButtonsCarryTheirCaptions) {
         toolActions.push_back(a);
         tools << qobject_cast<QToolButton*>(bar->widgetForAction(a))->text();
     }
-    EXPECT_EQ(tools, QStringList({"新規作成", "データ読込み", "上書き保存", "閉じる"}));
+    EXPECT_EQ(tools, QStringList({"新規作成", "データ読込み", "上書き保存", "元に戻す", "やり直し",
+                                  "閉じる"}));
     EXPECT_EQ(toolActions, (std::vector<QAction*>{w.Action("newAction"), w.Action("openAction"),
-                                                  w.Action("saveAction"), w.Action("exitAction")}));
+                                                  w.Action("saveAction"), w.Action("undoAction"),
+                                                  w.Action("redoAction"), w.Action("exitAction")}));
     EXPECT_FALSE(bar->widgetForAction(w.Action("saveAction"))->isEnabled());
     EXPECT_EQ(ButtonNamed("梁削除")->toolTip(), QString("現在選択中の梁データを削除します"));
     EXPECT_EQ(ButtonNamed("入力ｴﾘｱ ｸﾘｱｰ")->toolTip(),
