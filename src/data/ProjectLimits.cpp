@@ -41,7 +41,11 @@ class RangeCheck {
 };
 
 std::string Index(int i) {
-    return "[" + std::to_string(i) + "]";
+    // Appended: GCC 12's -Wrestrict misreads the inlined "[" + text in a release build.
+    std::string index = "[";
+    index += std::to_string(i);
+    index += ']';
+    return index;
 }
 
 void CheckBeam(RangeCheck& c, const BeamRecord& b, const std::string& at) {

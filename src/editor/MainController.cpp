@@ -352,6 +352,7 @@ bool MainController::RunMemberCommand(MemberCommand command) {
             written = ExportSectionList(
                 project_, user_, window_, DialogRequest(kSaveDialogTitle),
                 IsNewData() ? std::string(kNewDataName) : FileNameOf(settings_.currentFile));
+            AmendStep(true);  // the placement flags its calculation stored
         }
         if (area_.fileModified) RefillBeamList();
         RefreshView();

@@ -46,6 +46,14 @@ TEST_F(SectionOutputsTest, SectionListCommitsTheEditAndWritesTheChosenFormat) {
     EXPECT_TRUE(ui.pdfWrites.empty());
     EXPECT_EQ(user.waitDepth, 0);
 
+    // The commit is one step; what the list's calculation stored joins it, so undo and redo
+    // give the projects before and after bit for bit.
+    const Project written = ctl.CurrentProject();
+    ASSERT_TRUE(ctl.Undo());
+    EXPECT_FLOAT_EQ(ctl.CurrentProject().Beam(1).spanLength, 7.2f);
+    ASSERT_TRUE(ctl.Redo());
+    EXPECT_EQ(ctl.CurrentProject(), written);
+
     ASSERT_TRUE(ExportTo("list.PDF"));
     ASSERT_EQ(ui.pdfWrites.size(), 1u);
     EXPECT_EQ(ui.pdfWrites[0].path, DataFile("list.PDF"));
