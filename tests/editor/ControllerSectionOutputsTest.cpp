@@ -120,6 +120,11 @@ TEST_F(SectionOutputsTest, AcceptedSuggestionIsAnEditThatCommitsToAPassingSectio
     EXPECT_EQ(ctl.CurrentProject(), before);  // not committed yet
     EXPECT_EQ(area().Text(Field::Breadth1), FormatGeneral(expected.beam.sectionWidth[0]));
     EXPECT_EQ(area().Text(Field::Depth1), FormatGeneral(expected.beam.sectionDepth[0]));
+    // Like typing, it is taken back first by 元に戻す, and brought back by やり直し.
+    ASSERT_TRUE(ctl.Undo());
+    EXPECT_EQ(area().Text(Field::Depth1), "50");
+    ASSERT_TRUE(ctl.Redo());
+    EXPECT_EQ(area().Text(Field::Depth1), FormatGeneral(expected.beam.sectionDepth[0]));
 
     user.Answer(kAnswerOk);
     ASSERT_TRUE(ctl.RunMemberCommand(MemberCommand::ChangeMember));
