@@ -31,15 +31,6 @@ struct SectionsOptions {
     int scale = 20;
 };
 
-std::string LowerExtension(const std::string& path) {
-    const std::string name = FileNameOf(path);
-    const auto dot = name.rfind('.');
-    std::string extension = dot == std::string::npos ? "" : name.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
-}
-
 std::string Today() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
