@@ -4,9 +4,7 @@
 
 namespace zel {
 
-namespace {
-
-bool ValidUtf8(std::string_view s) {
+bool IsValidUtf8(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size()) {
         const auto c = static_cast<unsigned char>(s[i]);
@@ -19,8 +17,6 @@ bool ValidUtf8(std::string_view s) {
     }
     return true;
 }
-
-}  // namespace
 
 std::string CsvRecord(const std::vector<std::string>& fields) {
     std::string line;
@@ -50,10 +46,10 @@ std::optional<std::string> EncodeCsv(const std::string& utf8, CsvEncoding encodi
 std::optional<std::string> DecodeCsv(std::string_view bytes) {
     if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
         bytes.remove_prefix(kUtf8Bom.size());
-        if (!ValidUtf8(bytes)) return std::nullopt;
+        if (!IsValidUtf8(bytes)) return std::nullopt;
         return std::string(bytes);
     }
-    if (ValidUtf8(bytes)) return std::string(bytes);
+    if (IsValidUtf8(bytes)) return std::string(bytes);
     return SjisToUtf8(bytes);
 }
 

@@ -15,6 +15,8 @@ enum class CsvEncoding { kUtf8Bom, kShiftJis };
 // One record with its CRLF; a field holding a comma, a quote or a line break is quoted.
 std::string CsvRecord(const std::vector<std::string>& fields);
 
+bool IsValidUtf8(std::string_view text);
+
 // UTF-8 text with the BOM in front, or converted to Shift-JIS; nullopt when a character has no
 // Shift-JIS form.
 std::optional<std::string> EncodeCsv(const std::string& utf8, CsvEncoding encoding);
