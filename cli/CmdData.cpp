@@ -77,8 +77,8 @@ void RunImport(const std::string& jsonPath, const std::string& outPath, bool unc
     if (!ReadWholeFile(jsonPath, text, kMaxJsonBytes, &error)) Fail("cannot read " + error);
     auto project = std::make_unique<Project>();
     const bool csv = LowerExtension(jsonPath) == "csv";
-    if (csv && unchecked) UsageMistake("--unchecked applies to JSON only");
-    std::string refused = csv ? ProjectFromBeamCsv(text, *project) : ProjectFromJson(text, *project);
+    std::string refused =
+        csv ? ProjectFromBeamCsv(text, *project, !unchecked) : ProjectFromJson(text, *project);
     if (refused.empty() && !unchecked && !csv) refused = CheckProjectLimits(*project);
     if (!refused.empty()) Fail(jsonPath + ": " + refused);
     // The CSV holds no results: they are made as a save makes them.

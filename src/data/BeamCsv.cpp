@@ -458,7 +458,7 @@ std::string ProjectToBeamCsv(const Project& project) {
     return text;
 }
 
-std::string ProjectFromBeamCsv(std::string_view bytes, Project& project) {
+std::string ProjectFromBeamCsv(std::string_view bytes, Project& project, bool checkLimits) {
     const bool bom = bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom;
     if (bom) bytes.remove_prefix(kUtf8Bom.size());
     Records records;
@@ -562,7 +562,7 @@ std::string ProjectFromBeamCsv(std::string_view bytes, Project& project) {
         if (!read.fault.empty()) return At(row, "") + " " + read.fault;
     }
     project.settings.beamCount = static_cast<std::int16_t>(count);
-    if (std::string fault = CheckProjectLimits(project); !fault.empty())
+    if (std::string fault = checkLimits ? CheckProjectLimits(project) : ""; !fault.empty())
         return LocateLimitFault(fault, beamRows, si);
     return {};
 }

@@ -21,9 +21,10 @@ std::string ProjectToBeamCsv(const Project& project);
 
 // Reads CSV bytes (UTF-8 with or without a byte-order mark, or Shift-JIS) into `project`,
 // which should be reset: the settings of the project row (when there is one) and one beam per
-// row, the beam count set to their number. Every value is checked as CheckProjectLimits does.
-// Returns "" or the first fault with its row and column: "3行目 スパン長: 数値ではありません".
-std::string ProjectFromBeamCsv(std::string_view bytes, Project& project);
+// row, the beam count set to their number. Every value is checked as CheckProjectLimits does,
+// unless `checkLimits` is false (to rebuild a damaged file as exported). Returns "" or the
+// first fault with its row and column: "3行目 スパン長: 数値ではありません".
+std::string ProjectFromBeamCsv(std::string_view bytes, Project& project, bool checkLimits = true);
 
 // The captions of the header row for a project's input units.
 std::vector<std::string> BeamCsvHeader(bool inputSI);
