@@ -141,9 +141,10 @@ std::string WriteScheduleXlsx(const ResultSchedule& schedule, const std::string&
             }
             ++r;
         }
-        // Display columns count a full-width character as two, as a column width does.
+        // Display columns count a full-width character as two, as a column width does; the
+        // header also holds the filter button.
         for (lxw_col_t c = 0; c < columnCount; ++c)
-            worksheet_set_column(ws, c, c, widths[c] + 2.0, nullptr);
+            worksheet_set_column(ws, c, c, widths[c] + 4.0, nullptr);
         worksheet_freeze_panes(ws, 1, 0);
         if (columnCount > 0) worksheet_autofilter(ws, 0, 0, r - 1, columnCount - 1);
 
