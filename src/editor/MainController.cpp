@@ -176,6 +176,33 @@ bool MainController::AddBeam() {
     return true;
 }
 
+bool MainController::AppendBeams(const std::vector<BeamRecord>& beams) {
+    const int count = project_.BeamCount();
+    if (count + static_cast<int>(beams.size()) > kMaxBeams) {
+        user_.ShowMessage("これ以上、梁を追加できません。(最大 " + No(kMaxBeams) + " 本)",
+                          kButtonsOk, kMessageTitle);
+        return false;
+    }
+    if (beams.empty()) return false;
+    int slot = count;
+    for (const BeamRecord& beam : beams) {
+        ++slot;
+        project_.Beam(slot) = beam;
+        project_.placement[static_cast<std::size_t>(slot - 1)] = PlacementFlags{};
+    }
+    project_.settings.beamCount = static_cast<std::int16_t>(slot);
+    area_.fileModified = true;
+    RefillBeamList();
+    // An empty list had nothing shown: the first added beam becomes the current one.
+    if (count == 0) {
+        position_ = 1;
+        ShowSlot(position_);
+        area_.memberModified = false;
+    }
+    RefreshView();
+    return true;
+}
+
 bool MainController::DeleteBeam() {
     const int count = project_.BeamCount();
     if (count < 1 || position_ < 1 || position_ > count) return false;
@@ -283,8 +310,8 @@ bool MainController::RunMemberCommand(MemberCommand command) {
 
     const std::string storedName = StoredName();
     bool added = false;
-    if (command == MemberCommand::CalcSheet && !area_.suppressChangeMessages &&
-        area_.memberModified) {
+    if ((command == MemberCommand::CalcSheet || command == MemberCommand::Schedule) &&
+        !area_.suppressChangeMessages && area_.memberModified) {
         user_.Beep();
         const int answer = user_.ShowConfirm(ConfirmTextFor(storedName, position_));
         if (answer == kConfirmChange) {

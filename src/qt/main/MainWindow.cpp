@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "editor/SpreadsheetController.h"
 #include "output/CheckViewTexts.h"
 #include "qt/common/AppSupport.h"
 #include "qt/common/HelpManual.h"
@@ -162,6 +163,12 @@ void MainWindow::BuildMenus() {
     beamCommands_.push_back(saveAction_);
     beamCommands_.push_back(AddCommand(fileMenu_, "名前を付けて保存(&A)", "saveAsAction",
                                        [](MainController& c) { c.SaveAs(); }));
+    fileMenu_->addSeparator();
+    beamCommands_.push_back(
+        AddCommand(fileMenu_, "結果一覧表の出力(&T)...", "scheduleAction",
+                   [this](MainController& c) { ExportResultSchedule(c, *user_); }));
+    AddCommand(fileMenu_, "CSVから梁を追加(&I)...", "csvBeamsAction",
+               [this](MainController& c) { AddBeamsFromCsv(c, *user_); });
     fileMenu_->addSeparator();
     AddAction(fileMenu_, "ﾌﾟﾘﾝﾀｰの設定(&U)...", "printerAction", &MainWindow::OpenPrinterPageSetup);
     historySeparator_ = fileMenu_->addSeparator();
