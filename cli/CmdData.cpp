@@ -115,7 +115,8 @@ void AddDataCommands(CLI::App& app) {
 
     auto jsonPath = std::make_shared<std::string>();
     auto outPath = std::make_shared<std::string>();
-    auto* imp = app.add_subcommand("import", "Build a data file from JSON or CSV (as written by export), by the extension");
+    auto* imp = app.add_subcommand(
+        "import", "Build a data file from JSON or CSV (as written by export), by the extension");
     imp->add_option("FILE", *jsonPath, "JSON file, or CSV file of beams (.csv)")->required();
     imp->add_option("-o,--output", *outPath, "data file to write (.Zel)")->required();
     auto unchecked = std::make_shared<bool>(false);

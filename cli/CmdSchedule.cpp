@@ -30,11 +30,10 @@ void RunSchedule(const ScheduleOptions& options) {
     Project project = LoadProjectOrFail(options.input);
     const ResultSchedule schedule = BuildResultSchedule(project);
     const std::string failed =
-        extension == "xlsx"
-            ? WriteScheduleXlsx(schedule, options.output)
-            : WriteScheduleCsv(schedule, options.output,
-                               options.encoding == "cp932" ? CsvEncoding::kShiftJis
-                                                           : CsvEncoding::kUtf8Bom);
+        extension == "xlsx" ? WriteScheduleXlsx(schedule, options.output)
+                            : WriteScheduleCsv(schedule, options.output,
+                                               options.encoding == "cp932" ? CsvEncoding::kShiftJis
+                                                                           : CsvEncoding::kUtf8Bom);
     if (!failed.empty()) Fail("cannot write " + failed);
 }
 

@@ -276,7 +276,8 @@ struct BeamLeaves {
     }
     template <typename T, std::size_t N>
     void operator()(const char* name, std::array<T, N>& values) {
-        for (std::size_t i = 0; i < N; ++i) fn(MakeColumn(name, static_cast<int>(i), -1, si), values[i]);
+        for (std::size_t i = 0; i < N; ++i)
+            fn(MakeColumn(name, static_cast<int>(i), -1, si), values[i]);
     }
     template <std::size_t N, std::size_t M>
     void operator()(const char* name, std::array<std::array<float, M>, N>& values) {
@@ -350,7 +351,8 @@ std::vector<Column> BeamColumns(bool si) {
     BeamRecord beam;
     VisitBeamCells(beam, si, collect);
     std::vector<Column> columns = collect.plain;
-    for (auto& [load, group] : collect.loads) columns.insert(columns.end(), group.begin(), group.end());
+    for (auto& [load, group] : collect.loads)
+        columns.insert(columns.end(), group.begin(), group.end());
     return columns;
 }
 
@@ -490,7 +492,7 @@ std::string ProjectFromBeamCsv(std::string_view bytes, Project& project, bool ch
     for (std::size_t r = 0; r < records.rows.size(); ++r) {
         auto& row = records.rows[r];
         for (std::size_t c = 0; c < row.size(); ++c) {
-            std::optional<std::string> text = sjis ? SjisToUtf8(row[c])
+            std::optional<std::string> text = sjis                  ? SjisToUtf8(row[c])
                                               : IsValidUtf8(row[c]) ? std::optional(row[c])
                                                                     : std::nullopt;
             if (!text) {
@@ -520,8 +522,10 @@ std::string ProjectFromBeamCsv(std::string_view bytes, Project& project, bool ch
             if (!field) return At(0, first[c]) + ": 知らない項目です";
             const std::string value = c + 1 < first.size() ? first[c + 1] : "";
             try {
-                if (field->shortValue) Parse(value, *field->shortValue, Scale{});
-                else *field->textValue = value;
+                if (field->shortValue)
+                    Parse(value, *field->shortValue, Scale{});
+                else
+                    *field->textValue = value;
             } catch (const CellFault& f) {
                 return At(0, name) + ": " + f.what;
             }

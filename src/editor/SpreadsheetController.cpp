@@ -55,8 +55,8 @@ bool ExportResultSchedule(MainController& main, Prompter& user) {
                                     : WriteScheduleXlsx(schedule, *path);
     }
     if (!failed.empty()) {
-        user.ShowMessage(std::string("結果一覧表を出力できませんでした。") + kCrCr + "( " +
-                             *path + " )" + kCrCr + failed,
+        user.ShowMessage(std::string("結果一覧表を出力できませんでした。") + kCrCr + "( " + *path +
+                             " )" + kCrCr + failed,
                          kButtonsOk, kMessageTitle);
         return false;
     }
@@ -86,8 +86,8 @@ bool AddBeamsFromCsv(MainController& main, Prompter& user) {
     }
     if (error.empty() && read->BeamCount() == 0) error = "CSVに梁がありません。";
     if (!error.empty()) {
-        user.ShowMessage(std::string("CSVから梁を追加できませんでした。") + kCrCr + "( " +
-                             *path + " )" + kCrCr + error,
+        user.ShowMessage(std::string("CSVから梁を追加できませんでした。") + kCrCr + "( " + *path +
+                             " )" + kCrCr + error,
                          kButtonsOk, kMessageTitle);
         return false;
     }

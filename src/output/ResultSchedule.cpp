@@ -10,8 +10,8 @@ namespace zel {
 namespace {
 
 // The body rows (SheetBodyRows) each schedule column is read from; -1 where it is not a row.
-constexpr int kBodyRow[kScheduleFieldCount] = {0, 1, 2, -1, -1, -1, 14, 15, 19, 23, 24, 25, 29, 30,
-                                               32, -1};
+constexpr int kBodyRow[kScheduleFieldCount] = {0,  1,  2,  -1, -1, -1, 14, 15,
+                                               19, 23, 24, 25, 29, 30, 32, -1};
 
 }  // namespace
 
@@ -70,9 +70,8 @@ ResultSchedule BuildResultSchedule(Project& project) {
             ScheduleRow r = row;
             for (int f = 0; f < kScheduleFieldCount; ++f) {
                 if (kBodyRow[f] < 0 || f == kScheduleName) continue;
-                r.cells[static_cast<std::size_t>(f)] =
-                    body[static_cast<std::size_t>(kBodyRow[f])]
-                        .cells[static_cast<std::size_t>(column)];
+                r.cells[static_cast<std::size_t>(f)] = body[static_cast<std::size_t>(kBodyRow[f])]
+                                                           .cells[static_cast<std::size_t>(column)];
             }
             r.failed = r.cells[kScheduleJudgement].find(kJudgementImpossible) != std::string::npos;
             schedule.rows.push_back(std::move(r));

@@ -42,7 +42,7 @@ enum ScheduleField {
 };
 
 struct ScheduleRow {
-    int slot = 0;  // the beam's slot (1-based)
+    int slot = 0;                    // the beam's slot (1-based)
     std::vector<std::string> cells;  // kScheduleFieldCount texts
     bool failed = false;             // 判定 is "設計不可"
 };

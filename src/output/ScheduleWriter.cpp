@@ -65,8 +65,7 @@ std::string ScheduleSheetName(const std::string& title) {
     }
     while (!name.empty() && name.front() == '\'') name.erase(0, 1);
     while (!name.empty() && name.back() == '\'') name.pop_back();
-    if (name.find_first_not_of(" _") == std::string::npos || name == "History")
-        return "結果一覧表";
+    if (name.find_first_not_of(" _") == std::string::npos || name == "History") return "結果一覧表";
     return name;
 }
 

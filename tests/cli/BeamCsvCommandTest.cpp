@@ -49,8 +49,8 @@ TEST(BeamCsvCommand, RandomProjectsComeBackByteForByteInBothUnitSystems) {
             "newline='', encoding='utf-8-sig'))); print(len(r), len(set(map(len, r[1:]))), "
             "r[2][0], r[0][4])\" " +
             Quote(csv));
-        EXPECT_EQ(rows.out, std::to_string(p.BeamCount() + 2) + " 1 " + p.Beam(1).memberName +
-                                " " + p.settings.sheetTitle + "\n");
+        EXPECT_EQ(rows.out, std::to_string(p.BeamCount() + 2) + " 1 " + p.Beam(1).memberName + " " +
+                                p.settings.sheetTitle + "\n");
         const test::ShellRun imported = RunZel("import " + Quote(csv) + " -o " + Quote(back));
         ASSERT_EQ(imported.exitCode, 0) << imported.err;
         EXPECT_TRUE(ReadBytes(back) == ReadBytes(zel)) << (si ? "SI" : "conventional");

@@ -35,9 +35,9 @@ std::string ReadText(const std::string& path) {
 }
 
 json Read(const std::string& kind, const std::string& path) {
-    const test::ShellRun run = test::Shell("/usr/bin/python3 '" + std::string(ZEL_SOURCE_DIR) +
-                                           "/tests/cli/schedule_read.py' " + kind + " " +
-                                           Quote(path));
+    const test::ShellRun run =
+        test::Shell("/usr/bin/python3 '" + std::string(ZEL_SOURCE_DIR) +
+                    "/tests/cli/schedule_read.py' " + kind + " " + Quote(path));
     EXPECT_EQ(run.exitCode, 0) << run.out;
     return run.exitCode == 0 ? json::parse(run.out) : json::object();
 }
@@ -49,10 +49,17 @@ struct SheetSource {
     const char* caption;
 };
 const SheetSource kSources[] = {
-    {"部材名", " 部 材 名"},  {"位置", " 位 置"},           {"B×D (cm)", " Ｂ×Ｄ (cm)"},
-    {"M", "   Ｍ ("},         {"Q", "   Ｑ ("},             {"必要at (cm2)", " 必要at (cm2)"},
-    {"上端筋", "   主筋上端"}, {"下端筋", "       下端"},   {"ｽﾀｰﾗｯﾌﾟ", "   ｽﾀｰﾗｯﾌﾟ"},
-    {"引張鉄筋比 pt (%)", " 引張鉄筋比pt(%)"}, {"あばら筋比 pw (%)", " あばら筋比pw(%)"},
+    {"部材名", " 部 材 名"},
+    {"位置", " 位 置"},
+    {"B×D (cm)", " Ｂ×Ｄ (cm)"},
+    {"M", "   Ｍ ("},
+    {"Q", "   Ｑ ("},
+    {"必要at (cm2)", " 必要at (cm2)"},
+    {"上端筋", "   主筋上端"},
+    {"下端筋", "       下端"},
+    {"ｽﾀｰﾗｯﾌﾟ", "   ｽﾀｰﾗｯﾌﾟ"},
+    {"引張鉄筋比 pt (%)", " 引張鉄筋比pt(%)"},
+    {"あばら筋比 pw (%)", " あばら筋比pw(%)"},
     {"判定", " 判    定"},
 };
 
@@ -74,9 +81,8 @@ std::vector<std::map<std::string, std::string>> ExpectedRows(Project& project) {
             continue;
         }
         const CalcResult result = CalculateBeam(project, slot);
-        const auto body = SheetBodyRows(beam, result,
-                                        project.placement[static_cast<std::size_t>(slot - 1)],
-                                        project.settings);
+        const auto body = SheetBodyRows(
+            beam, result, project.placement[static_cast<std::size_t>(slot - 1)], project.settings);
         std::map<std::string, std::string> common{
             {"Fc", FormatGeneral(project.settings.inputIsSI() ? beam.concreteFc / 10.0f
                                                               : beam.concreteFc)},
@@ -130,9 +136,9 @@ class ScheduleCommand : public ::testing::Test {
         const std::string sjis = dir.file("sjis.csv");
         for (const std::string& out : {xlsx, csv})
             ASSERT_EQ(RunZel("schedule " + Quote(zel) + " -o " + Quote(out)).exitCode, 0) << what;
-        ASSERT_EQ(RunZel("schedule " + Quote(zel) + " -o " + Quote(sjis) + " --encoding cp932")
-                      .exitCode,
-                  0);
+        ASSERT_EQ(
+            RunZel("schedule " + Quote(zel) + " -o " + Quote(sjis) + " --encoding cp932").exitCode,
+            0);
         Project project;
         ASSERT_TRUE(LoadZelFile(zel, project).Ok());
         const auto expected = ExpectedRows(project);
@@ -189,7 +195,8 @@ TEST_F(ScheduleCommand, EveryCellIsTheSheetsCell) {
         test::WriteBytes(zel, EncodeZel(p));
         CheckProject(zel, si ? "random SI" : "random");
         const json book = Read("xlsx", dir.file("s.xlsx"));
-        EXPECT_EQ(book["sheets"][0], "乱数_1__ 梁_断面_算定_結果 とても長い表題の続きのその");  // 31
+        EXPECT_EQ(book["sheets"][0],
+                  "乱数_1__ 梁_断面_算定_結果 とても長い表題の続きのその");  // 31
         EXPECT_NE(ReadText(dir.file("s.csv")).find(",計算できません: "), std::string::npos);
     }
 }
@@ -198,8 +205,8 @@ TEST_F(ScheduleCommand, RefusesAnotherExtensionAndKeepsNoHalfFile) {
     const test::ShellRun wrong =
         RunZel("schedule " + Quote(kSamples + "floor.Zel") + " -o " + Quote(dir.file("s.ods")));
     EXPECT_EQ(wrong.exitCode, 2);
-    const test::ShellRun folder =
-        RunZel("schedule " + Quote(kSamples + "floor.Zel") + " -o " + Quote(dir.file("")) + "x.xlsx/");
+    const test::ShellRun folder = RunZel("schedule " + Quote(kSamples + "floor.Zel") + " -o " +
+                                         Quote(dir.file("")) + "x.xlsx/");
     EXPECT_NE(folder.exitCode, 0);
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }

@@ -54,7 +54,8 @@ TEST(BeamCsvTest, DamagedRecordsTravelBitForBit) {
 TEST(BeamCsvTest, SoundProjectsPassTheRangeChecksInEveryUnitSystem) {
     for (const char* sample : {"floor.Zel", "floor_si.Zel"}) {
         Project p;
-        ASSERT_TRUE(LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/" + sample, p).Ok());
+        ASSERT_TRUE(
+            LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/" + sample, p).Ok());
         for (const int unitCode : {0, 1, 2, 3}) {
             p.settings.unitCode = static_cast<std::int16_t>(unitCode);
             ExpectRoundTrip(BeamsOnly(p), true, sample + std::to_string(unitCode));
@@ -64,12 +65,12 @@ TEST(BeamCsvTest, SoundProjectsPassTheRangeChecksInEveryUnitSystem) {
 
 TEST(BeamCsvTest, ShiftJisAndUtf8WithoutAMarkReadAlike) {
     Project p;
-    ASSERT_TRUE(LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor_si.Zel", p).Ok());
+    ASSERT_TRUE(
+        LoadZelFile(std::string(ZEL_SOURCE_DIR) + "/resources/samples/floor_si.Zel", p).Ok());
     p = BeamsOnly(p);
     p.Beam(2).memberName = "大梁ｱｲｳ";
     const std::string csv = ProjectToBeamCsv(p);
-    for (const std::string& bytes :
-         {csv, "\xEF\xBB\xBF" + csv, *Utf8ToSjis(csv)}) {
+    for (const std::string& bytes : {csv, "\xEF\xBB\xBF" + csv, *Utf8ToSjis(csv)}) {
         Project back = MakeEmptyProject();
         ASSERT_EQ(ProjectFromBeamCsv(bytes, back), "");
         EXPECT_EQ(back.Beam(2).memberName, "大梁ｱｲｳ");

@@ -110,7 +110,7 @@ TEST_F(SpreadsheetTest, ABadCellOrOtherUnitsAreToldAndChangeNothing) {
     for (const auto& [file, reason] :
          {std::pair{bad, std::string("4行目 B1: 数値ではありません")},
           {other, std::string("CSVの入力単位 (") + (si ? "SI" : "従来") +
-                       "単位) が、このデータの入力単位と違います。"}}) {
+                      "単位) が、このデータの入力単位と違います。"}}) {
         user.openAnswers.push_back(file);
         EXPECT_FALSE(AddBeamsFromCsv(ctl, user));
         EXPECT_NE(user.LastText().find(reason), std::string::npos) << user.LastText();

@@ -8,7 +8,6 @@
 #include <QSignalSpy>
 #include <QToolBar>
 #include <QToolButton>
-
 #include <fstream>
 
 #include "MainWindowFixture.h"
@@ -32,11 +31,10 @@ TEST_F(MainWindowTest, MenusToolbarAndButtonsCarryTheirCaptions) {
     for (const QAction* a : w.menuBar()->actions()) menus << a->text();
     EXPECT_EQ(menus, QStringList({"ﾌｧｲﾙ(&F)", "実行(&J)", "設定(&S)", "ﾍﾙﾌﾟ(&H)"}));
     const QMenu* file = w.menuBar()->actions().at(0)->menu();
-    EXPECT_EQ(Captions(file),
-              QStringList({"新規作成(&N)", "ﾃﾞｰﾀ読込み(&D)", "─", "上書き保存(&S)",
-                           "名前を付けて保存(&A)", "─", "結果一覧表の出力(&T)...",
-                           "CSVから梁を追加(&I)...", "─", "ﾌﾟﾘﾝﾀｰの設定(&U)...", "─", "─",
-                           "終了(&X)"}));
+    EXPECT_EQ(Captions(file), QStringList({"新規作成(&N)", "ﾃﾞｰﾀ読込み(&D)", "─", "上書き保存(&S)",
+                                           "名前を付けて保存(&A)", "─", "結果一覧表の出力(&T)...",
+                                           "CSVから梁を追加(&I)...", "─", "ﾌﾟﾘﾝﾀｰの設定(&U)...",
+                                           "─", "─", "終了(&X)"}));
     EXPECT_EQ(Captions(w.menuBar()->actions().at(1)->menu()),
               QStringList({"計算書(&G)", "部材個別ﾁｪｯｸ(&C)"}));
     EXPECT_EQ(Captions(w.menuBar()->actions().at(2)->menu()),
