@@ -98,6 +98,7 @@ int Run(int argc, char** argv) {
 
     zel::cli::AddPrintCommands(app);
     AddSectionsCommands(app);
+    AddScheduleCommands(app);
 
     try {
         // Without this, a misspelt command would only hear that a subcommand is required.

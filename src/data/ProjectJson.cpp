@@ -301,7 +301,8 @@ std::string ProjectFromJson(std::string_view text, Project& project) {
     Json j;
     try {
         j = Json::parse(text.begin(), text.end());
-    } catch (const Json::parse_error& e) {
+    } catch (const Json::exception& e) {
+        // Not only syntax: a number beyond a double ("1E999") is refused while parsing too.
         return std::string("bad JSON: ") + e.what();
     }
     try {

@@ -182,6 +182,34 @@ bool MainController::AddBeam() {
     return true;
 }
 
+bool MainController::AppendBeams(const std::vector<BeamRecord>& beams) {
+    const int count = project_.BeamCount();
+    if (count + static_cast<int>(beams.size()) > kMaxBeams) {
+        user_.ShowMessage("これ以上、梁を追加できません。(最大 " + No(kMaxBeams) + " 本)",
+                          kButtonsOk, kMessageTitle);
+        return false;
+    }
+    if (beams.empty()) return false;
+    int slot = count;
+    for (const BeamRecord& beam : beams) {
+        ++slot;
+        project_.Beam(slot) = beam;
+        project_.placement[static_cast<std::size_t>(slot - 1)] = PlacementFlags{};
+    }
+    project_.settings.beamCount = static_cast<std::int16_t>(slot);
+    area_.fileModified = true;
+    RefillBeamList();
+    // An empty list had nothing shown: the first added beam becomes the current one.
+    if (count == 0) {
+        position_ = 1;
+        ShowSlot(position_);
+        area_.memberModified = false;
+    }
+    RecordStep("CSVから梁を追加 (" + No(static_cast<int>(beams.size())) + "本)");
+    RefreshView();
+    return true;
+}
+
 bool MainController::DeleteBeam() {
     const int count = project_.BeamCount();
     if (count < 1 || position_ < 1 || position_ > count) return false;
@@ -298,8 +326,9 @@ bool MainController::RunMemberCommand(MemberCommand command) {
 
     const std::string storedName = StoredName();
     bool added = false;
-    const bool writesPages =
-        command == MemberCommand::CalcSheet || command == MemberCommand::SectionList;
+    const bool writesPages = command == MemberCommand::CalcSheet ||
+                             command == MemberCommand::SectionList ||
+                             command == MemberCommand::Schedule;
     if (writesPages && !area_.suppressChangeMessages && area_.memberModified) {
         user_.Beep();
         const int answer = user_.ShowConfirm(ConfirmTextFor(storedName, position_));
@@ -609,10 +638,7 @@ bool MainController::SaveAs() {
     const std::optional<std::string> chosen = user_.AskSaveFile(DialogRequest(kSaveDialogTitle));
     if (!chosen || std::string(TrimSpaces(*chosen)).empty()) return false;
     const std::string path = std::string(TrimSpaces(*chosen));
-    if (FileExists(path) && user_.ShowMessage(path + kCrCr + "はすでに存在します。" + kCrCr +
-                                                  "上書きしてもよろしいですか？",
-                                              kButtonsYesNo, kMessageTitle) != kAnswerYes)
-        return false;
+    if (!ConfirmOverwrite(user_, path)) return false;
     if (ValidateInputArea() >= kInputBlockingFrom) return false;
     return WriteProject(path);
 }

@@ -5,6 +5,7 @@
 // through MainWindowUi.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calc/UnitFactor.h"
 #include "data/DefaultsRecord.h"
@@ -27,6 +28,7 @@ enum class MemberCommand {
     ChangeMember,  // "変  更"
     Check,         // "個 別ﾁｪｯｸ" / "部材個別ﾁｪｯｸ(&C)"
     SectionList,   // "断面リストの出力(&L)..."
+    Schedule,      // "結果一覧表の出力(&T)...": checked and committed like 計算書, nothing opened
 };
 
 inline constexpr const char* kOpenDialogTitle = "『 KAVO-Zel ﾃﾞｰﾀ読込み 』";
@@ -50,6 +52,9 @@ class MainController {
     bool MoveUp();          // "上げる[↑]"
     bool MoveDown();        // "下げる[↓]"
     bool SelectBeam(int line);  // a click on line `line` (0-based) of the beam list
+    // Appends beams after the last one as one step ("CSVから梁を追加"). Beyond the 50-beam
+    // limit nothing changes and the message of 梁追加 is shown.
+    bool AppendBeams(const std::vector<BeamRecord>& beams);
 
     // ----- Member commands -----
     bool RunMemberCommand(MemberCommand command);  // true when the command went through

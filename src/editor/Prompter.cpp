@@ -4,6 +4,12 @@
 
 namespace zel {
 
+bool ConfirmOverwrite(Prompter& user, const std::string& path) {
+    return !FileExists(path) ||
+           user.ShowMessage(path + "\r\rはすでに存在します。\r\r上書きしてもよろしいですか？",
+                            kButtonsYesNo, kMessageTitle) == kAnswerYes;
+}
+
 bool OpenFileWithShell(Prompter& user, const std::string& path) {
     if (!FileExists(path)) {
         user.ShowMessage(path + " が見つかりません。", kButtonsOk, kMessageTitleWide);

@@ -77,6 +77,10 @@ class WaitCursor {
     Prompter& user_;
 };
 
+// The save dialogs leave the overwrite question to the program: true when `path` does not
+// exist yet or the user answers Yes to replacing it.
+bool ConfirmOverwrite(Prompter& user, const std::string& path);
+
 // Opens `path` with the desktop's application; a missing file is named to the user
 // ("<path> が見つかりません。") instead. False when nothing was opened.
 bool OpenFileWithShell(Prompter& user, const std::string& path);

@@ -40,10 +40,7 @@ bool ExportSectionList(Project& project, Prompter& user, MainWindowUi& window,
                        "\rファイル名の拡張子を .pdf か .dxf にしてください。");
         return false;
     }
-    if (FileExists(path) && user.ShowMessage(path + "\r\rはすでに存在します。\r\r" +
-                                                 "上書きしてもよろしいですか？",
-                                             kButtonsYesNo, kMessageTitle) != kAnswerYes)
-        return false;
+    if (!ConfirmOverwrite(user, path)) return false;
 
     std::string error;
     {

@@ -43,6 +43,10 @@ std::string LimitedValueText(double value, bool outputSI) {
     return Fixed3(value);
 }
 
+std::string SheetFcText(const BeamRecord& beam, const ProjectSettings& settings) {
+    return FormatGeneral(settings.inputIsSI() ? beam.concreteFc / 10.0f : beam.concreteFc);
+}
+
 std::string SpanTypeNoteName(int spanType) {
     switch (spanType) {
         case 0:
@@ -205,8 +209,7 @@ std::vector<SheetBodyRow> SheetBodyRows(const BeamRecord& beam, const CalcResult
     caption(34, "  備       考");
     std::string notes = " 略算方法: " + SpanTypeNoteName(beam.spanType);
     const bool inputSI = settings.inputIsSI();
-    notes += "\r   Fc=" + FormatGeneral(inputSI ? beam.concreteFc / 10.0f : beam.concreteFc) + "(" +
-             (inputSI ? "N/mm2" : "kg/cm2") + ")";
+    notes += "\r   Fc=" + SheetFcText(beam, settings) + "(" + (inputSI ? "N/mm2" : "kg/cm2") + ")";
     if (beam.minRebarRule == 0) notes += "\r 引張側最小鉄筋量: 0.4% (0.004･Bd)";
     if (beam.minRebarRule == 1) notes += "\r 引張側最小鉄筋量: 存在応力から求めた値の 4/3倍";
     notes += "\r ｽﾀｰﾗｯﾌﾟ組立施工: " + std::string(AssemblyMethodName(beam.assemblyMethod));

@@ -41,6 +41,8 @@ void DrawSheetBody(PageCanvas& canvas, const BeamRecord& beam, const CalcResult&
 std::vector<std::string> SheetColumnHeadings(const BeamRecord& beam);
 // Value of rows 9, 10, 11, 14 and 15: "#0.000", held to ±1e11 (±1e9 in SI output).
 std::string LimitedValueText(double value, bool outputSI);
+// Fc as the notes print it, in the input units: "210", "21".
+std::string SheetFcText(const BeamRecord& beam, const ProjectSettings& settings);
 // Name of a span type in the notes ("ﾕｰｻﾞｰ設定" for type 4).
 std::string SpanTypeNoteName(int spanType);
 

@@ -210,6 +210,8 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, ImportRefuses,
     ::testing::Values(
         Refusal{"{\"settings\": {", "bad JSON"}, Refusal{"[1, 2]", "expected an object"},
+        // Beyond a double: the parser's own refusal, once an abort of the program.
+        Refusal{R"({"settings": {"firstPageNumber": 3.5E99046325684}})", "bad JSON"},
         Refusal{R"({"beams": [{"memberNmae": "x"}]})", "beams[0]: unknown field \"memberNmae\""},
         Refusal{R"({"beams": [{"loadCount": 40000}]})", "beams[0].loadCount: integer out of range"},
         Refusal{R"({"beams": [{"loadCount": 1.5}]})", "expected an integer"},

@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "editor/SpreadsheetController.h"
 #include "output/CheckViewTexts.h"
 #include "qt/common/AppSupport.h"
 #include "qt/common/HelpManual.h"
@@ -171,6 +172,11 @@ void MainWindow::BuildMenus() {
     sectionListAction_ =
         AddCommand(fileMenu_, "断面リストの出力(&L)...", "sectionListAction",
                    [](MainController& c) { c.RunMemberCommand(MemberCommand::SectionList); });
+    beamCommands_.push_back(
+        AddCommand(fileMenu_, "結果一覧表の出力(&T)...", "scheduleAction",
+                   [this](MainController& c) { ExportResultSchedule(c, *user_); }));
+    AddCommand(fileMenu_, "CSVから梁を追加(&I)...", "csvBeamsAction",
+               [this](MainController& c) { AddBeamsFromCsv(c, *user_); });
     fileMenu_->addSeparator();
     AddAction(fileMenu_, "ﾌﾟﾘﾝﾀｰの設定(&U)...", "printerAction", &MainWindow::OpenPrinterPageSetup);
     historySeparator_ = fileMenu_->addSeparator();

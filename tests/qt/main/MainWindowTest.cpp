@@ -8,8 +8,10 @@
 #include <QSignalSpy>
 #include <QToolBar>
 #include <QToolButton>
+#include <fstream>
 
 #include "MainWindowFixture.h"
+#include "data/BeamCsv.h"
 #include "output/PreviewRules.h"
 #include "qt/preview/PreviewWindow.h"
 
@@ -31,6 +33,7 @@ TEST_F(MainWindowTest, MenusToolbarAndButtonsCarryTheirCaptions) {
     const QMenu* file = w.menuBar()->actions().at(0)->menu();
     EXPECT_EQ(Captions(file), QStringList({"新規作成(&N)", "ﾃﾞｰﾀ読込み(&D)", "─", "上書き保存(&S)",
                                            "名前を付けて保存(&A)", "─", "断面リストの出力(&L)...",
+                                           "結果一覧表の出力(&T)...", "CSVから梁を追加(&I)...",
                                            "─", "ﾌﾟﾘﾝﾀｰの設定(&U)...", "─", "─", "終了(&X)"}));
     EXPECT_EQ(Captions(w.menuBar()->actions().at(1)->menu()),
               QStringList({"元に戻す(&U)", "やり直し(&R)", "─", "梁の複写(&D)", "─", "コピー(&C)",
@@ -64,6 +67,33 @@ TEST_F(MainWindowTest, MenusToolbarAndButtonsCarryTheirCaptions) {
     // Without beams the beam commands are off; the history separator is hidden.
     EXPECT_FALSE(w.Action("saveAction")->isEnabled());
     EXPECT_FALSE(ButtonNamed("上げる[↑]")->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheSpreadsheetItemsReachTheirCommandsAndTheBeamList) {
+    qt::MainWindow& w = Open();
+    EXPECT_FALSE(w.Action("scheduleAction")->isEnabled());  // nothing to list yet
+    TypeMember("G1");
+    Click("梁追加");
+    EXPECT_TRUE(w.Action("scheduleAction")->isEnabled());
+    Project two = w.Controller().CurrentProject();
+    two.settings.beamCount = 2;
+    two.Beam(2) = two.Beam(1);
+    two.Beam(1).memberName = "C1";
+    two.Beam(2).memberName = "C2";
+    const std::string csv = (folder_ / "data" / "beams.csv").string();
+    {
+        std::ofstream out(csv, std::ios::binary);
+        out << ProjectToBeamCsv(two);
+    }
+    user.openAnswers.push_back(csv);
+    w.Action("csvBeamsAction")->trigger();
+    ASSERT_EQ(w.BeamList()->count(), 3);
+    EXPECT_EQ(w.BeamList()->item(2)->text(), QString("C2"));
+    EXPECT_EQ(user.openRequests.back().title, "『 CSVから梁を追加 』");
+
+    user.saveAnswers.push_back(std::nullopt);  // the dialog is cancelled: nothing is written
+    w.Action("scheduleAction")->trigger();
+    EXPECT_EQ(user.saveRequests.back().title, "『 結果一覧表の出力 』");
 }
 
 TEST_F(MainWindowTest, BeamListFollowsTheCommandsAndCloseAsksFirst) {
