@@ -17,6 +17,7 @@
 #include "data/ProjectLimits.h"
 #include "data/ZelFile.h"
 #include "lib/Numbers.h"
+#include "lib/Paths.h"
 
 namespace zel::cli {
 
@@ -76,7 +77,7 @@ void RunImport(const std::string& jsonPath, const std::string& outPath, bool unc
     std::string error;
     if (!ReadWholeFile(jsonPath, text, kMaxJsonBytes, &error)) Fail("cannot read " + error);
     auto project = std::make_unique<Project>();
-    const bool csv = LowerExtension(jsonPath) == "csv";
+    const bool csv = LowerExtensionOf(jsonPath) == "csv";
     std::string refused =
         csv ? ProjectFromBeamCsv(text, *project, !unchecked) : ProjectFromJson(text, *project);
     if (refused.empty() && !unchecked && !csv) refused = CheckProjectLimits(*project);

@@ -20,7 +20,7 @@ struct ScheduleOptions {
 };
 
 void RunSchedule(const ScheduleOptions& options) {
-    const std::string extension = LowerExtension(options.output);
+    const std::string extension = LowerExtensionOf(options.output);
     if (extension != "xlsx" && extension != "csv")
         UsageMistake("-o: \"" + options.output + "\" must end in .xlsx or .csv");
     if (extension == "xlsx" && options.encoding != "utf8")
@@ -38,15 +38,6 @@ void RunSchedule(const ScheduleOptions& options) {
 }
 
 }  // namespace
-
-std::string LowerExtension(const std::string& path) {
-    const std::string name = FileNameOf(path);
-    const auto dot = name.rfind('.');
-    std::string extension = dot == std::string::npos ? "" : name.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
-}
 
 void AddScheduleCommands(CLI::App& app) {
     auto options = std::make_shared<ScheduleOptions>();

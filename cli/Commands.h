@@ -54,9 +54,6 @@ void AddPrintCommands(CLI::App& app);
 // schedule FILE.Zel -o OUT.xlsx|OUT.csv [--encoding utf8|cp932]
 void AddScheduleCommands(CLI::App& app);
 
-// The extension of a file name in lower case, without the dot ("" when there is none).
-std::string LowerExtension(const std::string& path);
-
 // sections FILE.Zel -o OUT.pdf|OUT.dxf [--scale N]
 void AddSectionsCommands(CLI::App& app);
 

@@ -15,6 +15,7 @@
 #include "data/ProjectLimits.h"
 #include "data/RecordFields.h"
 #include "lib/ShiftJis.h"
+#include "lib/Text.h"
 
 namespace zel {
 
@@ -128,34 +129,6 @@ std::string NameOfCaption(const std::string& caption) {
 }
 
 // ---- values to text --------------------------------------------------------------------------
-
-std::string HexBytes(const void* data, std::size_t n) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string out;
-    for (std::size_t i = 0; i < n; ++i) {
-        const auto b = static_cast<const unsigned char*>(data)[i];
-        out += kDigits[b >> 4];
-        out += kDigits[b & 15];
-    }
-    return out;
-}
-
-bool ParseHexBytes(std::string_view text, void* out, std::size_t n) {
-    if (text.size() != n * 2) return false;
-    auto digit = [](char c) -> int {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-        return -1;
-    };
-    auto* bytes = static_cast<unsigned char*>(out);
-    for (std::size_t i = 0; i < n; ++i) {
-        const int hi = digit(text[2 * i]), lo = digit(text[2 * i + 1]);
-        if (hi < 0 || lo < 0) return false;
-        bytes[i] = static_cast<unsigned char>(hi * 16 + lo);
-    }
-    return true;
-}
 
 template <typename F>
 std::string Shortest(F value) {

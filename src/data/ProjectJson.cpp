@@ -8,6 +8,7 @@
 
 #include "data/BinaryIO.h"
 #include "data/RecordFields.h"
+#include "lib/Text.h"
 
 namespace zel {
 
@@ -17,24 +18,12 @@ using Json = nlohmann::ordered_json;
 
 // ---- values to JSON ------------------------------------------------------------------------
 
-std::string Hex(const void* data, std::size_t n) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string out;
-    out.reserve(n * 2);
-    for (std::size_t i = 0; i < n; ++i) {
-        const auto b = static_cast<const unsigned char*>(data)[i];
-        out += kDigits[b >> 4];
-        out += kDigits[b & 15];
-    }
-    return out;
-}
-
 // Bit patterns of a float/double that JSON numbers cannot hold (NaN, infinities) go out as
 // "0x" + the little-endian bytes in hex.
 template <typename F>
 Json FloatJson(F value) {
     if (std::isfinite(value)) return static_cast<double>(value);
-    return "0x" + Hex(&value, sizeof value);
+    return "0x" + HexBytes(&value, sizeof value);
 }
 
 Json ToJson(std::int16_t v) {
@@ -54,7 +43,7 @@ Json ToJson(const std::string& v) {
 }
 template <std::size_t N>
 Json ToJson(const std::array<std::uint8_t, N>& bytes) {
-    return Hex(bytes.data(), N);
+    return HexBytes(bytes.data(), N);
 }
 template <typename T, std::size_t N>
 Json ToJson(const std::array<T, N>& values) {
@@ -71,24 +60,6 @@ struct BadJson : std::runtime_error {
 
 [[noreturn]] void Bad(const std::string& where, const std::string& what) {
     throw BadJson(where + ": " + what);
-}
-
-bool ParseHex(const std::string& text, void* out, std::size_t n) {
-    if (text.size() != n * 2) return false;
-    auto digit = [](char c) -> int {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-        return -1;
-    };
-    auto* bytes = static_cast<unsigned char*>(out);
-    for (std::size_t i = 0; i < n; ++i) {
-        const int hi = digit(text[2 * i]);
-        const int lo = digit(text[2 * i + 1]);
-        if (hi < 0 || lo < 0) return false;
-        bytes[i] = static_cast<unsigned char>(hi * 16 + lo);
-    }
-    return true;
 }
 
 template <typename I>
@@ -111,7 +82,7 @@ void FloatFromJson(const Json& j, F& out, const std::string& where) {
     if (j.is_string()) {
         const std::string s = j.get<std::string>();
         if (s.size() < 2 || s.compare(0, 2, "0x") != 0 ||
-            !ParseHex(s.substr(2), &out, sizeof out)) {
+            !ParseHexBytes(s.substr(2), &out, sizeof out)) {
             Bad(where,
                 "expected a number or \"0x\" and " + std::to_string(sizeof(F) * 2) + " hex digits");
         }
@@ -143,7 +114,7 @@ void FromJson(const Json& j, std::string& v, const std::string& where) {
 }
 template <std::size_t N>
 void FromJson(const Json& j, std::array<std::uint8_t, N>& bytes, const std::string& where) {
-    if (!j.is_string() || !ParseHex(j.get<std::string>(), bytes.data(), N)) {
+    if (!j.is_string() || !ParseHexBytes(j.get<std::string>(), bytes.data(), N)) {
         Bad(where, "expected " + std::to_string(N * 2) + " hex digits");
     }
 }
@@ -245,7 +216,7 @@ Json ProjectTree(const Project& p) {
     for (const auto& [ordinal, text] : p.carriedTexts) {
         carried.push_back({{"ordinal", ordinal},
                            {"text", text.utf8},
-                           {"sjis", Hex(text.sjis.data(), text.sjis.size())}});
+                           {"sjis", HexBytes(text.sjis.data(), text.sjis.size())}});
     }
     j["carriedTexts"] = std::move(carried);
     return j;
@@ -282,7 +253,7 @@ void ReadProjectTree(const Json& j, Project& p) {
             }
             const std::string hex = c["sjis"].get<std::string>();
             std::string sjis(hex.size() / 2, '\0');
-            if (!ParseHex(hex, sjis.data(), sjis.size()) || sjis.size() > kMaxTextBytes) {
+            if (!ParseHexBytes(hex, sjis.data(), sjis.size()) || sjis.size() > kMaxTextBytes) {
                 Bad(where + ".sjis", "expected hex digits of at most 65535 bytes");
             }
             p.carriedTexts[c["ordinal"].get<int>()] =

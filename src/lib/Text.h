@@ -1,6 +1,8 @@
 #pragma once
 // Trimming of texts from fields, files and lists. Which blanks count differs by source, so each
-// flavour has a name; all of them work on UTF-8 and never cut inside a character.
+// flavour has a name; all of them work on UTF-8 and never cut inside a character. Also the hex
+// form in which the text formats (JSON, CSV) carry raw bytes.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,5 +19,10 @@ std::string_view TrimBlanksRight(std::string_view text);
 std::string HalfWidthNumberText(std::string_view text);
 // Any of the given single-byte characters, e.g. " \t\r" for the lines of a table file.
 std::string_view TrimChars(std::string_view text, std::string_view characters);
+
+// n bytes as 2·n lower-case hex digits, first byte first.
+std::string HexBytes(const void* data, std::size_t n);
+// Exactly 2·n hex digits (either case) into n bytes, first byte first; false otherwise.
+bool ParseHexBytes(std::string_view text, void* out, std::size_t n);
 
 }  // namespace zel

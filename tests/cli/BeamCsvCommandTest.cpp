@@ -17,13 +17,10 @@ namespace zel {
 namespace {
 
 using test::ReadBytes;
+using test::Quote;
 using test::RunZel;
 using test::TempDir;
 using test::WriteBytes;
-
-std::string Quote(const std::string& path) {
-    return "'" + path + "'";
-}
 
 TEST(BeamCsvCommand, RandomProjectsComeBackByteForByteInBothUnitSystems) {
     TempDir dir;

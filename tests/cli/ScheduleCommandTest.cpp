@@ -21,14 +21,11 @@ namespace zel {
 namespace {
 
 using nlohmann::json;
+using test::Quote;
 using test::RunZel;
 using test::TempDir;
 
 const std::string kSamples = std::string(ZEL_SOURCE_DIR) + "/resources/samples/";
-
-std::string Quote(const std::string& path) {
-    return "'" + path + "'";
-}
 
 std::string ReadText(const std::string& path) {
     return test::ReadBytes(path);

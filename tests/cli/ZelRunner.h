@@ -17,6 +17,11 @@ struct ShellRun {
     std::string err;  // stderr, where the command's stderr was captured
 };
 
+// A path as one shell word (the test folders hold no quote).
+inline std::string Quote(const std::string& path) {
+    return "'" + path + "'";
+}
+
 // Runs `command` with /bin/sh; stdout is captured, stderr goes where the command sends it.
 inline ShellRun Shell(const std::string& command) {
     ShellRun run;

@@ -99,12 +99,20 @@ TEST_F(SpreadsheetTest, BeamsAreAppendedAsOneStepAndRefusedBeyondTheLimit) {
     EXPECT_EQ(ui.lastView.beamList.size(), 50u);
     EXPECT_TRUE(ctl.FileModified());
     EXPECT_EQ(user.openRequests.back().filter, kCsvFileFilter);
-    // One step: 元に戻す takes both beams back at once, やり直し brings them again.
+}
+
+TEST_F(SpreadsheetTest, TheAppendIsOneStepThatUndoTakesBackAtOnce) {
+    Start();
+    AddBeams(1);
+    const Project before = ctl.CurrentProject();
+    user.openAnswers.push_back(CsvOfBeams(2));
+    ASSERT_TRUE(AddBeamsFromCsv(ctl, user));
+    const Project after = ctl.CurrentProject();
     EXPECT_EQ(ctl.UndoName(), "CSVから梁を追加 (2本)");
     ASSERT_TRUE(ctl.Undo());
-    EXPECT_EQ(ctl.BeamCount(), 48);
+    EXPECT_EQ(ctl.CurrentProject(), before);
     ASSERT_TRUE(ctl.Redo());
-    EXPECT_EQ(ctl.CurrentProject().Beam(49).memberName, "C1");
+    EXPECT_EQ(ctl.CurrentProject(), after);
 }
 
 TEST_F(SpreadsheetTest, ABadCellOrOtherUnitsAreToldAndChangeNothing) {
