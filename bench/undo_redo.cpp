@@ -32,6 +32,10 @@ class NoWindow : public MainWindowUi {
     void OpenCheckView(int, const CheckViewTexts&) override {}
     void CloseCheckView() override {}
     void OpenPreview(const SheetRequest&) override {}
+    SheetOutputResult WritePdf(const SheetDocument&, const std::string&,
+                               const std::string&) override {
+        return {};
+    }
     void MainWindowChanged(const MainWindowView&) override {}
 };
 
