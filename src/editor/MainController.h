@@ -124,6 +124,10 @@ class MainController {
     bool FileModified() const { return area_.fileModified; }
     bool MemberModified() const { return area_.memberModified; }
 
+    // A file dialog titled `title` in the folder the data dialogs start in (the last data
+    // folder while it is there), on the current file, for .Zel files.
+    FileDialogRequest DialogRequest(const char* title) const;
+
     std::string SettingsPath() const;
     std::string DefaultsPath() const;
 
@@ -141,7 +145,6 @@ class MainController {
     bool WriteProject(const std::string& path);
     void WriteSettings();
     bool MoveBy(int delta);
-    FileDialogRequest DialogRequest(const char* title) const;
     // The edit history. Every command that changed the project ends with RecordStep(its
     // name); one that only moved the selection calls AmendStep, a save AmendStep(true) to
     // keep the results it computed.

@@ -15,16 +15,6 @@ namespace {
 constexpr std::size_t kMaxCsvBytes = 64u << 20;
 constexpr const char* kCrCr = "\r\r";
 
-bool EndsWithCsv(const std::string& path) {
-    const std::string name = FileNameOf(path);
-    return name.size() > 4 && (name.compare(name.size() - 4, 4, ".csv") == 0 ||
-                               name.compare(name.size() - 4, 4, ".CSV") == 0);
-}
-
-std::string StartFolder(const MainController& main) {
-    return main.Settings().dataFolder.empty() ? main.ProgramFolder() : main.Settings().dataFolder;
-}
-
 }  // namespace
 
 bool ExportResultSchedule(MainController& main, Prompter& user) {
@@ -33,13 +23,9 @@ bool ExportResultSchedule(MainController& main, Prompter& user) {
         return false;
     }
     if (!main.RunMemberCommand(MemberCommand::Schedule)) return false;
-    FileDialogRequest request;
-    request.title = kScheduleDialogTitle;
-    request.folder = StartFolder(main);
+    FileDialogRequest request = main.DialogRequest(kScheduleDialogTitle);
     const std::string current(TrimSpaces(main.CurrentFile()));
-    std::string stem = current.empty() ? kNewDataName : FileNameOf(current);
-    if (const auto dot = stem.rfind('.'); dot != std::string::npos && dot > 0) stem.resize(dot);
-    request.fileName = stem + "_結果一覧表.xlsx";
+    request.fileName = BaseNameOf(current.empty() ? kNewDataName : current) + "_結果一覧表.xlsx";
     request.defaultExtension = "xlsx";
     request.filter = kScheduleFileFilter;
     const std::optional<std::string> path = user.AskSaveFile(request);
@@ -51,8 +37,9 @@ bool ExportResultSchedule(MainController& main, Prompter& user) {
         // Calculated on a copy: writing a schedule changes nothing in the project.
         auto project = std::make_unique<Project>(main.CurrentProject());
         const ResultSchedule schedule = BuildResultSchedule(*project);
-        failed = EndsWithCsv(*path) ? WriteScheduleCsv(schedule, *path, CsvEncoding::kUtf8Bom)
-                                    : WriteScheduleXlsx(schedule, *path);
+        failed = LowerExtensionOf(*path) == "csv"
+                     ? WriteScheduleCsv(schedule, *path, CsvEncoding::kUtf8Bom)
+                     : WriteScheduleXlsx(schedule, *path);
     }
     if (!failed.empty()) {
         user.ShowMessage(std::string("結果一覧表を出力できませんでした。") + kCrCr + "( " + *path +
@@ -64,9 +51,8 @@ bool ExportResultSchedule(MainController& main, Prompter& user) {
 }
 
 bool AddBeamsFromCsv(MainController& main, Prompter& user) {
-    FileDialogRequest request;
-    request.title = kCsvOpenDialogTitle;
-    request.folder = StartFolder(main);
+    FileDialogRequest request = main.DialogRequest(kCsvOpenDialogTitle);
+    request.fileName.clear();
     request.defaultExtension = "csv";
     request.filter = kCsvFileFilter;
     const std::optional<std::string> path = user.AskOpenFile(request);

@@ -149,8 +149,7 @@ QAction* MainWindow::AddCommand(QMenu* menu, const char* caption, const char* na
     return action;
 }
 
-template <typename Command>
-void MainWindow::Run(Command command) {
+void MainWindow::Run(const std::function<void()>& command) {
     command();
     input_->Mirror();
     ApplyInputCommands();

@@ -72,8 +72,7 @@ class MainWindow : public QMainWindow, public MainWindowUi {
     template <typename Call>
     QAction* AddCommand(QMenu* menu, const char* caption, const char* name, Call call);
     // Runs one controller command, then mirrors the input area.
-    template <typename Command>
-    void Run(Command command);
+    void Run(const std::function<void()>& command);
     void ApplyInputCommands();
     void OpenHistoryEntry(int index);
     void FitToScreen();
@@ -86,8 +85,6 @@ class MainWindow : public QMainWindow, public MainWindowUi {
     void DuplicateBeam();
     void UndoStep();
     void RedoStep();
-    // Run() for the edit menu's file: one controller command, then the input area mirrored.
-    void RunEdit(const std::function<void()>& command);
 
     // Commands without a controller call of their own.
     void OpenPrinterPageSetup();

@@ -79,18 +79,12 @@ void MainWindow::UpdateEditActions() {
     redoAction_->setToolTip(redo.empty() ? ToQ("やり直し") : ToQ("やり直し: " + redo));
 }
 
-void MainWindow::RunEdit(const std::function<void()>& command) {
-    command();
-    input_->Mirror();
-    ApplyInputCommands();
-}
-
 void MainWindow::UndoStep() {
-    RunEdit([this] { controller_.Undo(); });
+    Run([this] { controller_.Undo(); });
 }
 
 void MainWindow::RedoStep() {
-    RunEdit([this] { controller_.Redo(); });
+    Run([this] { controller_.Redo(); });
 }
 
 void MainWindow::CopyBeam() {
@@ -112,12 +106,12 @@ void MainWindow::PasteBeam() {
         json = data->data(ToQ(kBeamMimeType)).toStdString();
     else if (data)
         json = FromQ(data->text());  // the JSON form pasted as text, or something else
-    RunEdit([this, &json] { controller_.PasteBeam(json); });
+    Run([this, &json] { controller_.PasteBeam(json); });
 }
 
 void MainWindow::DuplicateBeam() {
     bool done = false;
-    RunEdit([this, &done] { done = controller_.DuplicateBeam(); });
+    Run([this, &done] { done = controller_.DuplicateBeam(); });
     // Ready to type the copy's own name.
     if (done) input_->Edit(Field::MemberName)->selectAll();
 }
